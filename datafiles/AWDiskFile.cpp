@@ -1,0 +1,43 @@
+#include "datafiles/AWDiskFile.h"
+
+#include <sys/types.h>
+
+#include "datafiles/EDataFile.h"
+#include "datafiles/EZTData.h"
+
+namespace ae {
+
+int AWDiskFile::EventPos() {
+  const ATestTime t = CurrentTestTime();
+  if (t < RefTime) throw EZTData(EZTData::TimeOrderError);
+  const ATestTime d = ATestTime::FromSeconds(t.Seconds() - RefTime.Seconds());
+  if (d <= T1) return 1;
+  if (d <= T2) return 2;
+  RefTime = t;
+  return 0;
+}
+
+void AWDiskFile::AppendBookkeeping(AWDiskFile& source) {
+  if (source.HasTime()) LastTime = source.CurrentTestTime();
+  if (FirstTime.Seconds() == 0.0L) {
+    RefTime = LastTime;
+    FirstTime = LastTime;
+  }
+  if (LastTime > RefTime) RefTime = LastTime;
+}
+
+std::size_t AWDiskFile::ReadBytes(void* buffer, std::size_t size) {
+  if (size == 0) return 0;
+  return fread_unlocked(buffer, 1, size, Stream);
+}
+
+void AWDiskFile::WriteBytes(const void* buffer, std::size_t size) {
+  if (size == 0) return;
+  if (fwrite_unlocked(buffer, 1, size, Stream) != size) throw EDataFile(MsgWriteError);
+}
+
+std::int64_t AWDiskFile::Tell() { return ftello(Stream); }
+
+void AWDiskFile::SeekTo(std::int64_t offset) { fseeko(Stream, static_cast<off_t>(offset), SEEK_SET); }
+
+}  // namespace ae

@@ -1,0 +1,100 @@
+#pragma once
+// One open data file: either a reader (a cursor over the records of a file) or a writer that
+// appends copies of another reader's current records. The caller opens the stream before
+// constructing the object and closes it after destroying it; the object never closes it.
+#include <cstdint>
+#include <cstdio>
+#include <iosfwd>
+#include <string>
+
+#include "datafiles/ATestTime.h"
+#include "datafiles/ZTShortHit.h"
+
+namespace ae {
+
+class AWDiskFile {
+ public:
+  explicit AWDiskFile(std::FILE* stream) : Stream(stream) {}
+  AWDiskFile(const AWDiskFile&) = delete;
+  AWDiskFile& operator=(const AWDiskFile&) = delete;
+  virtual ~AWDiskFile() = default;
+
+  virtual void Finish() {}
+  virtual void Idle() {}
+  virtual void GetRec(ZTShortHit& /*rec*/) {}
+  virtual double GetValue(int /*code*/) { return 0.0; }
+  virtual double GetTime() { return 0.0; }
+  // 1 or 2 when the current record falls in the first or second window of the current event,
+  // 0 when it starts a new one. Raises EZTData 2001 for a record earlier than the event start.
+  virtual int EventPos();
+  virtual bool IsFirst() { return false; }
+  virtual void SeekBegin() {}
+  virtual void SeekFirst() {}
+  virtual bool SkipNext() { return false; }
+  virtual void SeekRec(int /*recNo*/) {}
+  virtual bool ReadNext() { return false; }
+  virtual bool ReadNextNonHit() { return false; }
+  virtual bool ReadPrev() { return false; }
+  virtual void WriteCurrent(std::FILE* /*stream*/) {}
+  virtual void Append(AWDiskFile& /*source*/) {}
+  virtual bool IsHit() { return false; }
+  virtual bool IsStop() { return false; }
+  virtual bool HasTime() { return false; }
+  virtual bool IsKnown() { return true; }
+  virtual bool IsEndOfData() { return false; }
+  virtual bool IsTimeDriven() { return false; }
+  virtual bool IsComment() { return false; }
+  virtual bool IsWaveform() { return false; }
+  virtual std::string GetLabel() { return {}; }
+  virtual std::string GetVersion() { return {}; }
+  virtual std::string GetDate() { return {}; }
+  virtual bool HasHeader() { return false; }
+  virtual int RecNo() { return 0; }
+  virtual int CountRecs() { return 0; }
+  virtual int CountHits() { return 0; }
+  virtual void DumpRec(std::ostream& /*os*/, int /*mask*/) {}
+  virtual void DumpColumns(std::ostream& /*os*/, int /*mask*/) {}
+  virtual void DumpAll(std::ostream& /*os*/, int /*mask*/) {}
+  virtual void DumpHeader(std::ostream& /*os*/, int /*flag*/) {}
+  virtual bool CanFilter() { return false; }
+  virtual bool IsALine() { return false; }
+
+  // The time of the current record as stored. Formats that keep a 0.25 us time word use it
+  // directly; the others convert GetTime.
+  virtual ATestTime CurrentTestTime() { return ATestTime::FromSeconds(GetTime()); }
+
+  void SetEventWindows(const ATestTime& t1, const ATestTime& t2) {
+    T1 = t1;
+    T2 = t2;
+  }
+
+  std::FILE* GetStream() const { return Stream; }
+  std::int32_t RecordsAppended() const { return RecsAppended; }
+  std::int32_t RecordsKept() const { return RecsKept; }
+  const ATestTime& ReferenceTime() const { return RefTime; }
+  const ATestTime& FirstTimeAppended() const { return FirstTime; }
+  const ATestTime& LastTimeAppended() const { return LastTime; }
+
+ protected:
+  // What every writer does before it writes a copy of the source's current record: keep the
+  // first, last and greatest time appended.
+  void AppendBookkeeping(AWDiskFile& source);
+
+  // Buffered stream access. Reads report how many bytes arrived; writes raise EDataFile on
+  // any short write, so that a full disk never passes for success.
+  std::size_t ReadBytes(void* buffer, std::size_t size);
+  void WriteBytes(const void* buffer, std::size_t size);
+  std::int64_t Tell();
+  void SeekTo(std::int64_t offset);
+
+  std::FILE* Stream;
+  std::int32_t RecsAppended = 0;
+  std::int32_t RecsKept = 0;
+  ATestTime T2;
+  ATestTime T1;
+  ATestTime RefTime;
+  ATestTime FirstTime;
+  ATestTime LastTime;
+};
+
+}  // namespace ae

@@ -1,0 +1,33 @@
+#pragma once
+// An owned C byte stream with a large buffer. The data-file classes work on plain FILE*
+// streams that their caller opens and closes; this is that caller's side.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace ae {
+
+class DataStream {
+ public:
+  static constexpr std::size_t BufferSize = 1 << 20;
+
+  DataStream() = default;
+  // Opens the file with the given fopen mode; Get() is null when it could not be opened.
+  DataStream(const std::string& path, const char* mode);
+  DataStream(DataStream&& other) noexcept;
+  DataStream& operator=(DataStream&& other) noexcept;
+  DataStream(const DataStream&) = delete;
+  DataStream& operator=(const DataStream&) = delete;
+  ~DataStream();
+
+  std::FILE* Get() const { return file_; }
+  explicit operator bool() const { return file_ != nullptr; }
+  // Flushes and closes; false when anything buffered could not be written.
+  bool Close();
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
+};
+
+}  // namespace ae

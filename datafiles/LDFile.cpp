@@ -1,0 +1,334 @@
+#include "datafiles/LDFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iomanip>
+#include <ostream>
+#include <string>
+
+#include "datafiles/ByteOrder.h"
+#include "datafiles/EDataFile.h"
+
+namespace ae {
+
+namespace {
+
+constexpr int HitChannelByte = 7;
+constexpr int HitFirstValueByte = 8;
+constexpr int HardwareSetupFirstSub = 4;
+constexpr int ChidSignalStrength = 20;
+constexpr int ChidAbsoluteEnergy = 21;
+
+// Raw parametric counts into volts, as the instrument's 0..4000 range maps onto +-10 V.
+double ParametricVolts(unsigned raw) { return raw * 0.005 - 10.0; }
+
+// Restores a stream's format flags and precision when a dump line is done with it.
+class FormatGuard {
+ public:
+  explicit FormatGuard(std::ostream& os) : os_(os), flags_(os.flags()), precision_(os.precision()) {}
+  ~FormatGuard() {
+    os_.flags(flags_);
+    os_.precision(precision_);
+  }
+  FormatGuard(const FormatGuard&) = delete;
+  FormatGuard& operator=(const FormatGuard&) = delete;
+
+ private:
+  std::ostream& os_;
+  std::ios_base::fmtflags flags_;
+  std::streamsize precision_;
+};
+
+}  // namespace
+
+LDFile::LDFile(std::FILE* stream)
+    : AWDiskFile(stream), area_(new std::uint8_t[LengthBytes + MaxMessageLength + Slack]()) {}
+
+int& LDFile::LastChannelWritten() {
+  static int lastChannel = 0;
+  return lastChannel;
+}
+
+void LDFile::ClearArea() {
+  // Only the bytes a previous message wrote can be non-zero; clearing just those keeps the
+  // per-message cost proportional to the message, not to the 50000-byte area.
+  std::memset(area_.get(), 0, static_cast<std::size_t>(LengthBytes + dirty_));
+  dirty_ = 0;
+  length_ = 0;
+}
+
+bool LDFile::ReadMessage(bool clearFirst) {
+  if (clearFirst) ClearArea();
+  std::uint8_t lengthBytes[LengthBytes];
+  if (ReadBytes(lengthBytes, LengthBytes) != LengthBytes) return false;
+  const int length = GetU16(lengthBytes);
+  if (length > MaxMessageLength) return false;
+  std::memcpy(area_.get(), lengthBytes, LengthBytes);
+  length_ = length;
+  const std::size_t got = ReadBytes(area_.get() + LengthBytes, static_cast<std::size_t>(length));
+  dirty_ = std::max(dirty_, static_cast<int>(got));
+  return got == static_cast<std::size_t>(length);
+}
+
+bool LDFile::ReadNext() {
+  if (!ReadMessage(true)) return false;
+  if (Id() == msgHardwareSetup) ApplyHardwareSetup();
+  if (Id() == msgHit) DecodeHit();
+  return true;
+}
+
+bool LDFile::ReadNextRaw() {
+  const std::int64_t start = Tell();
+  if (!ReadMessage(false)) return false;
+  if (Id() == msgHardwareSetup) {
+    ApplyHardwareSetup();
+    // Read the sub-messages next, as messages of their own.
+    if (length_ >= HardwareSetupFirstSub) SeekTo(start + LengthBytes + HardwareSetupFirstSub);
+  }
+  if (Id() == msgHit) DecodeHit();
+  return true;
+}
+
+bool LDFile::SkipNext() { return ReadMessage(false); }
+
+std::uint16_t LDFile::MessageU16(int offset) const { return GetU16(Message() + offset); }
+
+void LDFile::ApplyHardwareSetup() {
+  const std::uint8_t* msg = Message();
+  int pos = HardwareSetupFirstSub;
+  while (pos < length_) {
+    if (pos + 2 > length_) break;  // no room for a SUBLEN
+    const int subLength = GetU16(msg + pos);
+    pos += 2;
+    if (pos + subLength > length_) break;  // a sub-message running past its message is not used
+    if (subLength >= 1 && msg[pos] == msgDataSetDefinition) SetDefinition(msg + pos, subLength, false);
+    pos += subLength;
+  }
+}
+
+void LDFile::SetDefinition(const std::uint8_t* body, int bodyLength, bool keepParametricCount) {
+  // Bytes the definition names beyond its own length read as zero.
+  auto byteAt = [&](int k) -> int { return k < bodyLength ? body[k] : 0; };
+  const int n = byteAt(1);
+  chidCount_ = std::min(n, MaxDefinitionChids);  // a longer list keeps its first 21 CHIDs
+  for (int i = 0; i < chidCount_; ++i) chids_[static_cast<unsigned>(i)] = static_cast<std::uint8_t>(byteAt(2 + i));
+  if (!keepParametricCount) parametricCount_ = byteAt(n + 2);
+}
+
+void LDFile::DecodeHit() {
+  slots_.fill(0);
+  const std::uint8_t* msg = Message();
+  int p = HitFirstValueByte;
+  for (int i = 0; i < chidCount_; ++i) {
+    const int chid = chids_[static_cast<unsigned>(i)];
+    const ChidEntry* entry = FindChid(chid);
+    if (entry == nullptr) continue;  // unknown CHIDs take no bytes
+    std::uint32_t value = 0;
+    for (int k = 0; k < entry->Size; ++k) value |= static_cast<std::uint32_t>(msg[p + k]) << (8 * k);
+    slots_[static_cast<unsigned>(chid)] = value;
+    p += entry->Size;
+  }
+  if (parametricCount_ != 0) std::memcpy(parametric_.data(), msg + p, parametric_.size());
+}
+
+bool LDFile::HasTime() {
+  const int id = Id();
+  return id == msgHit || id == msgResume || id == msgStop || id == msgPause;
+}
+
+void LDFile::GetRec(ZTShortHit& rec) {
+  const int id = Id();
+  switch (id) {
+    case msgHit:
+      rec.Kind = rkHit;
+      rec.ClearState();
+      rec.Time = CurrentTestTime();
+      rec.Channel = Message()[HitChannelByte];
+      rec.Amplitude = static_cast<std::uint8_t>(slots_[6]);
+      rec.Rise = static_cast<std::uint16_t>(slots_[1]);
+      rec.Counts = static_cast<std::uint16_t>(slots_[3]);
+      rec.Energy = static_cast<std::uint16_t>(slots_[4]);
+      rec.Duration = slots_[5];
+      rec.Parametric = static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
+      break;
+    case msgTimeDriven:
+    case msgDemand:
+      rec.Kind = rkTimeDriven;
+      rec.Time = CurrentTestTime();
+      rec.Parametric = MessageU16(8);
+      break;
+    case msgComment: rec.Kind = rkComment; break;
+    case msgResume: rec.Kind = rkResume; rec.Time = CurrentTestTime(); break;
+    case msgStop: rec.Kind = rkStop; rec.Time = CurrentTestTime(); break;
+    case msgPause: rec.Kind = rkPause; rec.Time = CurrentTestTime(); break;
+    case msgTimeMark:
+      rec.Kind = length_ <= 7 ? rkTimeMark : rkOther;
+      rec.Time = CurrentTestTime();
+      break;
+    default: rec.Kind = rkOther; break;
+  }
+}
+
+double LDFile::GetValue(int code) {
+  switch (code) {
+    case pcTime: return static_cast<double>(CurrentTestTime().Seconds());
+    case pcChannel: return Message()[HitChannelByte];
+    case pcRise: return slots_[1];
+    case pcCntPk: return slots_[2];
+    case pcCounts: return slots_[3];
+    case pcEnergy: return slots_[4];
+    case pcDuration: return slots_[5];
+    case pcAmplitude: return slots_[6];
+    case pcRMS: return slots_[7];
+    case pcGain: return slots_[9];
+    case pcThreshold: return slots_[10];
+    case pcAverFreq: return slots_[13];
+    case pcPar1: return static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
+    default: return 0.0;
+  }
+}
+
+void LDFile::Append(AWDiskFile& source) {
+  auto* from = dynamic_cast<LDFile*>(&source);
+  if (from == nullptr) throw EDataFile("A DTA file can only copy records of a DTA file");
+  AppendBookkeeping(source);
+  ++RecsAppended;
+  WriteBytes(from->area_.get(), static_cast<std::size_t>(LengthBytes + from->length_));
+}
+
+int LDFile::CountRecs() {
+  SeekFirst();
+  int n = 0;
+  while (SkipNext()) ++n;
+  return n;
+}
+
+int LDFile::CountHits() {
+  SeekFirst();
+  int n = 0;
+  while (ReadNext())
+    if (IsHit()) ++n;
+  return n;
+}
+
+void LDFile::WritePrefix(std::ostream& os) {
+  os << "ID = " << std::setw(3) << Id() << "  Length = " << std::setw(6) << length_ << ' ';
+}
+
+void LDFile::DumpText(std::ostream& os, int from) {
+  const std::uint8_t* msg = Message();
+  int end = from;
+  while (end < length_ && msg[end] != 0) ++end;
+  if (end > from) os.write(reinterpret_cast<const char*>(msg + from), end - from);
+}
+
+void LDFile::DumpHitTitles(std::ostream& os) {
+  os << std::setw(14) << "Time (sec)" << std::setw(3) << "Cn";
+  for (int i = 0; i < chidCount_; ++i) {
+    const int chid = chids_[static_cast<unsigned>(i)];
+    const ChidEntry* entry = FindChid(chid);
+    if (entry == nullptr || chid == ChidSignalStrength || chid == ChidAbsoluteEnergy) continue;
+    os << std::setw(entry->Width) << entry->ShortName;
+  }
+  for (int i = 1; i <= parametricCount_; ++i) os << std::setw(5) << ("Par" + std::to_string(i));
+}
+
+void LDFile::DumpHit(std::ostream& os) {
+  os << CurrentTestTime() << std::setw(3) << static_cast<unsigned>(Message()[HitChannelByte]);
+  for (int i = 0; i < chidCount_; ++i) {
+    const int chid = chids_[static_cast<unsigned>(i)];
+    const ChidEntry* entry = FindChid(chid);
+    if (entry == nullptr || chid == ChidSignalStrength || chid == ChidAbsoluteEnergy) continue;
+    os << std::setw(entry->Width) << slots_[static_cast<unsigned>(chid)];
+  }
+  FormatGuard guard(os);
+  const double volts = ParametricVolts(GetU16(parametric_.data() + 1));
+  for (int i = 1; i <= parametricCount_; ++i)
+    os << std::fixed << std::setprecision(2) << std::setw(6) << volts;
+}
+
+void LDFile::DumpChannelSetup(std::ostream& os) {
+  int& lastChannel = LastChannelWritten();
+  if (lastChannel == 0)
+    os << "Channels setup parameters :" << '\n' << "Chan# Gain(dB) TH(dB) HDT(us) HLT(us) PDT(us)" << '\n';
+  const int channel = Message()[1];
+  if (channel != lastChannel) {
+    os << std::setw(5) << channel;
+    lastChannel = channel;
+  }
+  switch (Id()) {
+    case msgGain: os << std::setw(7) << static_cast<unsigned>(Message()[2]); break;
+    case msgThreshold: os << std::setw(9) << static_cast<unsigned>(Message()[2]); break;
+    case msgHitDefinitionTime:
+    case msgHitLockoutTime: os << std::setw(8) << MessageU16(2); break;
+    default: os << std::setw(8) << MessageU16(2) << '\n'; break;  // PDT ends the table row
+  }
+}
+
+void LDFile::DumpRec(std::ostream& os, int /*mask*/) {
+  WritePrefix(os);
+  const int id = Id();
+  bool lineEnded = false;
+  switch (id) {
+    case msgHit:
+      if (columnTitles_) {
+        os << '\n';
+        DumpHitTitles(os);
+        os << '\n';
+        WritePrefix(os);
+        columnTitles_ = false;
+      }
+      DumpHit(os);
+      break;
+    case msgTimeDriven:
+    case msgDemand: {
+      os << CurrentTestTime() << " Par1 =";
+      FormatGuard guard(os);
+      os << std::fixed << std::setprecision(3) << std::setw(6) << ParametricVolts(MessageU16(8));
+      break;
+    }
+    case msgDataSetDefinition:
+      SetDefinition(Message(), length_, true);
+      os << "Active AE Data Set Parameters :" << '\n' << '\t';
+      for (int i = 0; i < chidCount_; ++i)
+        if (const ChidEntry* entry = FindChid(chids_[static_cast<unsigned>(i)])) os << entry->LongName << ' ';
+      break;
+    case msgComment:
+    case msgText: DumpText(os, 1); break;
+    case msgResetClock: os << "Reset Clock"; break;
+    case msgEndOfData:
+      os << "Test Abort";
+      columnTitles_ = true;  // the next hit repeats the column titles
+      break;
+    case msgGain:
+    case msgThreshold:
+    case msgHitDefinitionTime:
+    case msgHitLockoutTime:
+    case msgPeakDefinitionTime:
+      DumpChannelSetup(os);
+      lineEnded = id == msgPeakDefinitionTime;
+      break;
+    case msgProductDefinition: DumpText(os, 4); break;
+    case msgHardwareSetup: os << MessageU16(2) << " Hardware Setup"; break;
+    case msgBeginSetup: os << "Begin Setup"; break;
+    case msgEndSetup: os << "End of Setup"; break;
+    case msgResume: os << CurrentTestTime() << " Test Resume"; break;
+    case msgStop: os << CurrentTestTime() << " Test Stop"; break;
+    case msgPause: os << CurrentTestTime() << " Test Pause"; break;
+    default: os << "Default DiSP record" << '\n' << "ID = " << id << " Length = " << length_; break;
+  }
+  if (!lineEnded) os << '\n';
+}
+
+void LDFile::DumpAll(std::ostream& os, int mask) {
+  while (ReadNext()) DumpRec(os, mask);
+}
+
+void LDFile::DumpIds(std::ostream& os) {
+  while (ReadNextRaw()) {
+    WritePrefix(os);
+    os << '\n';
+  }
+}
+
+}  // namespace ae

@@ -1,0 +1,126 @@
+#pragma once
+// DiSP / Locan AT / Spartan AT / Spartan 2000 / Mistras message files: a plain sequence of
+// length-prefixed messages. The reader decodes hits by the hit data set definition of the last
+// hardware setup; the writer copies messages byte for byte.
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "datafiles/AWDiskFile.h"
+#include "datafiles/ChidTable.h"
+
+namespace ae {
+
+class LDFile : public AWDiskFile {
+ public:
+  static constexpr int MaxMessageLength = 50000;
+  static constexpr int MaxDefinitionChids = ChidMax;
+
+  // Message identifiers the reader and the queries tell apart.
+  enum : int {
+    msgHit = 1,
+    msgTimeDriven = 2,
+    msgDemand = 3,
+    msgDataSetDefinition = 5,
+    msgComment = 7,
+    msgResetClock = 11,
+    msgEndOfData = 15,
+    msgGain = 22,
+    msgThreshold = 23,
+    msgHitDefinitionTime = 24,
+    msgHitLockoutTime = 25,
+    msgPeakDefinitionTime = 26,
+    msgProductDefinition = 41,
+    msgHardwareSetup = 42,
+    msgText = 99,
+    msgBeginSetup = 100,
+    msgEndSetup = 101,
+    msgResume = 128,
+    msgStop = 129,
+    msgPause = 130,
+    msgWaveform = 173,
+    msgTimeMark = 211,
+  };
+
+  explicit LDFile(std::FILE* stream);
+
+  void Finish() override {}
+  void GetRec(ZTShortHit& rec) override;
+  double GetValue(int code) override;
+  double GetTime() override { return GetValue(pcTime); }
+  bool IsFirst() override { return Tell() == 0; }
+  void SeekBegin() override { SeekTo(0); }
+  void SeekFirst() override { SeekTo(0); }
+  bool SkipNext() override;
+  bool ReadNext() override;
+  void Append(AWDiskFile& source) override;
+  bool IsHit() override { return Id() == msgHit; }
+  bool IsStop() override { return Id() == msgStop; }
+  bool HasTime() override;
+  bool IsEndOfData() override { return Id() == msgEndOfData; }
+  bool IsTimeDriven() override { return Id() == msgTimeDriven || Id() == msgDemand; }
+  bool IsComment() override { return Id() == msgComment; }
+  bool IsWaveform() override { return Id() == msgWaveform; }
+  int CountRecs() override;
+  int CountHits() override;
+  void DumpRec(std::ostream& os, int mask) override;
+  void DumpAll(std::ostream& os, int mask) override;
+  bool CanFilter() override { return true; }
+  bool IsALine() override { return false; }
+  ATestTime CurrentTestTime() override { return ATestTime::FromBytes(Message() + 1); }
+
+  // Like ReadNext, but without clearing the message area first; after a hardware setup the
+  // stream is put at its byte 4, so that its sub-messages are read next as messages.
+  virtual bool ReadNextRaw();
+  virtual bool IsTimeMarkMsg() { return Id() == msgTimeMark; }
+  // ReadNextRaw to the end, one line with identifier and length per message.
+  virtual void DumpIds(std::ostream& os);
+
+  // The current message: its LEN and its bytes from the identifier on. Bytes beyond LEN read
+  // as zero after ReadNext.
+  int Length() const { return length_; }
+  int Id() const { return area_[LengthBytes]; }
+  const std::uint8_t* Message() const { return area_.get() + LengthBytes; }
+
+  // The hit data set definition in force.
+  int DefinitionChidCount() const { return chidCount_; }
+  int DefinitionChid(int i) const { return chids_[static_cast<unsigned>(i)]; }
+  int ParametricCount() const { return parametricCount_; }
+  std::uint32_t ChidValue(int chid) const { return slots_[static_cast<unsigned>(chid)]; }
+
+  // The channel the channel-setup table of the text dump wrote last; one for the whole
+  // program, 0 at start.
+  static int& LastChannelWritten();
+
+ private:
+  static constexpr int LengthBytes = 2;
+  // Room after the largest message so that decoding a hit that is shorter than its definition
+  // reads zeros instead of running off the area (at most 8 + 21 x 4 + 3 bytes are decoded).
+  static constexpr int Slack = 128;
+
+  bool ReadMessage(bool clearFirst);
+  void ClearArea();
+  void ApplyHardwareSetup();
+  void SetDefinition(const std::uint8_t* body, int bodyLength, bool keepParametricCount);
+  void DecodeHit();
+  std::uint16_t MessageU16(int offset) const;
+  void DumpHitTitles(std::ostream& os);
+  void DumpHit(std::ostream& os);
+  void DumpChannelSetup(std::ostream& os);
+  void DumpText(std::ostream& os, int from);
+  void WritePrefix(std::ostream& os);
+
+  // LEN (2 bytes) followed by the message, so that Append writes both with one call.
+  std::unique_ptr<std::uint8_t[]> area_;
+  int length_ = 0;
+  int dirty_ = 0;  // bytes of area_ after LEN that may be non-zero
+
+  int chidCount_ = 0;
+  std::array<std::uint8_t, MaxDefinitionChids> chids_{};
+  int parametricCount_ = 0;
+  std::array<std::uint32_t, ChidMax + 1> slots_{};
+  std::array<std::uint8_t, 3> parametric_{};
+  bool columnTitles_ = true;
+};
+
+}  // namespace ae

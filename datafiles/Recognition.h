@@ -1,0 +1,19 @@
+#pragma once
+// Content tests that tell the formats apart. Each reads what it needs from absolute offsets
+// and restores the stream position: it consumes nothing. A file too short for the bytes a test
+// inspects fails that test.
+#include <cstdint>
+#include <cstdio>
+
+namespace ae {
+
+// "Text": every byte printable (0x20..0x7E), a control character 9..13, or a zero byte that is
+// not the first of the range. A range of n <= 0 bytes is text.
+bool IsText(const std::uint8_t* bytes, long n);
+
+bool IsAlineIsaFile(std::FILE* stream);
+bool IsAlinePciFile(std::FILE* stream);
+bool IsSpartan3000File(std::FILE* stream);
+bool IsDtaFile(std::FILE* stream);
+
+}  // namespace ae

@@ -1,0 +1,74 @@
+#include "tests/support/DtaBuilder.h"
+
+#include "tests/support/TempDir.h"
+
+namespace ae::test {
+
+DtaBuilder::Bytes DtaBuilder::Tot(std::uint64_t ticks) {
+  Bytes b;
+  for (int i = 0; i < 6; ++i) b.push_back(static_cast<unsigned char>(ticks >> (8 * i)));
+  return b;
+}
+
+void DtaBuilder::AddU16(Bytes& b, unsigned v) {
+  b.push_back(static_cast<unsigned char>(v));
+  b.push_back(static_cast<unsigned char>(v >> 8));
+}
+
+void DtaBuilder::AddU32(Bytes& b, std::uint32_t v) {
+  AddU16(b, v & 0xFFFF);
+  AddU16(b, v >> 16);
+}
+
+DtaBuilder& DtaBuilder::Message(int id, const Bytes& body) {
+  AddU16(bytes_, static_cast<unsigned>(body.size() + 1));
+  bytes_.push_back(static_cast<unsigned char>(id));
+  bytes_.insert(bytes_.end(), body.begin(), body.end());
+  return *this;
+}
+
+DtaBuilder& DtaBuilder::Raw(const Bytes& bytes) {
+  bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  return *this;
+}
+
+DtaBuilder& DtaBuilder::ProductDefinition(const std::string& text) {
+  Bytes body = {0, 0x92, 0x05};
+  body.insert(body.end(), text.begin(), text.end());
+  return Message(41, body);
+}
+
+DtaBuilder& DtaBuilder::HardwareSetup(std::initializer_list<int> chids, int parametricCount) {
+  Bytes sub = {5, static_cast<unsigned char>(chids.size())};
+  for (int c : chids) sub.push_back(static_cast<unsigned char>(c));
+  sub.push_back(static_cast<unsigned char>(parametricCount));
+  Bytes body = {0};
+  AddU16(body, 0x1234);
+  AddU16(body, static_cast<unsigned>(sub.size()));
+  body.insert(body.end(), sub.begin(), sub.end());
+  return Message(42, body);
+}
+
+DtaBuilder& DtaBuilder::StandardHit(std::uint64_t ticks, int channel, int rise, int counts, int energy,
+                                    std::uint32_t duration, int amplitude, int parametric) {
+  Bytes body = Tot(ticks);
+  body.push_back(static_cast<unsigned char>(channel));
+  AddU16(body, static_cast<unsigned>(rise));
+  AddU16(body, static_cast<unsigned>(counts));
+  AddU16(body, static_cast<unsigned>(energy));
+  AddU32(body, duration);
+  body.push_back(static_cast<unsigned char>(amplitude));
+  body.push_back(1);  // parametric identifier
+  AddU16(body, static_cast<unsigned>(parametric) & 0xFFFF);
+  return Message(1, body);
+}
+
+DtaBuilder& DtaBuilder::Timed(int id, std::uint64_t ticks, const Bytes& rest) {
+  Bytes body = Tot(ticks);
+  body.insert(body.end(), rest.begin(), rest.end());
+  return Message(id, body);
+}
+
+void DtaBuilder::Save(const std::string& path) const { WriteFileBytes(path, bytes_); }
+
+}  // namespace ae::test

@@ -1,0 +1,10 @@
+#pragma once
+// The aetool command line: subcommands over the data-file library.
+#include <ostream>
+
+namespace ae {
+
+// Runs one command line; returns the exit code. Errors go to err as their text.
+int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace ae

@@ -1,0 +1,8 @@
+#include "datafiles/EDataFile.h"
+#include "tools/aetool/Generators.h"
+
+namespace ae {
+
+void GenerateAlineIsa(const GenOptions&, std::FILE*) { throw EDataFile("Not available yet"); }
+
+}  // namespace ae

@@ -1,0 +1,24 @@
+#pragma once
+// "aetool gen": synthetic data files of every format, all describing the same proof test.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace ae {
+
+struct GenOptions {
+  std::uint64_t Hits = 1000;
+  std::uint64_t Seed = 1;
+};
+
+// Each writes a complete file to the stream; a write error raises EDataFile.
+void GenerateDta(const GenOptions& options, std::FILE* out);
+void GenerateSpartan3000(const GenOptions& options, std::FILE* out);
+void GenerateAlinePci(const GenOptions& options, std::FILE* out);
+void GenerateAlineIsa(const GenOptions& options, std::FILE* out);
+
+// Writes a file of the named format ("dta", "s3000", "pci", "isa") to the path; raises
+// EDataFile for an unknown format or when the file cannot be written.
+void GenerateDataFile(const std::string& format, const GenOptions& options, const std::string& path);
+
+}  // namespace ae
