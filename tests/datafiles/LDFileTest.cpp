@@ -1,0 +1,383 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "datafiles/DataFileOpen.h"
+#include "datafiles/DataStream.h"
+#include "datafiles/EZTData.h"
+#include "datafiles/LDFile.h"
+#include "tests/support/DtaBuilder.h"
+#include "tests/support/TempDir.h"
+
+namespace ae {
+namespace {
+
+using test::DtaBuilder;
+using Bytes = DtaBuilder::Bytes;
+
+constexpr std::uint64_t OneSecond = 4000000;
+
+// An LDFile reader over bytes written to a temporary file.
+class DtaFixture : public ::testing::Test {
+ protected:
+  LDFile& Open(const DtaBuilder& b) { return Open(b.Get()); }
+  LDFile& Open(const Bytes& bytes) {
+    path_ = dir_.File("t.dta");
+    test::WriteFileBytes(path_, bytes);
+    stream_ = DataStream(path_, "rb");
+    file_ = std::make_unique<LDFile>(stream_.Get());
+    return *file_;
+  }
+  ZTShortHit Rec() {
+    ZTShortHit rec;
+    file_->GetRec(rec);
+    return rec;
+  }
+
+  test::TempDir dir_;
+  std::string path_;
+  DataStream stream_;
+  std::unique_ptr<LDFile> file_;
+};
+
+TEST_F(DtaFixture, HitDecodesByTheDefinitionInForce) {
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({1, 3, 4, 5, 6}, 1);
+  b.StandardHit(3 * OneSecond + 7, 5, 0x1234, 321, 4567, 0x01020304, 87, -12);
+  LDFile& f = Open(b);
+  ASSERT_TRUE(f.ReadNext());
+  ASSERT_TRUE(f.ReadNext());
+  EXPECT_EQ(f.DefinitionChidCount(), 5);
+  EXPECT_EQ(f.ParametricCount(), 1);
+  ASSERT_TRUE(f.ReadNext());
+  ASSERT_TRUE(f.IsHit());
+  const ZTShortHit rec = Rec();
+  EXPECT_EQ(rec.Kind, rkHit);
+  EXPECT_EQ(rec.Time, ATestTime::FromTicks(3 * OneSecond + 7));
+  EXPECT_EQ(rec.Channel, 5);
+  EXPECT_EQ(rec.Rise, 0x1234);
+  EXPECT_EQ(rec.Counts, 321);
+  EXPECT_EQ(rec.Energy, 4567);
+  EXPECT_EQ(rec.Duration, 0x01020304u);
+  EXPECT_EQ(rec.Amplitude, 87);
+  EXPECT_FLOAT_EQ(rec.Parametric, -12.0f);  // the hit's parametric is signed
+
+  EXPECT_NEAR(f.GetValue(pcTime), 3.00000175, 1e-12);
+  EXPECT_EQ(f.GetTime(), f.GetValue(pcTime));
+  EXPECT_EQ(f.GetValue(pcChannel), 5);
+  EXPECT_EQ(f.GetValue(pcRise), 0x1234);
+  EXPECT_EQ(f.GetValue(pcCounts), 321);
+  EXPECT_EQ(f.GetValue(pcEnergy), 4567);
+  EXPECT_EQ(f.GetValue(pcDuration), 0x01020304);
+  EXPECT_EQ(f.GetValue(pcAmplitude), 87);
+  EXPECT_EQ(f.GetValue(pcPar1), -12);
+  EXPECT_EQ(f.GetValue(pcCntPk), 0);  // not in the definition
+  EXPECT_EQ(f.GetValue(pcSeq), 0);    // not a DTA parameter
+}
+
+TEST_F(DtaFixture, ZeroSizeChidTakesNoBytesAndUnknownChidsAreSkipped) {
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({1, 15, 30, 3}, 0);
+  Bytes hit = DtaBuilder::Tot(OneSecond);
+  hit.push_back(2);
+  DtaBuilder::AddU16(hit, 11);  // rise
+  DtaBuilder::AddU16(hit, 22);  // counts, right after the rise
+  b.Message(1, hit);
+  LDFile& f = Open(b);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(f.ReadNext());
+  EXPECT_EQ(Rec().Rise, 11);
+  EXPECT_EQ(Rec().Counts, 22);
+}
+
+TEST_F(DtaFixture, HitBeforeAnyDefinitionHasOnlyTimeAndChannel) {
+  DtaBuilder b;
+  b.ProductDefinition().StandardHit(OneSecond, 9, 1, 2, 3, 4, 5, 6);
+  LDFile& f = Open(b);
+  ASSERT_TRUE(f.ReadNext());
+  ASSERT_TRUE(f.ReadNext());
+  const ZTShortHit rec = Rec();
+  EXPECT_EQ(rec.Kind, rkHit);
+  EXPECT_EQ(rec.Time, ATestTime::FromTicks(OneSecond));
+  EXPECT_EQ(rec.Channel, 9);
+  EXPECT_EQ(rec.Rise + rec.Counts + rec.Energy + rec.Duration + rec.Amplitude, 0u);
+  EXPECT_EQ(rec.Parametric, 0.0f);
+}
+
+TEST_F(DtaFixture, RecordKindsAndQueries) {
+  struct Case {
+    int id;
+    Bytes body;
+    int kind;
+    bool hasTime, stop, end, timeDriven, comment, waveform, timeMark;
+  };
+  const Bytes tot = DtaBuilder::Tot(2 * OneSecond);
+  auto with = [&](Bytes extra) {
+    Bytes b = tot;
+    b.insert(b.end(), extra.begin(), extra.end());
+    return b;
+  };
+  const std::vector<Case> cases = {
+      {2, with({0, 0xA0, 0x0F}), rkTimeDriven, false, false, false, true, false, false, false},
+      {3, with({0, 0xA0, 0x0F}), rkTimeDriven, false, false, false, true, false, false, false},
+      {7, {'h', 'i', 0}, rkComment, false, false, false, false, true, false, false},
+      {15, {}, rkOther, false, false, true, false, false, false, false},
+      {128, tot, rkResume, true, false, false, false, false, false, false},
+      {129, tot, rkStop, true, true, false, false, false, false, false},
+      {130, tot, rkPause, true, false, false, false, false, false, false},
+      {173, {1, 2, 3}, rkOther, false, false, false, false, false, true, false},
+      {211, tot, rkTimeMark, false, false, false, false, false, false, true},       // LEN 7
+      {211, with({9}), rkOther, false, false, false, false, false, false, true},    // LEN 8
+      {99, {'x'}, rkOther, false, false, false, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("message " + std::to_string(c.id) + " LEN " + std::to_string(c.body.size() + 1));
+    DtaBuilder b;
+    b.ProductDefinition().Message(c.id, c.body);
+    LDFile& f = Open(b);
+    ASSERT_TRUE(f.ReadNext());
+    ASSERT_TRUE(f.ReadNext());
+    ZTShortHit rec;
+    rec.Channel = 77;  // fields a non-hit does not set stay as they were
+    f.GetRec(rec);
+    EXPECT_EQ(rec.Kind, c.kind);
+    EXPECT_EQ(rec.Channel, 77);
+    EXPECT_FALSE(f.IsHit());
+    EXPECT_EQ(f.HasTime(), c.hasTime);
+    EXPECT_EQ(f.IsStop(), c.stop);
+    EXPECT_EQ(f.IsEndOfData(), c.end);
+    EXPECT_EQ(f.IsTimeDriven(), c.timeDriven);
+    EXPECT_EQ(f.IsComment(), c.comment);
+    EXPECT_EQ(f.IsWaveform(), c.waveform);
+    EXPECT_EQ(f.IsTimeMarkMsg(), c.timeMark);
+    EXPECT_TRUE(f.IsKnown());
+    if (c.kind == rkTimeDriven) {
+      EXPECT_EQ(rec.Time, ATestTime::FromTicks(2 * OneSecond));
+      EXPECT_EQ(rec.Parametric, 4000.0f);  // raw, unsigned
+    }
+    if (c.id == 211 || c.hasTime) EXPECT_EQ(rec.Time, ATestTime::FromTicks(2 * OneSecond));
+  }
+}
+
+TEST_F(DtaFixture, NonHitMessagesKeepTheLastHitsValues) {
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({2, 3}, 0);
+  Bytes hit = DtaBuilder::Tot(OneSecond);
+  hit.push_back(1);
+  DtaBuilder::AddU16(hit, 17);  // counts to peak
+  DtaBuilder::AddU16(hit, 40);
+  b.Message(1, hit).Timed(128, 2 * OneSecond);
+  LDFile& f = Open(b);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(f.ReadNext());
+  EXPECT_EQ(f.Id(), 128);
+  EXPECT_EQ(f.GetValue(pcCntPk), 17);
+  EXPECT_EQ(f.GetValue(pcCounts), 40);
+}
+
+TEST_F(DtaFixture, ShortHitReadsZerosEvenAfterALongerMessage) {
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({1, 3, 4, 5, 6}, 1);
+  b.Message(99, Bytes(200, 0xEE));  // leaves non-zero bytes in the message area
+  Bytes shortHit = DtaBuilder::Tot(OneSecond);
+  shortHit.push_back(3);
+  DtaBuilder::AddU16(shortHit, 5);  // only the rise time is present
+  b.Message(1, shortHit);
+  LDFile& f = Open(b);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(f.ReadNext());
+  const ZTShortHit rec = Rec();
+  EXPECT_EQ(rec.Rise, 5);
+  EXPECT_EQ(rec.Counts, 0);
+  EXPECT_EQ(rec.Energy, 0);
+  EXPECT_EQ(rec.Duration, 0u);
+  EXPECT_EQ(rec.Amplitude, 0);
+  EXPECT_EQ(rec.Parametric, 0.0f);
+}
+
+TEST_F(DtaFixture, DefinitionWithMoreThan21ChidsKeepsTheFirst21) {
+  Bytes sub = {5, 25};
+  for (int i = 0; i < 25; ++i) sub.push_back(6);  // amplitude, one byte each
+  sub.push_back(1);                                // parametric count after all 25
+  Bytes body = {0, 0, 0};
+  DtaBuilder::AddU16(body, static_cast<unsigned>(sub.size()));
+  body.insert(body.end(), sub.begin(), sub.end());
+  DtaBuilder b;
+  b.ProductDefinition().Message(42, body);
+  Bytes hit = DtaBuilder::Tot(OneSecond);
+  hit.push_back(1);
+  for (int i = 0; i < 21; ++i) hit.push_back(static_cast<unsigned char>(50 + i));
+  hit.insert(hit.end(), {1, 0x34, 0x12});
+  b.Message(1, hit);
+  LDFile& f = Open(b);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(f.ReadNext());
+  EXPECT_EQ(f.DefinitionChidCount(), 21);
+  EXPECT_EQ(f.ParametricCount(), 1);
+  EXPECT_EQ(Rec().Amplitude, 70);  // the last of 21 one-byte amplitudes wins
+  EXPECT_EQ(f.GetValue(pcPar1), 0x1234);
+}
+
+TEST_F(DtaFixture, SubMessageRunningPastItsMessageIsIgnored) {
+  Bytes body = {0, 0, 0};
+  DtaBuilder::AddU16(body, 400);  // claims far more than the message holds
+  body.insert(body.end(), {5, 2, 1, 3, 0});
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({6}, 0).Message(42, body).Message(42, {0, 0, 0, 1});
+  LDFile& f = Open(b);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(f.ReadNext());
+  EXPECT_EQ(f.DefinitionChidCount(), 1);
+  EXPECT_EQ(f.DefinitionChid(0), 6);
+}
+
+TEST_F(DtaFixture, ReadingEndsAtAMessageTooLongOrCutShort) {
+  {
+    DtaBuilder b;
+    b.ProductDefinition().Raw({0x51, 0xC3, 1, 2, 3});  // LEN 50001
+    LDFile& f = Open(b);
+    EXPECT_TRUE(f.ReadNext());
+    EXPECT_FALSE(f.ReadNext());
+    EXPECT_EQ(f.CountRecs(), 1);
+  }
+  {
+    DtaBuilder b;
+    b.ProductDefinition().Raw({0x50, 0xC3, 99});  // LEN 50000 is allowed, but the body is cut
+    LDFile& f = Open(b);
+    EXPECT_TRUE(f.ReadNext());
+    EXPECT_FALSE(f.ReadNext());
+    EXPECT_FALSE(f.IsHit());
+  }
+  {
+    DtaBuilder b;
+    b.ProductDefinition().HardwareSetup({1, 3}, 0).StandardHit(OneSecond, 1, 10, 20, 0, 0, 0, 0);
+    Bytes cut = b.Get();
+    cut.resize(cut.size() - 3);  // a truncated last hit is not decoded
+    cut.push_back(7);            // plus a lone byte where a LEN would start
+    LDFile& f = Open(cut);
+    EXPECT_TRUE(f.ReadNext());
+    EXPECT_TRUE(f.ReadNext());
+    EXPECT_FALSE(f.ReadNext());
+    EXPECT_EQ(f.GetValue(pcRise), 0);
+    EXPECT_FALSE(f.ReadNext());
+  }
+}
+
+TEST_F(DtaFixture, CountsLeaveTheStreamAtTheEndAndSeekFirstRestarts) {
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({1, 3, 4, 5, 6}, 1);
+  for (int i = 0; i < 3; ++i) b.StandardHit(OneSecond * (i + 1), 1, 1, 1, 1, 1, 50, 0);
+  b.Timed(130, 5 * OneSecond).StandardHit(6 * OneSecond, 2, 1, 1, 1, 1, 50, 0).Message(15);
+  LDFile& f = Open(b);
+  EXPECT_TRUE(f.IsFirst());
+  EXPECT_EQ(f.CountRecs(), 8);  // the hardware setup counts once, its sub-messages not at all
+  EXPECT_FALSE(f.ReadNext());
+  EXPECT_EQ(f.CountHits(), 4);
+  EXPECT_FALSE(f.ReadNext());
+  f.SeekFirst();
+  EXPECT_TRUE(f.IsFirst());
+  ASSERT_TRUE(f.ReadNext());
+  EXPECT_EQ(f.Id(), 41);
+  EXPECT_FALSE(f.IsFirst());
+}
+
+TEST_F(DtaFixture, ReadNextRawWalksIntoTheHardwareSetup) {
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({1, 3}, 0).Timed(128, OneSecond);
+  LDFile& f = Open(b);
+  std::ostringstream os;
+  f.DumpIds(os);
+  EXPECT_EQ(os.str(),
+            "ID =  41  Length =     17 \n"
+            "ID =  42  Length =     11 \n"
+            "ID =   5  Length =      5 \n"
+            "ID = 128  Length =      7 \n");
+  EXPECT_EQ(f.DefinitionChidCount(), 2);
+}
+
+TEST_F(DtaFixture, EventPositionFollowsTheWindows) {
+  DtaBuilder b;
+  b.ProductDefinition();
+  for (double t : {0.5, 0.50005, 0.5005, 0.502, 0.501})
+    b.Timed(128, static_cast<std::uint64_t>(t * OneSecond + 0.5));
+  LDFile& f = Open(b);
+  f.SetEventWindows(ATestTime::FromSeconds(100e-6L), ATestTime::FromSeconds(1000e-6L));
+  ASSERT_TRUE(f.ReadNext());
+  for (int expected : {0, 1, 2, 0}) {
+    ASSERT_TRUE(f.ReadNext());
+    EXPECT_EQ(f.EventPos(), expected);
+  }
+  ASSERT_TRUE(f.ReadNext());
+  try {
+    f.EventPos();
+    FAIL() << "a record earlier than its event start must raise";
+  } catch (const EZTData& e) {
+    EXPECT_EQ(e.Code(), EZTData::TimeOrderError);
+  }
+}
+
+TEST_F(DtaFixture, TextDumpOfEveryMessageKind) {
+  LDFile::LastChannelWritten() = 0;
+  DtaBuilder b;
+  b.ProductDefinition("Demo unit\n").Message(100).HardwareSetup({1, 3, 6, 21}, 1);
+  b.Message(22, {1, 40}).Message(23, {1, 45});
+  b.Message(24, {1, 0x20, 0x03}).Message(25, {1, 0xE8, 0x03}).Message(26, {1, 0xC8, 0});
+  b.Message(22, {2, 41}).Message(26, {2, 0xC8, 0}).Message(101);
+  b.Timed(128, 0);
+  Bytes hit = DtaBuilder::Tot(OneSecond);
+  hit.push_back(3);
+  for (unsigned v : {12u, 34u}) DtaBuilder::AddU16(hit, v);
+  hit.push_back(60);
+  DtaBuilder::AddU32(hit, 99999);
+  hit.insert(hit.end(), {1, 0xD0, 0x07});  // 2000 counts -> 0 V
+  b.Message(1, hit).Message(1, hit);
+  b.Timed(2, 2 * OneSecond, {0, 0xA0, 0x0F});
+  b.Message(7, {'n', 'o', 't', 'e', 0}).Message(11).Message(15).Message(1, hit);
+  b.Timed(130, 3 * OneSecond).Timed(129, 4 * OneSecond).Message(5, {2, 4, 5}).Message(173, {1, 2});
+  LDFile& f = Open(b);
+  std::ostringstream os;
+  f.DumpAll(os, 0);
+  const std::string hitLine = "     1.0000000  3    12    34  60  0.00\n";
+  EXPECT_EQ(os.str(),
+            "ID =  41  Length =     14 Demo unit\n\n"
+            "ID = 100  Length =      1 Begin Setup\n"
+            "ID =  42  Length =     13 4660 Hardware Setup\n"
+            "ID =  22  Length =      3 Channels setup parameters :\n"
+            "Chan# Gain(dB) TH(dB) HDT(us) HLT(us) PDT(us)\n"
+            "    1     40\n"
+            "ID =  23  Length =      3        45\n"
+            "ID =  24  Length =      4      800\n"
+            "ID =  25  Length =      4     1000\n"
+            "ID =  26  Length =      4      200\n"
+            "ID =  22  Length =      3     2     41\n"
+            "ID =  26  Length =      4      200\n"
+            "ID = 101  Length =      1 End of Setup\n"
+            "ID = 128  Length =      7      0.0000000 Test Resume\n"
+            "ID =   1  Length =     20 \n"
+            "    Time (sec) Cn  Rise  Cnts Amp Par1\n"
+            "ID =   1  Length =     20 " + hitLine +
+            "ID =   1  Length =     20 " + hitLine +
+            "ID =   2  Length =     10      2.0000000 Par1 =10.000\n"
+            "ID =   7  Length =      6 note\n"
+            "ID =  11  Length =      1 Reset Clock\n"
+            "ID =  15  Length =      1 Test Abort\n"
+            "ID =   1  Length =     20 \n"
+            "    Time (sec) Cn  Rise  Cnts Amp Par1\n"
+            "ID =   1  Length =     20 " + hitLine +
+            "ID = 130  Length =      7      3.0000000 Test Pause\n"
+            "ID = 129  Length =      7      4.0000000 Test Stop\n"
+            "ID =   5  Length =      4 Active AE Data Set Parameters :\n\tEnergy Duration \n"
+            "ID = 173  Length =      3 Default DiSP record\nID = 173 Length = 3\n");
+  EXPECT_EQ(LDFile::LastChannelWritten(), 2);
+  EXPECT_EQ(f.ParametricCount(), 1);  // a message 5 keeps the parametric count
+}
+
+TEST_F(DtaFixture, ChannelTableHeaderIsWrittenOncePerProgram) {
+  LDFile::LastChannelWritten() = 7;
+  DtaBuilder b;
+  b.ProductDefinition().Message(22, {7, 40}).Message(23, {7, 45});
+  LDFile& f = Open(b);
+  std::ostringstream os;
+  f.ReadNext();
+  while (f.ReadNext()) f.DumpRec(os, 0);
+  EXPECT_EQ(os.str(), "ID =  22  Length =      3      40\nID =  23  Length =      3        45\n");
+  LDFile::LastChannelWritten() = 0;
+}
+
+}  // namespace
+}  // namespace ae
