@@ -1,5 +1,7 @@
 #include "datafiles/ATestTime.h"
 
+#include "datafiles/StreamFormatGuard.h"
+
 #include <cmath>
 #include <iomanip>
 #include <limits>
@@ -60,12 +62,9 @@ ATestTime operator+(const ATestTime& a, const ATestTime& b) {
 }
 
 std::ostream& operator<<(std::ostream& os, const ATestTime& t) {
-  const std::ios_base::fmtflags flags = os.flags();
-  const std::streamsize precision = os.precision();
+  StreamFormatGuard guard(os);
   os << std::fixed << std::showpoint << std::setprecision(7) << std::right << std::setw(14)
      << t.Seconds();
-  os.flags(flags);
-  os.precision(precision);
   return os;
 }
 

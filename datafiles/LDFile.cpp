@@ -8,6 +8,7 @@
 
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
+#include "datafiles/StreamFormatGuard.h"
 
 namespace ae {
 
@@ -21,23 +22,6 @@ constexpr int ChidAbsoluteEnergy = 21;
 
 // Raw parametric counts into volts, as the instrument's 0..4000 range maps onto +-10 V.
 double ParametricVolts(unsigned raw) { return raw * 0.005 - 10.0; }
-
-// Restores a stream's format flags and precision when a dump line is done with it.
-class FormatGuard {
- public:
-  explicit FormatGuard(std::ostream& os) : os_(os), flags_(os.flags()), precision_(os.precision()) {}
-  ~FormatGuard() {
-    os_.flags(flags_);
-    os_.precision(precision_);
-  }
-  FormatGuard(const FormatGuard&) = delete;
-  FormatGuard& operator=(const FormatGuard&) = delete;
-
- private:
-  std::ostream& os_;
-  std::ios_base::fmtflags flags_;
-  std::streamsize precision_;
-};
 
 }  // namespace
 
@@ -241,7 +225,7 @@ void LDFile::DumpHit(std::ostream& os) {
     if (entry == nullptr || chid == ChidSignalStrength || chid == ChidAbsoluteEnergy) continue;
     os << std::setw(entry->Width) << slots_[static_cast<unsigned>(chid)];
   }
-  FormatGuard guard(os);
+  StreamFormatGuard guard(os);
   const double volts = ParametricVolts(GetU16(parametric_.data() + 1));
   for (int i = 1; i <= parametricCount_; ++i)
     os << std::fixed << std::setprecision(2) << std::setw(6) << volts;
@@ -283,7 +267,7 @@ void LDFile::DumpRec(std::ostream& os, int /*mask*/) {
     case msgTimeDriven:
     case msgDemand: {
       os << CurrentTestTime() << " Par1 =";
-      FormatGuard guard(os);
+      StreamFormatGuard guard(os);
       os << std::fixed << std::setprecision(3) << std::setw(6) << ParametricVolts(MessageU16(8));
       break;
     }

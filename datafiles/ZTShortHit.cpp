@@ -3,6 +3,8 @@
 #include <iomanip>
 #include <ostream>
 
+#include "datafiles/StreamFormatGuard.h"
+
 namespace ae {
 
 namespace {
@@ -51,11 +53,8 @@ void ZTShortHit::DumpValues(std::ostream& os, int mask) const {
   if (mask & pcEnergy) os << std::setw(6) << Energy;
   if (mask & pcAmplitude) os << std::setw(4) << static_cast<unsigned>(Amplitude);
   if (mask & pcAverFreq) {
-    const std::ios_base::fmtflags flags = os.flags();
-    const std::streamsize precision = os.precision();
+    StreamFormatGuard guard(os);
     os << std::fixed << std::setprecision(1) << std::setw(7) << AverageFrequency(*this);
-    os.flags(flags);
-    os.precision(precision);
   }
   // The parametric column has a title but no value.
 }
