@@ -1,11 +1,11 @@
 #include "datafiles/ATestTime.h"
 
-#include "datafiles/StreamFormatGuard.h"
-
 #include <cmath>
 #include <iomanip>
 #include <limits>
 #include <ostream>
+
+#include "datafiles/StreamFormatGuard.h"
 
 namespace ae {
 
