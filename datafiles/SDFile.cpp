@@ -11,6 +11,7 @@
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/Recognition.h"
+#include "datafiles/StreamFormatGuard.h"
 
 namespace ae {
 
@@ -18,23 +19,6 @@ namespace {
 
 constexpr double HeaderTimeUnitSeconds = 0.016384;
 constexpr int TicksPerHeaderTimeUnit = 65536;  // 16.384 ms of 0.25 us ticks
-
-// Restores a stream's format flags and precision when a dump is done with it.
-class FormatGuard {
- public:
-  explicit FormatGuard(std::ostream& os) : os_(os), flags_(os.flags()), precision_(os.precision()) {}
-  ~FormatGuard() {
-    os_.flags(flags_);
-    os_.precision(precision_);
-  }
-  FormatGuard(const FormatGuard&) = delete;
-  FormatGuard& operator=(const FormatGuard&) = delete;
-
- private:
-  std::ostream& os_;
-  std::ios_base::fmtflags flags_;
-  std::streamsize precision_;
-};
 
 const char* YesNo(bool yes) { return yes ? "Yes" : "No"; }
 
@@ -241,7 +225,7 @@ int SDFile::CountRecs() { return CountWalk(false); }
 int SDFile::CountHits() { return CountWalk(true); }
 
 void SDFile::DumpParametric(std::ostream& os, std::uint16_t raw, int width) {
-  FormatGuard guard(os);
+  StreamFormatGuard guard(os);
   os << std::fixed << std::setprecision(2) << std::setw(width) << ParametricVolts(raw);
 }
 
@@ -300,7 +284,7 @@ void SDFile::DumpRec(std::ostream& os, int mask) {
 }
 
 void SDFile::DumpHeader(std::ostream& os, int /*flag*/) {
-  FormatGuard guard(os);
+  StreamFormatGuard guard(os);
   os << "Test Label\t\t: " << GetLabel() << '\n';
   os << "Test Time and Date\t: " << GetDate() << '\n';
   os << "Program Version\t\t: " << GetVersion() << '\n';
