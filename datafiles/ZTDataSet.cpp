@@ -138,11 +138,18 @@ void ZTDataSet::Load(const std::string& name) {
   MaxTime = 0.0;
   TimeEnd = 0.0;
   OpenedDataFile opened = OpenDataFile(name);  // its errors reach the caller
-  DataType = opened.Type;
+  LoadFrom(*opened.Reader, opened.Type, name);
+}
+
+void ZTDataSet::LoadFrom(AWDiskFile& reader, int dataType, const std::string& name) {
+  Clear();
+  MaxTime = 0.0;
+  TimeEnd = 0.0;
+  DataType = dataType;
   try {
     FileName = name;
-    Loaded_ = IdentityOf(opened.Stream.Get());
-    ReadRecords(*opened.Reader);
+    Loaded_ = IdentityOf(reader.GetStream());
+    ReadRecords(reader);
   } catch (const std::exception&) {
     // A file that cannot be read completely is not shown in part.
     Clear();

@@ -47,6 +47,10 @@ class ZTDataSet {
   // with the data set already empty; a file that fails while it is read leaves it empty
   // without an error.
   void Load(const std::string& name);
+  // What Load does once the file is open: resets the data set and reads every record of the
+  // reader (a reader fresh from OpenDataFile, of the given type). A reader that fails leaves
+  // the data set empty without an error.
+  void LoadFrom(AWDiskFile& reader, int dataType, const std::string& name);
   // Writes every record that is not a deleted hit into a new file of the loaded format. The
   // file is written beside the destination under a temporary name and renamed over it only
   // when complete, so an error (raised as EDataFile) leaves the destination and the loaded
