@@ -1,11 +1,13 @@
 #include "datafiles/ZTDataSet.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -93,6 +95,22 @@ class TemporaryFile {
   std::string path_;
 };
 
+// The records of a large file fill tens of megabytes that are touched once, in order. Asking
+// for transparent huge pages makes that first touch cost one page fault per 2 MB instead of one
+// per 4 KB; on a virtual machine those faults were most of the loading time.
+void PreferHugePages(const void* data, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+  constexpr std::uintptr_t huge = std::uintptr_t{2} << 20;
+  const auto start = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t begin = (start + huge - 1) & ~(huge - 1);
+  const std::uintptr_t end = (start + bytes) & ~(huge - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);  // only advice
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
+
 }  // namespace
 
 ZTDataSet::FileIdentity ZTDataSet::IdentityOf(std::FILE* stream) {
@@ -162,6 +180,8 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
   const int count = reader.CountRecs();
   if (count < 0) throw EDataFile("Negative record count");
   reader.SeekFirst();
+  Recs.reserve(static_cast<std::size_t>(count));
+  PreferHugePages(Recs.data(), Recs.capacity() * sizeof(ZTShortHit));
   Recs.resize(static_cast<std::size_t>(count));
   RecCount = count;
 
