@@ -59,17 +59,17 @@ class TemporaryFile {
     // newly created file would get.
     struct stat existing {};
     mode_t mode;
-    if (::stat(target.c_str(), &existing) == 0) {
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
       mode = existing.st_mode & 07777;
     } else {
-      const mode_t mask = ::umask(0);
+      const mode_t mask = ::umask(0);  // the mask can only be read by setting it
       ::umask(mask);
       mode = 0666 & ~mask;
     }
     const bool modeSet = ::fchmod(fd, mode) == 0;
+    const std::string reason = modeSet ? std::string() : SystemReason();
     ::close(fd);
     if (!modeSet) {
-      const std::string reason = SystemReason();
       Remove();
       throw EDataFile(SaveError(destination, "cannot set the file mode: " + reason));
     }

@@ -54,7 +54,8 @@ class ZTDataSet {
   // Writes every record that is not a deleted hit into a new file of the loaded format. The
   // file is written beside the destination under a temporary name and renamed over it only
   // when complete, so an error (raised as EDataFile) leaves the destination and the loaded
-  // file as they were.
+  // file as they were. Refused when the loaded file has changed on disk since it was loaded
+  // (also by an earlier save onto it): the deleted flags would hit the wrong records.
   void SaveAs(const std::string& destination) const;
   // Empties the data set; EventCount, MaxTime and TimeEnd keep their values.
   void Clear();

@@ -296,6 +296,14 @@ TEST_F(ZTDataSetSave, OntoTheLoadedFileItselfKeepsTheData) {
   EXPECT_NO_THROW(set_.SaveAs(dir_.File("again.dta")));
 }
 
+TEST_F(ZTDataSetSave, RefusesWhenTheLoadedFileWasRewrittenSinceLoading) {
+  set_.Recs[2 + 5].SetDeleted(true);
+  HitFile(97, {0}).Save(source_);  // another program rewrites it in place
+  const std::string out = dir_.File("out.dta");
+  EXPECT_THROW(set_.SaveAs(out), EDataFile);
+  EXPECT_FALSE(fs::exists(out));
+}
+
 TEST_F(ZTDataSetSave, ThroughASymbolicLinkUpdatesTheFileItPointsTo) {
   const std::string link = dir_.File("link.dta");
   fs::create_symlink(source_, link);
