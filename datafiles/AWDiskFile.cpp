@@ -3,19 +3,11 @@
 #include <sys/types.h>
 
 #include "datafiles/EDataFile.h"
-#include "datafiles/EZTData.h"
+#include "datafiles/EventWindows.h"
 
 namespace ae {
 
-int AWDiskFile::EventPos() {
-  const ATestTime t = CurrentTestTime();
-  if (t < RefTime) throw EZTData(EZTData::TimeOrderError);
-  const ATestTime d = ATestTime::FromSeconds(t.Seconds() - RefTime.Seconds());
-  if (d <= T1) return 1;
-  if (d <= T2) return 2;
-  RefTime = t;
-  return 0;
-}
+int AWDiskFile::EventPos() { return EventPosition(CurrentTestTime(), RefTime, T1, T2); }
 
 void AWDiskFile::AppendBookkeeping(AWDiskFile& source) {
   if (source.HasTime()) LastTime = source.CurrentTestTime();

@@ -1,0 +1,384 @@
+#include "datafiles/ZTDataSet.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <stdexcept>
+
+#include "datafiles/AWDiskFile.h"
+#include "datafiles/DataFileOpen.h"
+#include "datafiles/DataFormats.h"
+#include "datafiles/DataStream.h"
+#include "datafiles/EDataFile.h"
+#include "datafiles/EZTData.h"
+
+namespace ae {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string SaveError(const std::string& destination, const std::string& reason) {
+  return "Cannot save the data to \"" + destination + "\": " + reason;
+}
+
+std::string SystemReason() { return std::strerror(errno); }
+
+// The file a save replaces: a symbolic link is followed, so that saving through a link
+// updates the file it points to, as writing to the link would.
+fs::path SaveTarget(const std::string& destination) {
+  const fs::path path(destination);
+  std::error_code error;
+  if (!fs::is_symlink(path, error)) return path;
+  const fs::path resolved = fs::weakly_canonical(path, error);
+  return error ? path : resolved;
+}
+
+// A file created beside the destination that takes the destination's place when it is
+// complete and is removed otherwise.
+class TemporaryFile {
+ public:
+  TemporaryFile(const fs::path& target, const std::string& destination) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string leaf = ".";  // hidden while it is incomplete
+    leaf += target.filename().string();
+    leaf += ".XXXXXX";
+    std::string name = (folder / leaf).string();
+    const int fd = mkstemp(name.data());
+    if (fd < 0) throw EDataFile(SaveError(destination, "cannot create a file in its folder: " + SystemReason()));
+    path_ = name;
+    // mkstemp makes the file private; give it the mode the destination has, or the one a
+    // newly created file would get.
+    struct stat existing {};
+    mode_t mode;
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+      mode = existing.st_mode & 07777;
+    } else {
+      const mode_t mask = ::umask(0);  // the mask can only be read by setting it
+      ::umask(mask);
+      mode = 0666 & ~mask;
+    }
+    const bool modeSet = ::fchmod(fd, mode) == 0;
+    const std::string reason = modeSet ? std::string() : SystemReason();
+    ::close(fd);
+    if (!modeSet) {
+      Remove();
+      throw EDataFile(SaveError(destination, "cannot set the file mode: " + reason));
+    }
+  }
+  ~TemporaryFile() { Remove(); }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  const std::string& Path() const { return path_; }
+
+  void Commit(const fs::path& target, const std::string& destination) {
+    if (std::rename(path_.c_str(), target.c_str()) != 0)
+      throw EDataFile(SaveError(destination, SystemReason()));
+    path_.clear();
+  }
+
+ private:
+  void Remove() {
+    if (!path_.empty()) ::unlink(path_.c_str());
+    path_.clear();
+  }
+
+  std::string path_;
+};
+
+// The records of a large file fill tens of megabytes that are touched once, in order. Asking
+// for transparent huge pages makes that first touch cost one page fault per 2 MB instead of one
+// per 4 KB; on a virtual machine those faults were most of the loading time.
+void PreferHugePages(const void* data, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+  constexpr std::uintptr_t huge = std::uintptr_t{2} << 20;
+  const auto start = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t begin = (start + huge - 1) & ~(huge - 1);
+  const std::uintptr_t end = (start + bytes) & ~(huge - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);  // only advice
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
+
+}  // namespace
+
+ZTDataSet::FileIdentity ZTDataSet::IdentityOf(std::FILE* stream) {
+  FileIdentity identity;
+  struct stat info {};
+  if (stream == nullptr || ::fstat(fileno(stream), &info) != 0) return identity;
+  identity.Known = true;
+  identity.Device = static_cast<std::uint64_t>(info.st_dev);
+  identity.Inode = static_cast<std::uint64_t>(info.st_ino);
+  identity.Size = static_cast<std::int64_t>(info.st_size);
+  identity.ModifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
+  identity.ModifiedNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+  return identity;
+}
+
+ZTEventRule& ZTDataSet::EventRule() {
+  static ZTEventRule rule;
+  return rule;
+}
+
+void ZTDataSet::Clear() {
+  FileName.clear();
+  RecCount = 0;
+  HitCount = 0;
+  FramedCount = 0;
+  GroupedCount = 0;
+  DeletedCount = 0;
+  MarkCount = 0;
+  Marks = std::vector<ATestTime>();
+  Recs = std::vector<ZTShortHit>();
+  Loaded_ = FileIdentity();
+}
+
+double ZTDataSet::TimeEndOf(double maxTime) {
+  // No time at all (or none that makes sense) still needs an axis.
+  if (!(maxTime > 0.0) || !std::isfinite(maxTime)) return 1.0;
+  const double p = std::pow(10.0, std::trunc(std::log10(maxTime)));
+  return std::trunc((maxTime / p + 0.1) * 10.0) * 0.1 * p;
+}
+
+void ZTDataSet::Load(const std::string& name) {
+  Clear();
+  MaxTime = 0.0;
+  TimeEnd = 0.0;
+  OpenedDataFile opened = OpenDataFile(name);  // its errors reach the caller
+  LoadFrom(*opened.Reader, opened.Type, name);
+}
+
+void ZTDataSet::LoadFrom(AWDiskFile& reader, int dataType, const std::string& name) {
+  Clear();
+  MaxTime = 0.0;
+  TimeEnd = 0.0;
+  DataType = dataType;
+  try {
+    FileName = name;
+    Loaded_ = IdentityOf(reader.GetStream());
+    ReadRecords(reader);
+  } catch (const std::exception&) {
+    // A file that cannot be read completely is not shown in part.
+    Clear();
+    MaxTime = 0.0;
+    TimeEnd = 0.0;
+  }
+}
+
+void ZTDataSet::ReadRecords(AWDiskFile& reader) {
+  const int count = reader.CountRecs();
+  if (count < 0) throw EDataFile("Negative record count");
+  reader.SeekFirst();
+  Recs.reserve(static_cast<std::size_t>(count));
+  PreferHugePages(Recs.data(), Recs.capacity() * sizeof(ZTShortHit));
+  Recs.resize(static_cast<std::size_t>(count));
+  RecCount = count;
+
+  for (ZTShortHit& rec : Recs) {
+    if (!reader.ReadNext()) break;
+    reader.GetRec(rec);
+    if (rec.Kind == rkHit) ++HitCount;
+    else if (rec.Kind == rkTimeMark) ++MarkCount;
+    if (reader.HasTime()) {
+      const double t = reader.GetTime();
+      if (t > MaxTime) MaxTime = t;
+    }
+    if (reader.IsEndOfData()) break;
+  }
+
+  if (MarkCount > 0) {
+    Marks.reserve(MarkCount);
+    for (const ZTShortHit& rec : Recs)
+      if (rec.Kind == rkTimeMark) Marks.push_back(rec.Time);
+  }
+  TimeEnd = TimeEndOf(MaxTime);
+}
+
+void ZTDataSet::SaveAs(const std::string& destination) const {
+  if (FileName.empty()) throw EDataFile("No data file is loaded");
+  const DataFormat* format = FindDataFormat(DataType);
+  if (format == nullptr || format->MakeWriter == nullptr)
+    throw EDataFile("Data of the type \"" + std::string(DataTypeName(DataType)) + "\" cannot be saved");
+
+  DataStream source(FileName, "rb");
+  if (!source) throw EDataFile("Cannot open the data file \"" + FileName + "\"");
+  // The deleted flags belong to the records of the file as it was loaded.
+  if (Loaded_.Known && !(IdentityOf(source.Get()) == Loaded_))
+    throw EDataFile("The data file \"" + FileName + "\" has changed since it was loaded; load it again before saving");
+
+  const fs::path target = SaveTarget(destination);
+  TemporaryFile temporary(target, destination);
+  DataStream out(temporary.Path(), "wb");
+  if (!out) throw EDataFile(SaveError(destination, "cannot write a file in its folder"));
+
+  try {
+    WriterPair pair = CreateWriterPairOf(DataType, source.Get(), out.Get());
+    pair.Reader->SeekFirst();
+    pair.Writer->SeekFirst();
+    std::size_t i = 0;
+    while (pair.Reader->ReadNext()) {
+      // Records beyond the loaded ones could not be deleted by the user; they are kept.
+      if (i >= Recs.size() || !Recs[i].IsDeleted()) pair.Writer->Append(*pair.Reader);
+      ++i;
+    }
+    pair.Writer->Finish();
+  } catch (const std::exception& error) {
+    throw EDataFile(SaveError(destination, error.what()));
+  }
+
+  // The new file must be complete on disk before it takes the destination's place.
+  const bool written = std::fflush(out.Get()) == 0 && ::fsync(fileno(out.Get())) == 0;
+  if (!out.Close() || !written) throw EDataFile(SaveError(destination, MsgWriteError));
+  temporary.Commit(target, destination);
+}
+
+std::uint32_t ZTDataSet::CountFramed() const {
+  std::uint32_t n = 0;
+  for (const ZTShortHit& rec : Recs)
+    if (rec.IsHit() && rec.FrameBits != 0) ++n;
+  return n;
+}
+
+void ZTDataSet::ClearFrameMarks() {
+  for (ZTShortHit& rec : Recs) rec.FrameBits = 0;
+  GroupMask = 0;
+  FramedCount = 0;
+}
+
+void ZTDataSet::MarkFrame(int slot, const ZTFrameCriteria& criteria) {
+  if (slot < 0 || slot >= FrameSlots) throw std::out_of_range("frame slot out of range");
+  const auto bit = static_cast<std::uint16_t>(1u << slot);
+
+  auto inside = [&criteria](const ZTShortHit& hit) {
+    if (criteria.TimeFilter) {
+      const double t = hit.GetValue(pcTime);
+      if (!(criteria.TimeFrom <= t && t <= criteria.TimeTo)) return false;
+    }
+    const double x = hit.GetValue(criteria.XParam);
+    const double y = hit.GetValue(criteria.YParam);
+    if (!(criteria.XFrom <= x && x <= criteria.XTo && criteria.YFrom <= y && y <= criteria.YTo)) return false;
+    const int channel = hit.Channel;
+    return channel >= 1 && channel <= 128 && criteria.Channels.test(static_cast<std::size_t>(channel - 1));
+  };
+
+  FramedCount = 0;
+  if (!criteria.EventsView) {
+    for (ZTShortHit& hit : Recs) {
+      if (!hit.IsHit() || hit.IsFlagged()) continue;
+      if (inside(hit)) hit.FrameBits |= bit;
+      if (hit.FrameBits != 0) ++FramedCount;
+    }
+    return;
+  }
+
+  // Whole events follow their first hit, whatever their own values and channels.
+  ZTEventRule& rule = EventRule();
+  rule.ResetMicroseconds(criteria.Mpt, criteria.Lockout);
+  bool eventSelected = false;
+  try {
+    for (ZTShortHit& hit : Recs) {
+      if (!hit.IsHit() || hit.IsFlagged()) continue;
+      if (rule.EventTest(hit) == 0) {
+        eventSelected = inside(hit);
+        if (eventSelected) hit.FrameBits |= bit;
+      } else if (eventSelected) {
+        hit.FrameBits |= bit;
+      }
+      if (hit.FrameBits != 0) ++FramedCount;
+    }
+  } catch (const EZTData&) {
+    // The hits marked so far stay marked; the counter still covers every framed hit.
+    FramedCount = CountFramed();
+    throw;
+  }
+}
+
+std::uint32_t ZTDataSet::GroupHits(int mode) {
+  std::uint32_t n = 0;
+  for (ZTShortHit& hit : Recs) {
+    if (!hit.IsHit()) continue;
+    // Without a frame nothing is selected, in either mode.
+    if (GroupMask != 0) {
+      if (mode == gmAnd && hit.FrameBits == GroupMask) hit.SetGrouped(true);
+      if (mode == gmOr && hit.FrameBits != 0) hit.SetGrouped(true);
+    }
+    hit.FrameBits = 0;
+    if (hit.IsGrouped()) ++n;
+  }
+  GroupedCount = n;
+  FramedCount = 0;
+  return n;
+}
+
+void ZTDataSet::ClearGrouped() {
+  for (ZTShortHit& rec : Recs) rec.SetGrouped(false);
+  GroupedCount = 0;
+}
+
+std::uint32_t ZTDataSet::DeleteGrouped() {
+  std::uint32_t n = 0;
+  for (ZTShortHit& rec : Recs) {
+    if (!rec.IsGrouped()) continue;
+    rec.SetGrouped(false);
+    rec.SetDeleted(true);
+    ++n;
+  }
+  GroupedCount = GroupedCount > n ? GroupedCount - n : 0;
+  DeletedCount += n;
+  return n;
+}
+
+void ZTDataSet::UndeleteAll() {
+  for (ZTShortHit& hit : Recs) {
+    if (!hit.IsHit()) continue;
+    hit.FrameBits = 0;
+    hit.SetDeleted(false);
+  }
+  DeletedCount = 0;
+  FramedCount = 0;
+}
+
+std::uint32_t ZTDataSet::InvertGrouped() {
+  std::uint32_t grouped = 0;
+  std::uint32_t notGrouped = 0;
+  for (ZTShortHit& hit : Recs) {
+    if (!hit.IsHit()) continue;
+    hit.FrameBits = 0;
+    if (!hit.IsDeleted()) hit.SetGrouped(!hit.IsGrouped());
+    if (hit.IsGrouped()) ++grouped;
+    else ++notGrouped;
+  }
+  FramedCount = 0;
+  GroupedCount = grouped;
+  return notGrouped;
+}
+
+std::uint32_t ZTDataSet::InvertDeleted() {
+  std::uint32_t wasDeleted = 0;
+  std::uint32_t deleted = 0;
+  for (ZTShortHit& hit : Recs) {
+    if (!hit.IsHit()) continue;
+    hit.FrameBits = 0;
+    hit.SetGrouped(false);
+    if (hit.IsDeleted()) ++wasDeleted;
+    hit.SetDeleted(!hit.IsDeleted());
+    if (hit.IsDeleted()) ++deleted;
+  }
+  FramedCount = 0;
+  GroupedCount = 0;
+  DeletedCount = deleted;
+  return wasDeleted;
+}
+
+}  // namespace ae

@@ -1,0 +1,109 @@
+#pragma once
+// The viewer's loaded data file: one ZTShortHit per record of the file, in file order, with
+// the selection state of every hit in the record itself, the counters the status bar shows,
+// the times of the time marks and a default end of the time axis. The viewer works on this copy
+// only and writes the records that are not deleted into a new file of the same format.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "datafiles/ATestTime.h"
+#include "datafiles/DataFileTypes.h"
+#include "datafiles/ZTEventRule.h"
+#include "datafiles/ZTFrameCriteria.h"
+#include "datafiles/ZTShortHit.h"
+
+namespace ae {
+
+class AWDiskFile;
+
+// The viewer holds one record per record of files with millions of hits.
+static_assert(sizeof(ZTShortHit) == 48, "ZTShortHit must stay 48 bytes");
+
+class ZTDataSet {
+ public:
+  static constexpr int FrameSlots = 8;
+  enum : int { gmAnd = 0, gmOr = 1 };  // grouping modes
+
+  int DataType = -1;
+  std::string FileName;  // empty when nothing is loaded
+  int RecCount = 0;
+  std::uint32_t HitCount = 0;
+  std::uint32_t EventCount = 0;  // kept by the graphs' drawing passes in event view
+  std::uint32_t FramedCount = 0;
+  std::uint32_t GroupedCount = 0;
+  std::uint32_t DeletedCount = 0;
+  std::uint32_t MarkCount = 0;
+  double MaxTime = 0.0;  // seconds, greatest time of the timed records
+  double TimeEnd = 0.0;  // seconds, default end of the time axis
+  std::vector<ATestTime> Marks;
+  std::vector<ZTShortHit> Recs;
+  // Bit i set when frame slot i was occupied at the last grouping; one for the program, as the
+  // program has one data set.
+  std::uint8_t GroupMask = 0;
+
+  // Replaces the contents with the file. Open and recognition errors are raised (EDataFile)
+  // with the data set already empty; a file that fails while it is read leaves it empty
+  // without an error.
+  void Load(const std::string& name);
+  // What Load does once the file is open: resets the data set and reads every record of the
+  // reader (a reader fresh from OpenDataFile, of the given type). A reader that fails leaves
+  // the data set empty without an error.
+  void LoadFrom(AWDiskFile& reader, int dataType, const std::string& name);
+  // Writes every record that is not a deleted hit into a new file of the loaded format. The
+  // file is written beside the destination under a temporary name and renamed over it only
+  // when complete, so an error (raised as EDataFile) leaves the destination and the loaded
+  // file as they were. Refused when the loaded file has changed on disk since it was loaded
+  // (also by an earlier save onto it): the deleted flags would hit the wrong records.
+  void SaveAs(const std::string& destination) const;
+  // Empties the data set; EventCount, MaxTime and TimeEnd keep their values.
+  void Clear();
+
+  // The default end of the time axis for a greatest time: the next tenth of its decade above
+  // it (347 gives 350, 0.05 gives 0.06); 1 second when there is no time.
+  static double TimeEndOf(double maxTime);
+
+  // Selection operations. Only hits take part; other records keep their bits clear.
+  void ClearFrameMarks();
+  // Sets frame bit `slot` (0..7) of the unflagged hits the criteria select and recounts the
+  // framed hits. In event view a time-order error stops the marking and is raised, the hits
+  // marked so far staying marked.
+  void MarkFrame(int slot, const ZTFrameCriteria& criteria);
+  // Groups the hits by their frame bits against GroupMask (gmAnd: in every frame of the mask,
+  // gmOr: in any), clears all frame bits and returns the number of grouped hits.
+  std::uint32_t GroupHits(int mode);
+  void ClearGrouped();
+  std::uint32_t DeleteGrouped();
+  void UndeleteAll();
+  std::uint32_t InvertGrouped();
+  std::uint32_t InvertDeleted();
+
+  // The program's event rule and the test of one record by it.
+  static ZTEventRule& EventRule();
+  static int EventTest(const ZTRec& rec, ATestTime* distance = nullptr) {
+    return EventRule().EventTest(rec, distance);
+  }
+
+ private:
+  // What identifies the loaded file on disk, so that a save never applies the deleted flags
+  // to the records of another file that has since taken its place (a save onto the loaded
+  // file itself, or a change by another program).
+  struct FileIdentity {
+    bool Known = false;
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    std::int64_t Size = 0;
+    std::int64_t ModifiedSeconds = 0;
+    std::int64_t ModifiedNanoseconds = 0;
+    bool operator==(const FileIdentity&) const = default;
+  };
+  static FileIdentity IdentityOf(std::FILE* stream);
+
+  void ReadRecords(AWDiskFile& reader);
+  std::uint32_t CountFramed() const;
+
+  FileIdentity Loaded_;
+};
+
+}  // namespace ae

@@ -1,0 +1,35 @@
+#pragma once
+// One selection frame, and the rubber band it is made from while the mouse is down. The value
+// ranges, not the pixels, say what the frame selects, so it follows zooming.
+#include <bitset>
+#include <cstdint>
+
+#include "datafiles/DataFileTypes.h"
+
+namespace ae {
+
+class TZTGraph;
+
+struct TFrameRect {
+  // Pixels of the graph at the time the frame was drawn.
+  std::int32_t Left = 0;
+  std::int32_t Top = 0;
+  std::int32_t Right = 0;
+  std::int32_t Bottom = 0;
+  // Only while it is the rubber band.
+  std::int32_t AnchorX = 0;
+  std::int32_t AnchorY = 0;
+  bool BandActive = false;
+  // The graph it was drawn on, not owned; null once that graph is gone.
+  TZTGraph* Graph = nullptr;
+  int SlotIndex = 0;  // 0..7 in the frame list
+  std::int32_t XParam = pcHits;
+  std::int32_t YParam = pcHits;
+  double XFrom = 0.0;
+  double XTo = 0.0;
+  double YFrom = 0.0;
+  double YTo = 0.0;
+  std::bitset<128> Channels;  // bit c-1 for channel c, the channel selection when it was drawn
+};
+
+}  // namespace ae
