@@ -61,7 +61,7 @@ TEST_F(Aetool, DumpStartsWithTheDataTypeLine) {
             "Data type: Locan AT/Spartan AT/Spartan 2000/Disp/Mistras\n");
 }
 
-TEST_F(Aetool, ExportWritesOneRowPerRecordUpToTheEndOfData) {
+TEST_F(Aetool, ExportWritesOneRowPerLoadedRecord) {
   test::DtaBuilder b;
   b.ProductDefinition().HardwareSetup({1, 3, 4, 5, 6}, 1);
   b.StandardHit(6000001, 4, 10, 20, 30, 400, 55, -7);
@@ -74,7 +74,8 @@ TEST_F(Aetool, ExportWritesOneRowPerRecordUpToTheEndOfData) {
                        "1,7,0.0000000,0,0,0,0,0,0,0.000\n"
                        "2,0,1.5000003,4,10,20,30,400,55,-7.000\n"
                        "3,5,2.0000000,0,0,0,0,0,0,4000.000\n"
-                       "4,7,0.0000000,0,0,0,0,0,0,0.000\n");
+                       "4,7,0.0000000,0,0,0,0,0,0,0.000\n"
+                       "5,8,0.0000000,0,0,0,0,0,0,0.000\n");  // after the end of the data: never read
 
   EXPECT_EQ(RunTool({"export", dir_.File("a.dta"), "-o", dir_.File("out.csv")}).Code, 0);
   const auto bytes = test::ReadFileBytes(dir_.File("out.csv"));

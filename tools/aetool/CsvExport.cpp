@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-#include "datafiles/DataFileOpen.h"
+#include "datafiles/ZTDataSet.h"
 #include "datafiles/ZTShortHit.h"
 
 namespace ae {
@@ -71,18 +71,13 @@ class CsvRowWriter {
 }  // namespace
 
 void ExportCsv(const std::string& dataFile, std::ostream& out) {
-  OpenedDataFile file = OpenDataFile(dataFile);
-  AWDiskFile& reader = *file.Reader;
-  reader.SeekFirst();
+  // Through the loaded data set, so the rows are exactly what the viewer holds.
+  ZTDataSet data;
+  data.Load(dataFile);
   out << CsvExportHeader << '\n';
   CsvRowWriter rows(out);
   long long index = 0;
-  while (reader.ReadNext()) {
-    ZTShortHit rec;
-    reader.GetRec(rec);
-    rows.Row(index++, rec);
-    if (reader.IsEndOfData()) break;
-  }
+  for (const ZTShortHit& rec : data.Recs) rows.Row(index++, rec);
 }
 
 }  // namespace ae
