@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::int64_t FixedHeaderSize =
     static_cast<std::int64_t>(ALNPCITestParam::Size + ALNPCIHrdwDescr::FixedSize);
+constexpr std::int64_t BlockEntrySize = static_cast<std::int64_t>(ALNPCIHrdwDescr::BlockEntrySize);
 
 [[noreturn]] void Damaged(const std::string& what) { throw EDataFile("Damaged A-Line PCI file: " + what); }
 
@@ -45,7 +46,7 @@ void ALNPCIHead::Read(std::FILE* stream) {
   // 64-bit sums: neither a count nor a size of 2^32 - 1 can wrap here.
   const std::int64_t blockCount = hrdwDescr.BlockCount();
   const std::int64_t configSize = hrdwDescr.ConfigSize();
-  const std::int64_t tableEnd = FixedHeaderSize + blockCount * static_cast<std::int64_t>(ALNPCIHrdwDescr::BlockEntrySize);
+  const std::int64_t tableEnd = FixedHeaderSize + blockCount * BlockEntrySize;
   if (tableEnd > fileSize)
     Damaged("the table of " + std::to_string(blockCount) + " configuration blocks does not fit in the file");
   if (tableEnd + configSize > fileSize)
@@ -69,8 +70,7 @@ void ALNPCIHead::Read(std::FILE* stream) {
 }
 
 std::int64_t ALNPCIHead::ConfigOffset() const {
-  return FixedHeaderSize +
-         static_cast<std::int64_t>(hrdwDescr_.BlockCount()) * static_cast<std::int64_t>(ALNPCIHrdwDescr::BlockEntrySize);
+  return FixedHeaderSize + static_cast<std::int64_t>(hrdwDescr_.BlockCount()) * BlockEntrySize;
 }
 
 std::int64_t ALNPCIHead::FirstRecordOffset() const {

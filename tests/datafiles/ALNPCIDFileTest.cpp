@@ -351,7 +351,7 @@ TEST_F(ALNPCIDFileTest, RecordsThatCannotBeHeldOrReadEndReading) {
 
 TEST_F(ALNPCIDFileTest, ShortHitDecodesZerosNotThePreviousRecord) {
   const Bytes full = AlinePciBuilder::HitData(
-      {.Seconds = Start + 1, .ChannelIndex = 0, .Amplitude = 900, .Duration = 50, .Rise = 7, .Counts = 3, .Energy48 = 99});
+      {.Seconds = Start + 1, .Amplitude = 900, .Duration = 50, .Rise = 7, .Counts = 3, .Energy48 = 99});
   const Bytes shortHit(full.begin(), full.begin() + 10);  // time and channel only
   Opened f = Open(AlinePciBuilder().Channels({UnitChannel(0)}).Record(5, full).Record(5, shortHit).Build());
   ASSERT_TRUE(f.File->ReadNext());

@@ -194,7 +194,7 @@ class PciRecordWriter {
         mantissa = (mantissa + 1) >> 1;
         ++exponent;
       }
-      const std::uint32_t packed = static_cast<std::uint32_t>(std::min<std::uint64_t>(mantissa, (1u << 27) - 1)) << 5 | exponent;
+      const auto packed = static_cast<std::uint32_t>(std::min<std::uint64_t>(mantissa, (1u << 27) - 1)) << 5 | exponent;
       PutU16(data + 26, static_cast<std::uint16_t>(packed));
       PutU16(data + 28, static_cast<std::uint16_t>(packed >> 16));
     } else {
