@@ -5,7 +5,7 @@
 #include <ostream>
 #include <utility>
 
-#include "datafiles/ALNPCIFormatGuard.h"
+#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
 
 namespace ae {
@@ -51,7 +51,7 @@ const ALNPCICalibration::Row& ALNPCICalibration::RowOf(std::uint32_t index) cons
 }
 
 void ALNPCICalibration::Dump(std::ostream& os) const {
-  ALNPCIFormatGuard guard(os);
+  StreamFormatGuard guard(os);
   os << std::dec << std::right << std::setfill(' ');
   os << "Channel's characteristic Array:" << '\n';
   os << std::setw(8) << "Channel" << std::setw(12) << "d_ADC" << std::setw(10) << "d_IN" << std::setw(6)

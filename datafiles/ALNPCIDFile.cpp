@@ -6,7 +6,7 @@
 #include <iomanip>
 #include <ostream>
 
-#include "datafiles/ALNPCIFormatGuard.h"
+#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
 
@@ -186,7 +186,7 @@ void ALNPCIDFile::DumpHit(std::ostream& os) {
 }
 
 void ALNPCIDFile::DumpRec(std::ostream& os, int /*mask*/) {
-  ALNPCIFormatGuard guard(os);
+  StreamFormatGuard guard(os);
   os << std::dec << std::right << std::setfill(' ');
   const int type = Type();
   if (!IsHitOrNoise(type)) {

@@ -4,7 +4,7 @@
 #include <iomanip>
 #include <ostream>
 
-#include "datafiles/ALNPCIFormatGuard.h"
+#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
 
 namespace ae {
@@ -53,7 +53,7 @@ void ALNPCIHrdwDescr::AppendImage(std::vector<std::uint8_t>& out) const {
 }
 
 void ALNPCIHrdwDescr::Dump(std::ostream& os) const {
-  ALNPCIFormatGuard guard(os);
+  StreamFormatGuard guard(os);
   os << std::dec << std::right << std::setfill(' ');
   os << "Signature              : 0x" << std::hex << std::uppercase << Signature() << std::dec
      << std::nouppercase << '\n';

@@ -7,7 +7,7 @@
 #include <iomanip>
 #include <ostream>
 
-#include "datafiles/ALNPCIFormatGuard.h"
+#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
 
 namespace ae {
@@ -61,7 +61,7 @@ std::string ALNPCITestParam::CalendarText(std::uint32_t seconds) {
 }
 
 void ALNPCITestParam::Dump(std::ostream& os, bool full) const {
-  ALNPCIFormatGuard guard(os);
+  StreamFormatGuard guard(os);
   os << std::dec << std::right << std::setfill(' ');
   auto hex = [&](const char* label, Field field) {
     os << label << "0x" << std::hex << std::uppercase << U32(field) << std::dec << std::nouppercase << '\n';
