@@ -181,3 +181,31 @@ TEST_F(Aetool, TheProgramExitsNonZeroWithTheTextOnStderr) {
 
 }  // namespace
 }  // namespace ae
+
+namespace ae {
+namespace {
+
+TEST_F(Aetool, DumpShowsEveryFormat) {
+  for (const char* format : {"s3000", "pci", "isa"}) {
+    SCOPED_TRACE(format);
+    const std::string file = dir_.File(std::string("d.") + format);
+    ASSERT_EQ(RunTool({"gen", "--format", format, "--hits", "50", "--seed", "2", "-o", file}).Code, 0);
+    const Result r = RunTool({"dump", file});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const std::vector<std::string> lines = Lines(r.Out);
+    ASSERT_GT(lines.size(), 50u);
+    EXPECT_EQ(lines[0].rfind("Data type: ", 0), 0u);
+    EXPECT_EQ(r.Out.back(), '\n');
+  }
+  // A-Line PCI: the header text, then one line per record.
+  const Result pci = RunTool({"dump", dir_.File("d.pci")});
+  EXPECT_NE(pci.Out.find("Channel's characteristic Array:"), std::string::npos);
+  EXPECT_NE(pci.Out.find("Amp,dB"), std::string::npos);
+  // A-Line ISA has no text of its own: one line per hit as the viewer holds it.
+  const std::vector<std::string> isa = Lines(RunTool({"dump", dir_.File("d.isa")}).Out);
+  EXPECT_EQ(isa[1], "   Time (sec.) Chn  Rise Count  Durat  Ener Amp   Freq");
+  EXPECT_EQ(isa.size(), 2u + 50u);
+}
+
+}  // namespace
+}  // namespace ae

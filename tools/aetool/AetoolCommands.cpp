@@ -11,6 +11,7 @@
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/EZTData.h"
+#include "datafiles/ZTShortHit.h"
 #include "tools/aetool/CsvExport.h"
 #include "tools/aetool/Generators.h"
 
@@ -68,12 +69,40 @@ std::uint64_t ParseCount(const std::string& text, const char* what) {
   return value;
 }
 
+// The hits as the viewer holds them, one line each: for formats without a text dump of their own.
+void DumpHitsAsLoaded(AWDiskFile& reader, std::ostream& out) {
+  const int columns = pcTime | pcChannel | pcRise | pcCounts | pcDuration | pcEnergy | pcAmplitude | pcAverFreq;
+  ZTShortHit().DumpTitles(out, columns);
+  out << '\n';
+  reader.SeekFirst();
+  while (reader.ReadNext()) {
+    ZTShortHit rec;
+    reader.GetRec(rec);
+    if (rec.Kind != rkHit) continue;
+    rec.DumpValues(out, columns);
+    out << '\n';
+  }
+}
+
 int Dump(const Arguments& args, std::ostream& out) {
   args.Expect(1, {});
   OpenedDataFile file = OpenDataFile(args.Positional[0]);
+  AWDiskFile& reader = *file.Reader;
   out << "Data type: " << DataTypeName(file.Type) << '\n';
-  file.Reader->SeekFirst();
-  file.Reader->DumpAll(out, -1);
+  switch (file.Type) {
+    case ftAlinePCI:
+      // The format has no whole-file dump; its header text and record text make one.
+      reader.DumpColumns(out, 1);
+      reader.SeekFirst();
+      while (reader.ReadNext()) reader.DumpRec(out, 0);
+      break;
+    case ftAline: DumpHitsAsLoaded(reader, out); break;
+    default:
+      reader.SeekFirst();
+      reader.DumpAll(out, -1);
+      if (file.Type == ftSpartan3000) out << '\n';  // its dump ends without one
+      break;
+  }
   return 0;
 }
 
