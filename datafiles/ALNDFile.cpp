@@ -119,19 +119,8 @@ void ALNDFile::GetRec(ZTShortHit& rec) {
   }
 }
 
-int ALNDFile::CountRecs() {
-  SeekFirst();
-  int n = 0;
-  while (ReadNext()) ++n;
-  return n;
-}
+int ALNDFile::CountRecs() { return CountByReading(false); }
 
-int ALNDFile::CountHits() {
-  SeekFirst();
-  int n = 0;
-  while (ReadNext())
-    if (IsHit()) ++n;
-  return n;
-}
+int ALNDFile::CountHits() { return CountByReading(true); }
 
 }  // namespace ae

@@ -156,20 +156,9 @@ double ALNPCIDFile::GetValue(int code) {
   }
 }
 
-int ALNPCIDFile::CountRecs() {
-  SeekFirst();
-  int n = 0;
-  while (ReadNext()) ++n;
-  return n;
-}
+int ALNPCIDFile::CountRecs() { return CountByReading(false); }
 
-int ALNPCIDFile::CountHits() {
-  SeekFirst();
-  int n = 0;
-  while (ReadNext())
-    if (IsHit()) ++n;
-  return n;
-}
+int ALNPCIDFile::CountHits() { return CountByReading(true); }
 
 void ALNPCIDFile::DumpHitTitles(std::ostream& os) {
   os << std::setw(6) << "" << std::setw(14) << "Time (sec.)" << std::setw(4) << "Ch" << std::setw(8) << "Rise"

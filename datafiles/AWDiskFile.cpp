@@ -18,6 +18,14 @@ void AWDiskFile::AppendBookkeeping(AWDiskFile& source) {
   if (LastTime > RefTime) RefTime = LastTime;
 }
 
+int AWDiskFile::CountByReading(bool hitsOnly) {
+  SeekFirst();
+  int n = 0;
+  while (ReadNext())
+    if (!hitsOnly || IsHit()) ++n;
+  return n;
+}
+
 std::size_t AWDiskFile::ReadBytes(void* buffer, std::size_t size) {
   if (size == 0) return 0;
   return fread_unlocked(buffer, 1, size, Stream);

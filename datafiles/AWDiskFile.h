@@ -80,6 +80,10 @@ class AWDiskFile {
   // first, last and greatest time appended.
   void AppendBookkeeping(AWDiskFile& source);
 
+  // SeekFirst, then ReadNext until it fails: the number of records read, or of the hits among
+  // them. Leaves the cursor at the end.
+  int CountByReading(bool hitsOnly);
+
   // Buffered stream access. Reads report how many bytes arrived; writes raise EDataFile on
   // any short write, so that a full disk never passes for success.
   std::size_t ReadBytes(void* buffer, std::size_t size);

@@ -187,13 +187,7 @@ int LDFile::CountRecs() {
   return n;
 }
 
-int LDFile::CountHits() {
-  SeekFirst();
-  int n = 0;
-  while (ReadNext())
-    if (IsHit()) ++n;
-  return n;
-}
+int LDFile::CountHits() { return CountByReading(true); }
 
 void LDFile::WritePrefix(std::ostream& os) {
   os << "ID = " << std::setw(3) << Id() << "  Length = " << std::setw(6) << length_ << ' ';

@@ -16,6 +16,7 @@
 #include "datafiles/EDataFile.h"
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTDataSet.h"
+#include "tests/support/DataSetBuilder.h"
 #include "tests/support/DtaBuilder.h"
 #include "tests/support/TempDir.h"
 
@@ -410,30 +411,14 @@ TEST_F(ZTDataSetSave, RefusesWhatCannotBeSavedAndWritesNothing) {
 
 // ---- Selection --------------------------------------------------------------------------
 
-ZTShortHit Hit(double seconds, int channel, int amplitude, int energy) {
-  ZTShortHit hit;
-  hit.Kind = rkHit;
-  hit.Time = ATestTime::FromSeconds(seconds);
-  hit.Channel = static_cast<std::uint8_t>(channel);
-  hit.Amplitude = static_cast<std::uint8_t>(amplitude);
-  hit.Energy = static_cast<std::uint16_t>(energy);
-  return hit;
-}
-
+using test::Hit;
 ZTShortHit Other(int kind, double seconds, int channel, int amplitude, int energy) {
   ZTShortHit rec = Hit(seconds, channel, amplitude, energy);
   rec.Kind = kind;
   return rec;
 }
 
-ZTDataSet MakeSet(std::vector<ZTShortHit> recs) {
-  ZTDataSet set;
-  set.Recs = std::move(recs);
-  set.RecCount = static_cast<int>(set.Recs.size());
-  for (const ZTShortHit& rec : set.Recs)
-    if (rec.IsHit()) ++set.HitCount;
-  return set;
-}
+using test::MakeSet;
 
 // Amplitude against energy, all channels.
 ZTFrameCriteria Frame(double ampFrom, double ampTo, double energyFrom, double energyTo) {

@@ -4,6 +4,7 @@
 
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTDataSet.h"
+#include "tests/support/DataSetBuilder.h"
 #include "viewer/core/TFrameArray.h"
 
 namespace ae {
@@ -14,24 +15,8 @@ int graphStorage[2];
 TZTGraph* const FirstGraph = reinterpret_cast<TZTGraph*>(&graphStorage[0]);
 TZTGraph* const SecondGraph = reinterpret_cast<TZTGraph*>(&graphStorage[1]);
 
-ZTShortHit Hit(double seconds, int channel, int amplitude, int energy) {
-  ZTShortHit hit;
-  hit.Kind = rkHit;
-  hit.Time = ATestTime::FromSeconds(seconds);
-  hit.Channel = static_cast<std::uint8_t>(channel);
-  hit.Amplitude = static_cast<std::uint8_t>(amplitude);
-  hit.Energy = static_cast<std::uint16_t>(energy);
-  return hit;
-}
-
-ZTDataSet MakeSet(std::vector<ZTShortHit> recs) {
-  ZTDataSet set;
-  set.Recs = std::move(recs);
-  set.RecCount = static_cast<int>(set.Recs.size());
-  for (const ZTShortHit& rec : set.Recs)
-    if (rec.IsHit()) ++set.HitCount;
-  return set;
-}
+using test::Hit;
+using test::MakeSet;
 
 // Amplitude against energy on all channels.
 TFrameRect Band(double ampFrom, double ampTo, double energyFrom, double energyTo) {
