@@ -6,15 +6,11 @@
 
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
+#include "datafiles/StreamSize.h"
 
 namespace ae {
 
 namespace {
-
-std::int64_t StreamSize(std::FILE* stream) {
-  if (fseeko(stream, 0, SEEK_END) != 0) return -1;
-  return ftello(stream);
-}
 
 void ReadExactly(std::FILE* stream, std::uint8_t* out, std::size_t size) {
   if (size != 0 && fread_unlocked(out, 1, size, stream) != size)

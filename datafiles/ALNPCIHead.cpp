@@ -6,6 +6,7 @@
 #include <string>
 
 #include "datafiles/EDataFile.h"
+#include "datafiles/StreamSize.h"
 
 namespace ae {
 
@@ -17,13 +18,6 @@ constexpr std::int64_t BlockEntrySize = static_cast<std::int64_t>(ALNPCIHrdwDesc
 
 [[noreturn]] void Damaged(const std::string& what) { throw EDataFile("Damaged A-Line PCI file: " + what); }
 
-std::int64_t FileSize(std::FILE* stream) {
-  if (fseeko(stream, 0, SEEK_END) != 0) Damaged("the file size cannot be determined");
-  const std::int64_t size = ftello(stream);
-  if (size < 0) Damaged("the file size cannot be determined");
-  return size;
-}
-
 void ReadAt(std::FILE* stream, std::int64_t offset, std::uint8_t* out, std::size_t size) {
   if (size == 0) return;
   if (fseeko(stream, static_cast<off_t>(offset), SEEK_SET) != 0 || fread_unlocked(out, 1, size, stream) != size)
@@ -33,7 +27,8 @@ void ReadAt(std::FILE* stream, std::int64_t offset, std::uint8_t* out, std::size
 }  // namespace
 
 void ALNPCIHead::Read(std::FILE* stream) {
-  const std::int64_t fileSize = FileSize(stream);
+  const std::int64_t fileSize = StreamSize(stream);
+  if (fileSize < 0) Damaged("the file size cannot be determined");
   if (fileSize < FixedHeaderSize)
     Damaged("the header is truncated (" + std::to_string(fileSize) + " bytes, at least " +
             std::to_string(FixedHeaderSize) + " needed)");

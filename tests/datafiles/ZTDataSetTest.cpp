@@ -412,12 +412,14 @@ TEST_F(ZTDataSetSave, RefusesWhatCannotBeSavedAndWritesNothing) {
 // ---- Selection --------------------------------------------------------------------------
 
 using test::Hit;
+
 ZTShortHit Other(int kind, double seconds, int channel, int amplitude, int energy) {
   ZTShortHit rec = Hit(seconds, channel, amplitude, energy);
   rec.Kind = kind;
   return rec;
 }
 
+using test::FrameBits;
 using test::MakeSet;
 
 // Amplitude against energy, all channels.
@@ -431,12 +433,6 @@ ZTFrameCriteria Frame(double ampFrom, double ampTo, double energyFrom, double en
   c.YTo = energyTo;
   c.Channels.set();
   return c;
-}
-
-std::vector<int> FrameBits(const ZTDataSet& set) {
-  std::vector<int> bits;
-  for (const ZTShortHit& rec : set.Recs) bits.push_back(rec.FrameBits);
-  return bits;
 }
 
 std::vector<int> States(const ZTDataSet& set) {

@@ -23,4 +23,10 @@ ZTDataSet MakeSet(std::vector<ZTShortHit> recs) {
   return set;
 }
 
+std::vector<int> FrameBits(const ZTDataSet& set) {
+  std::vector<int> bits;
+  for (const ZTShortHit& rec : set.Recs) bits.push_back(rec.FrameBits);
+  return bits;
+}
+
 }  // namespace ae::test

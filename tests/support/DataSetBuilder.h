@@ -10,5 +10,7 @@ namespace ae::test {
 ZTShortHit Hit(double seconds, int channel, int amplitude, int energy);
 // A data set holding the records, with its record and hit counts.
 ZTDataSet MakeSet(std::vector<ZTShortHit> recs);
+// The frame bits of every record, in order.
+std::vector<int> FrameBits(const ZTDataSet& set);
 
 }  // namespace ae::test

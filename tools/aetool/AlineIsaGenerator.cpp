@@ -41,11 +41,6 @@ constexpr std::uint32_t ConfigTimingBlock = 2;
 constexpr std::uint32_t ChannelsBlockSize = SyntheticTest::Channels * 4;
 constexpr std::uint32_t TimingBlockSize = 16;
 
-// Raw parametric counts: 2000 is 0 V, 4000 is +10 V; the test pressure is 10 V.
-std::uint16_t PressureCounts(double pressure) {
-  return static_cast<std::uint16_t>(std::lround(2000.0 + std::clamp(pressure, 0.0, 1.0) * 2000.0));
-}
-
 void WriteOrThrow(std::FILE* out, const void* bytes, std::size_t size) {
   if (fwrite_unlocked(bytes, 1, size, out) != size) throw EDataFile(MsgWriteError);
 }
@@ -175,7 +170,7 @@ void GenerateAlineIsa(const GenOptions& options, std::FILE* out) {
         PutU32(body + 8, h.DurationUs);
         PutU32(body + 12, h.RiseUs);
         PutU32(body + 16, h.Counts);
-        PutU16(body + 20, PressureCounts(e.Pressure));
+        PutU16(body + 20, SyntheticTest::PressureCounts(e.Pressure));
         // Every eighth hit in the long form, as the instrument writes hits with extra features.
         const std::uint32_t type = ++hits % 8 == 0 ? ALNDFile::recLongHit : ALNDFile::recHit;
         w.Write(type, e.Time, body, sizeof body);
@@ -184,7 +179,7 @@ void GenerateAlineIsa(const GenOptions& options, std::FILE* out) {
       case SyntheticEventKind::Sample: {
         std::uint8_t body[16] = {};
         PutU32(body, 1);  // parametric input 1
-        PutU32(body + 4, PressureCounts(e.Pressure));
+        PutU32(body + 4, SyntheticTest::PressureCounts(e.Pressure));
         w.Write(ALNDFile::recParametric, e.Time, body, sizeof body);
         break;
       }

@@ -17,11 +17,6 @@ namespace ae {
 
 namespace {
 
-// Raw parametric counts: 2000 is 0 V, 4000 is +10 V; the test pressure is 10 V.
-std::uint16_t PressureCounts(double pressure) {
-  return static_cast<std::uint16_t>(std::lround(2000.0 + std::clamp(pressure, 0.0, 1.0) * 2000.0));
-}
-
 class DtaMessageWriter {
  public:
   explicit DtaMessageWriter(std::FILE* out) : out_(out) {}
@@ -116,10 +111,10 @@ void GenerateDta(const GenOptions& options, std::FILE* out) {
         const SyntheticHit& h = e.Hit;
         w.Begin(1).Time(e.Time).U8(static_cast<unsigned>(h.Channel));
         w.U16(std::min<std::uint32_t>(h.RiseUs, 65535)).U16(h.Counts).U16(h.Energy).U32(h.DurationUs);
-        w.U8(static_cast<unsigned>(h.AmplitudeDb)).U8(1).U16(PressureCounts(e.Pressure)).Finish();
+        w.U8(static_cast<unsigned>(h.AmplitudeDb)).U8(1).U16(SyntheticTest::PressureCounts(e.Pressure)).Finish();
         break;
       }
-      case SyntheticEventKind::Sample: w.Begin(2).Time(e.Time).U8(0).U16(PressureCounts(e.Pressure)).Finish(); break;
+      case SyntheticEventKind::Sample: w.Begin(2).Time(e.Time).U8(0).U16(SyntheticTest::PressureCounts(e.Pressure)).Finish(); break;
       case SyntheticEventKind::Pause: w.Begin(130).Time(e.Time).Finish(); break;
       case SyntheticEventKind::Resume: w.Begin(128).Time(e.Time).Finish(); break;
       case SyntheticEventKind::TimeMark: w.Begin(211).Time(e.Time).Finish(); break;

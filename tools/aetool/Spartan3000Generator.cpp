@@ -35,11 +35,6 @@ static_assert(DateText.size() == SDFile::DateTextLength);
 static_assert(VersionText.size() == SDFile::VersionLength);
 static_assert(LabelText.size() <= SDFile::MaxLabelLength);
 
-// Raw parametric counts: 2000 is 0 V, 4000 is +10 V; the test pressure is 10 V.
-std::uint16_t PressureCounts(double pressure) {
-  return static_cast<std::uint16_t>(std::lround(2000.0 + std::clamp(pressure, 0.0, 1.0) * 2000.0));
-}
-
 std::uint16_t Clamp16(std::uint32_t v) { return static_cast<std::uint16_t>(std::min<std::uint32_t>(v, 65535)); }
 
 class Spartan3000Writer {
@@ -121,7 +116,7 @@ Record HitRecord(Spartan3000Writer& w, const SyntheticEvent& e, std::uint32_t se
   // Background noise level rising with the load.
   r[SDFile::recRMS] = static_cast<std::uint8_t>(std::lround(4.0 + 12.0 * std::clamp(e.Pressure, 0.0, 1.0)));
   r[SDFile::recThreshold] = Threshold;
-  PutU16(r.data() + SDFile::recParametric, PressureCounts(e.Pressure));
+  PutU16(r.data() + SDFile::recParametric, SyntheticTest::PressureCounts(e.Pressure));
   r[SDFile::recGain] = Gain;
   return r;
 }
@@ -130,7 +125,7 @@ Record SampleRecord(Spartan3000Writer& w, const SyntheticEvent& e) {
   Record r = w.Timed(SDFile::codeTimeDriven, e.Time);
   // Readers take a sample's value from the hit's parametric bytes and the text dump from the
   // bytes after the time; the sample carries it in both places.
-  const std::uint16_t raw = PressureCounts(e.Pressure);
+  const std::uint16_t raw = SyntheticTest::PressureCounts(e.Pressure);
   PutU16(r.data() + SDFile::recParametric, raw);
   PutU16(r.data() + SDFile::DumpSampleParametric, raw);
   return r;

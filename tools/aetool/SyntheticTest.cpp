@@ -133,6 +133,10 @@ double SyntheticTest::PressureAt(double time) {
   return Profile.back().Pressure;
 }
 
+std::uint16_t SyntheticTest::PressureCounts(double pressure) {
+  return static_cast<std::uint16_t>(std::lround(2000.0 + std::clamp(pressure, 0.0, 1.0) * 2000.0));
+}
+
 bool SyntheticTest::Next(SyntheticEvent& event) {
   Impl& s = *impl_;
   if (s.stopped) return false;

@@ -62,6 +62,8 @@ class SyntheticTest {
 
   // Pressure fraction of the profile at a time.
   static double PressureAt(double time);
+  // A pressure fraction as raw parametric counts: 2000 is 0 V, 4000 is +10 V, the test pressure.
+  static std::uint16_t PressureCounts(double pressure);
 
  private:
   struct Impl;

@@ -16,6 +16,7 @@ TZTGraph* const FirstGraph = reinterpret_cast<TZTGraph*>(&graphStorage[0]);
 TZTGraph* const SecondGraph = reinterpret_cast<TZTGraph*>(&graphStorage[1]);
 
 using test::Hit;
+using test::FrameBits;
 using test::MakeSet;
 
 // Amplitude against energy on all channels.
@@ -35,12 +36,6 @@ TFrameRect Band(double ampFrom, double ampTo, double energyFrom, double energyTo
   band.YTo = energyTo;
   band.Channels.set();
   return band;
-}
-
-std::vector<int> FrameBits(const ZTDataSet& set) {
-  std::vector<int> bits;
-  for (const ZTShortHit& rec : set.Recs) bits.push_back(rec.FrameBits);
-  return bits;
 }
 
 TEST(TFrameArray, FramesFillTheLowestSlotsAndANinthIsRefused) {
