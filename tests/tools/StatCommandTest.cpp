@@ -100,6 +100,13 @@ TEST_F(AetoolStat, EventsViewSetupAndChannels) {
   EXPECT_NE(r.Out.find("Chan\tEvents\tA>60\t"), std::string::npos);
   EXPECT_NE(r.Out.find("Set 1\n1\t1\t1\t100\tU/C"), std::string::npos);
   EXPECT_NE(r.Out.find("== Pressure holds ==\nChan\t1.50\nSet 1\n1\t1\n"), std::string::npos) << r.Out;
+
+  // Settings the evaluation cannot work with are refused, not replaced by the defaults.
+  std::ofstream(ini) << "[ZMVWIN]\n[Monpac]\nSevHitNum=0\n";
+  r = RunTool({"stat", file_, "--setup", ini});
+  EXPECT_EQ(r.Code, 1);
+  EXPECT_NE(r.Err.find("SevHitNum"), std::string::npos) << r.Err;
+  EXPECT_EQ(r.Out, "");
 }
 
 TEST_F(AetoolStat, ErrorsAndUsage) {
