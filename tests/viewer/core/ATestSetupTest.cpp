@@ -117,7 +117,7 @@ TEST(ATestSetup, AnEmptyZmvWinSectionGivesEveryDefaultAndNoHolds) {
   EXPECT_EQ(setup.FileName, path);
 }
 
-TEST(ATestSetup, ANewFileHoldsExactlyTheSpecifiedSectionsKeysAndTexts) {
+TEST(ATestSetup, ANewFileHoldsExactlyItsSectionsKeysAndTexts) {
   TempDir dir;
   const std::string path = dir.File("new.ini");
   ATestSetup setup;
