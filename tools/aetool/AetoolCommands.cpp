@@ -15,6 +15,7 @@
 #include "tools/aetool/CsvExport.h"
 #include "tools/aetool/Generators.h"
 #include "tools/aetool/ParamsCommand.h"
+#include "tools/aetool/StatCommand.h"
 
 namespace ae {
 
@@ -26,7 +27,8 @@ constexpr const char* Usage =
     "  aetool describe FILE\n"
     "  aetool params [--system NAME]\n"
     "  aetool export FILE [-o OUT.csv]\n"
-    "  aetool gen --format dta|s3000|pci|isa --hits N --seed S -o FILE\n";
+    "  aetool gen --format dta|s3000|pci|isa --hits N --seed S -o FILE\n"
+    "  aetool stat FILE [--setup FILE.ini] [--events] [--channels LIST]\n";
 
 class UsageError : public std::runtime_error {
  public:
@@ -154,6 +156,11 @@ int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream
   }
   const std::string_view command = argv[1];
   try {
+    if (command == "stat") {  // parses its own arguments: --events takes no value
+      const int rc = RunStat(argc, argv, 2, out, err);
+      if (rc == 2) err << Usage;
+      return rc;
+    }
     const Arguments args(argc, argv, 2);
     int rc = 0;
     if (command == "dump") rc = Dump(args, out);
