@@ -7,6 +7,17 @@
 
 namespace ae::test {
 
+::testing::AssertionResult HasBytes(const std::string& path, const Bytes& expected)
+{
+    if (!std::filesystem::exists(path)) return ::testing::AssertionFailure() << path << " does not exist";
+    const Bytes actual = ReadFileBytes(path);
+    if (actual == expected) return ::testing::AssertionSuccess();
+    std::size_t i = 0;
+    while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
+    return ::testing::AssertionFailure() << path << " has " << actual.size() << " bytes, expected " << expected.size()
+                                         << "; they differ from offset " << i;
+}
+
 DtaBuilder HitMessage(double microseconds, int amplitude, int counts)
 {
     const auto ticks = static_cast<std::uint64_t>(std::llround(microseconds * 4.0));

@@ -30,6 +30,9 @@ public:
     Bytes Expected;
 };
 
+// The file holds exactly these bytes; otherwise the sizes and the first differing offset.
+::testing::AssertionResult HasBytes(const std::string& path, const Bytes& expected);
+
 // A standard hit message at a time in microseconds (whole ticks of 0.25 us).
 DtaBuilder HitMessage(double microseconds, int amplitude, int counts = 20);
 
