@@ -16,6 +16,8 @@ namespace ae::test {
 void FilterUi::SetUp()
 {
     savedCwd_ = std::filesystem::current_path();
+    // Runs write their per-folder report into the current directory: keep it in the test's folder.
+    std::filesystem::current_path(dir_.Path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(dir_.File("config")));
     dbPath_ = dir_.File("ZTData.sqlite");
     setenv("ZTDATA_DB", dbPath_.c_str(), 1);
@@ -61,7 +63,7 @@ void FilterUi::EndWindow()
     window_.reset();
     // Saving the options makes the work folder current; the tests keep their own.
     std::error_code ignored;
-    std::filesystem::current_path(savedCwd_, ignored);
+    std::filesystem::current_path(dir_.Path(), ignored);
 }
 
 void FilterUi::OnNextModal(std::function<void(QWidget*)> act)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <ostream>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -20,12 +21,20 @@
 
 class QWidget;
 
+// QString in the messages of failed expectations.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace ae::test {
 
 class FilterUi : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+public:  // the case tables of the tests reach the helpers from lambdas
 
     // The window, made on first use; NewWindow ends the current one (saving its options, as the
     // end of the program does) and starts another with the given command line.
