@@ -14,8 +14,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The title "AE Sorvel" is the main window's caption. No application display name: Qt would
+    // append it to the captions of the boxes, which are the program's own texts.
     QApplication::setApplicationName("Zmfwin");
-    QApplication::setApplicationDisplayName("AE Sorvel");
     QApplication::setOrganizationName("Brantel");
     QApplication::setDesktopFileName("zmfwin");
 

@@ -715,7 +715,6 @@ QString TMainForm::ChooseDataFile(bool save)
     QFileDialog dialog(this, Msg(save ? 1048 : 1047));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setSizeGripEnabled(true);
     QStringList filters;
     for (const char* f : DataFileFilters)

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -42,6 +43,10 @@ TEST_F(Screenshots, EveryWindow)
         GTEST_SKIP() << "set ZMFWIN_SCREENSHOTS to a folder";
     QDir().mkpath(folder_);
 
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brantel", "Zemtal");
+        settings.setValue("Sorvel/WorkFolder", "/home/engineer/tests/vessel-17");
+    }
     TMainForm& w = Window();
     Find<QLineEdit>("EditSourceFile")->setText("/home/engineer/tests/vessel-17/PROOF.DTA");
     Find<QLineEdit>("EditPostFile")->setText("/home/engineer/tests/vessel-17/PROOF-F.DTA");
