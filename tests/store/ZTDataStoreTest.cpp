@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 
 #include <filesystem>
@@ -167,6 +168,25 @@ TEST_F(ZTDataStoreTest, StoresLiveSideBySideAndLeaveNoConnectionBehind) {
   std::ofstream(dir_.File("text.sqlite")) << "not a database";
   EXPECT_FALSE(OpenError(dir_.File("text.sqlite")).empty());
   EXPECT_EQ(QSqlDatabase::connectionNames().size(), before);
+}
+
+// The SQLite driver is a plugin; programs with and without an application object find it.
+TEST_F(ZTDataStoreTest, OpensWithAndWithoutAnApplicationObject) {
+  ASSERT_EQ(QCoreApplication::instance(), nullptr);
+  {
+    ZTDataStore store;
+    EXPECT_EQ(AEParamTable(store).ParamCodeOf("Counts"), 32);
+  }
+  {
+    int argc = 1;
+    char name[] = "store_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    ZTDataStore store(dir_.File("with-app.sqlite"));
+    EXPECT_EQ(AEParamTable(store).ParamCodeOf("Counts"), 32);
+  }
+  ZTDataStore after(dir_.File("after-app.sqlite"));
+  EXPECT_EQ(AEParamTable(after).ParamCodeOf("Counts"), 32);
 }
 
 }  // namespace
