@@ -22,6 +22,8 @@ public:
     std::string ShortNameOf(int32_t code) const;
     // The family query: the distinct parameter names of one family in name order.
     std::vector<std::string> QueryParams(const std::string& systemName) const;
+    // The family names of the table, in key order.
+    std::vector<std::string> SystemNames() const;
 
     // The items of the lookup dialog's " System " group with the family name each one queries.
     static const std::vector<std::pair<std::string, std::string>>& SystemItems();

@@ -31,8 +31,15 @@ public:
     const std::string& Path() const { return path_; }
     // The open connection, for the table classes of this folder.
     QSqlDatabase Database() const;
+    // Raises EStore with the text prefixed by the file name.
+    [[noreturn]] void Fail(const std::string& what) const;
 
 private:
+    void Open();
+    void Create();
+    void Verify();
+    void Close();
+
     std::string path_;
     QString connectionName_;
 };

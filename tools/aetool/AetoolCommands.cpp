@@ -14,6 +14,7 @@
 #include "datafiles/ZTShortHit.h"
 #include "tools/aetool/CsvExport.h"
 #include "tools/aetool/Generators.h"
+#include "tools/aetool/ParamsCommand.h"
 
 namespace ae {
 
@@ -23,6 +24,7 @@ constexpr const char* Usage =
     "usage:\n"
     "  aetool dump FILE\n"
     "  aetool describe FILE\n"
+    "  aetool params [--system NAME]\n"
     "  aetool export FILE [-o OUT.csv]\n"
     "  aetool gen --format dta|s3000|pci|isa --hits N --seed S -o FILE\n";
 
@@ -112,6 +114,11 @@ int Describe(const Arguments& args, std::ostream& out) {
   return 0;
 }
 
+int Params(const Arguments& args, std::ostream& out) {
+  args.Expect(0, {"--system"});
+  return ParamsCommand(args.Option("--system"), out);
+}
+
 int Export(const Arguments& args, std::ostream& out) {
   args.Expect(1, {"-o"});
   const std::string outPath = args.Option("-o");
@@ -151,6 +158,7 @@ int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream
     int rc = 0;
     if (command == "dump") rc = Dump(args, out);
     else if (command == "describe") rc = Describe(args, out);
+    else if (command == "params") rc = Params(args, out);
     else if (command == "export") rc = Export(args, out);
     else if (command == "gen") rc = Gen(args);
     else throw UsageError("unknown command \"" + std::string(command) + "\"");
