@@ -118,12 +118,23 @@ void AFilter::ReadTreatment(const FilterControls& controls)
     }
 }
 
+bool AFilter::WindowResult(int index, AWDiskFile& hit) const
+{
+    // A window without records takes no part and gives false.
+    if (index == fwD) return Equation_.RecCount != 0 && Equation_.Test(hit);
+    const AMinMaxFilterWin& window = MinMax_[static_cast<std::size_t>(index)];
+    return window.RecCount != 0 && window.Test(hit);
+}
+
 bool AFilter::MainExpressionValue(AWDiskFile& hit) const
 {
+    // Only the windows the expression reads are tested: the others cannot change its value.
+    const int single = MainProgram_.SingleWindow();
+    if (single >= 0) return WindowResult(single, hit);
     WindowResults results{};
-    for (std::size_t w = 0; w < MinMax_.size(); ++w)
-        if (MinMax_[w].RecCount != 0) results[w] = MinMax_[w].Test(hit);
-    if (Equation_.RecCount != 0) results[fwD] = Equation_.Test(hit);
+    const unsigned used = MainProgram_.UsedWindows();
+    for (int w = fwA; w <= fwD; ++w)
+        if ((used & (1u << w)) != 0) results[static_cast<std::size_t>(w)] = WindowResult(w, hit);
     return MainProgram_.Run(results);
 }
 

@@ -85,6 +85,8 @@ private:
     void FilterByHits(FilterRunFiles& files, FilterUser& user);
     void FilterByEvents(FilterRunFiles& files, FilterUser& user);
     void FilterMechanic(FilterRunFiles& files, FilterUser& user);
+    // The test of one window on the hit; false for a window without records.
+    bool WindowResult(int index, AWDiskFile& hit) const;
     // The record-kind rules for a record that is not a hit.
     bool KeepsNonHit(AWDiskFile& record) const;
     void Summarize(FilterUser& user, bool endOfData, int32_t handled, int32_t accepted);

@@ -83,6 +83,7 @@ ExpressionProgram::ExpressionProgram(const Tree* tree)
         const Tree& node = *step.Node;
         if (!HasBothChildren(node)) {
             ops_.push_back(IsWindowLeaf(node.Code) ? static_cast<std::int8_t>(node.Code) : std::int8_t{opFalse});
+            if (IsWindowLeaf(node.Code)) used_ |= 1u << node.Code;
             depth_ = std::max(depth_, ++values);
         } else if (step.ChildrenDone) {
             ops_.push_back(node.Code == Tree::AndCode ? std::int8_t{opAnd} : std::int8_t{opOr});

@@ -46,12 +46,17 @@ public:
     explicit ExpressionProgram(const Tree* tree);
 
     bool Run(const WindowResults& results) const;
+    // The windows the program reads, as bits 0 to 3.
+    unsigned UsedWindows() const { return used_; }
+    // The window index when the program is one window leaf, else -1.
+    int SingleWindow() const { return ops_.size() == 1 && ops_[0] < opFalse ? ops_[0] : -1; }
 
 private:
     enum : std::int8_t { opFalse = 4, opAnd = 5, opOr = 6 };  // 0 to 3 push a window result
 
     std::vector<std::int8_t> ops_;
     std::size_t depth_ = 0;  // largest number of values on the stack
+    unsigned used_ = 0;
 };
 
 }  // namespace ae

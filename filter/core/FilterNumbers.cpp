@@ -96,7 +96,10 @@ bool ParseDecimal(const std::string& text, double& value) { return ParseDecimal(
 bool ParseWholeNumber(const std::string& text, std::int32_t& value)
 {
     std::string_view s = Trimmed(text);
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+        if (s.empty() || !IsDigit(s.front())) return false;
+    }
     if (s.empty() || !(IsDigit(s.front()) || (s.front() == '-' && s.size() > 1 && IsDigit(s[1])))) return false;
     std::int32_t result = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), result);

@@ -13,6 +13,7 @@
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTShortHit.h"
 #include "tools/aetool/CsvExport.h"
+#include "tools/aetool/FilterCommand.h"
 #include "tools/aetool/Generators.h"
 #include "tools/aetool/ParamsCommand.h"
 
@@ -26,6 +27,8 @@ constexpr const char* Usage =
     "  aetool describe FILE\n"
     "  aetool params [--system NAME]\n"
     "  aetool export FILE [-o OUT.csv]\n"
+    "  aetool filter (--filter NAME | --fid N) [--yes] [--report-dir DIR | --no-report] SOURCE [DEST]\n"
+    "  aetool filter --save NAME --from FILE\n"
     "  aetool gen --format dta|s3000|pci|isa --hits N --seed S -o FILE\n";
 
 class UsageError : public std::runtime_error {
@@ -153,6 +156,8 @@ int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream
     return 2;
   }
   const std::string_view command = argv[1];
+  // Its flags take no values, so it reads its own arguments.
+  if (command == "filter") return FilterCommand(argc - 2, argv + 2, out, err);
   try {
     const Arguments args(argc, argv, 2);
     int rc = 0;
