@@ -36,17 +36,17 @@ void ResourceLanguage::Store(const QString& programFile, const QString& code)
     settings->sync();
 }
 
-bool ResourceLanguage::Install(QCoreApplication& app, const QString& programFile)
+QTranslator* ResourceLanguage::Install(QCoreApplication& app, const QString& programFile)
 {
     if (Stored(programFile).compare("RUS", Qt::CaseInsensitive) != 0)
-        return false;
+        return nullptr;
     auto* translator = new QTranslator(&app);
     if (!translator->load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
-        return false;
+        return nullptr;
     }
     QCoreApplication::installTranslator(translator);
-    return true;
+    return translator;
 }
 
 }  // namespace ae

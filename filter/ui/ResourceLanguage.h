@@ -3,6 +3,7 @@
 #include <QString>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace ae {
 
@@ -16,8 +17,9 @@ public:
     static void Store(const QString& programFile, const QString& code);
 
     // Installs the Qt translation that the stored code selects ("RUS": Qt's own Russian texts of
-    // the standard buttons and dialogs); nothing for "ENU" or no choice. True when one was installed.
-    static bool Install(QCoreApplication& app, const QString& programFile);
+    // the standard buttons and dialogs; the application owns it); nothing for "ENU" or no choice.
+    // The installed translation, or nullptr.
+    static QTranslator* Install(QCoreApplication& app, const QString& programFile);
 };
 
 }  // namespace ae

@@ -4,8 +4,10 @@
 
 #include "filter/core/FilterMessages.h"
 #include "filter/ui/TFilterGrid.h"
+#include "filter/ui/WindowFilterUser.h"
 #include "tests/support/DtaBuilder.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -207,6 +209,37 @@ TEST_F(WindowRun, ADataErrorShowsTheMessageOfItsCode)
     EXPECT_EQ(box.caption, Msg(1200));
     EXPECT_EQ(box.text, Msg(2001));
     EXPECT_FALSE(std::filesystem::exists(dir_.File("out.dta")));
+}
+
+TEST_F(WindowRun, F9StartsARunAndTheBarFollowsTheSteps)
+{
+    TMainForm& w = Window();
+    QAction* f9 = nullptr;
+    for (QAction* a : w.actions())
+        if (a->shortcut() == QKeySequence(Qt::Key_F9))
+            f9 = a;
+    ASSERT_NE(f9, nullptr);
+    EXPECT_EQ(f9->shortcutContext(), Qt::WindowShortcut);
+    w.FormActivate();
+    f9->trigger();
+    EXPECT_EQ(OnlyBox().text, Msg(814));  // no source named
+
+    // The engine sets the range once and steps; the bar shows the share done.
+    QProgressBar bar;
+    WindowFilterUser user(&w, &bar);
+    user.SetProgressRange(1000, 50);
+    for (int i = 0; i < 10; ++i)
+        user.StepProgress();
+    EXPECT_EQ(bar.value(), WindowFilterUser::Scale / 2);
+    for (int i = 0; i < 30; ++i)
+        user.StepProgress();
+    EXPECT_EQ(bar.value(), WindowFilterUser::Scale);
+    user.SetProgressRange(int64_t{1} << 40, int64_t{1} << 35);  // counts beyond an int
+    user.StepProgress();
+    EXPECT_EQ(bar.value(), WindowFilterUser::Scale / 32);
+    user.SetProgressRange(0, 0);
+    user.StepProgress();
+    EXPECT_EQ(bar.value(), 0);
 }
 
 }  // namespace

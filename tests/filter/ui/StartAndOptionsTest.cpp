@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTranslator>
 
 namespace ae::test {
 namespace {
@@ -218,6 +219,17 @@ TEST_F(StartAndOptions, TheLanguageChoiceIsStoredForTheNextStartOnly)
     w.RGLanguageClick(0);
     EXPECT_EQ(ResourceLanguage::Stored(program), "ENU");
     EXPECT_EQ(ResourceLanguage::Stored("/some/other/program"), "");
+
+    // At the next start "RUS" brings Qt's Russian texts of the standard buttons, "ENU" nothing.
+    auto& app = *QCoreApplication::instance();
+    EXPECT_EQ(ResourceLanguage::Install(app, program), nullptr);
+    ResourceLanguage::Store(program, "RUS");
+    QTranslator* russian = ResourceLanguage::Install(app, program);
+    if (russian) {  // present when the Qt translations are installed
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Да");
+        QCoreApplication::removeTranslator(russian);
+        delete russian;
+    }
 }
 
 }  // namespace
