@@ -107,9 +107,10 @@ void LDFile::DecodeHit() {
     const int chid = chids_[static_cast<unsigned>(i)];
     const ChidEntry* entry = FindChid(chid);
     if (entry == nullptr) continue;  // unknown CHIDs take no bytes
-    std::uint32_t value = 0;
-    for (int k = 0; k < entry->Size; ++k) value |= static_cast<std::uint32_t>(msg[p + k]) << (8 * k);
-    slots_[static_cast<unsigned>(chid)] = value;
+    // Four bytes read and the value's own kept: no loop whose length changes from CHID to CHID.
+    // The area's slack holds the bytes read beyond a value at the end of a message.
+    static constexpr std::uint32_t SizeMasks[5] = {0, 0xFFu, 0xFFFFu, 0xFFFFFFu, 0xFFFFFFFFu};
+    slots_[static_cast<unsigned>(chid)] = GetU32(msg + p) & SizeMasks[entry->Size];
     p += entry->Size;
   }
   if (parametricCount_ != 0) std::memcpy(parametric_.data(), msg + p, parametric_.size());

@@ -13,6 +13,7 @@
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTShortHit.h"
 #include "tools/aetool/CsvExport.h"
+#include "tools/aetool/FilterCommand.h"
 #include "tools/aetool/Generators.h"
 #include "tools/aetool/ParamsCommand.h"
 #include "tools/aetool/StatCommand.h"
@@ -27,6 +28,8 @@ constexpr const char* Usage =
     "  aetool describe FILE\n"
     "  aetool params [--system NAME]\n"
     "  aetool export FILE [-o OUT.csv]\n"
+    "  aetool filter (--filter NAME | --fid N) [--yes] [--report-dir DIR | --no-report] SOURCE [DEST]\n"
+    "  aetool filter --save NAME --from FILE\n"
     "  aetool gen --format dta|s3000|pci|isa --hits N --seed S -o FILE\n"
     "  aetool stat FILE [--setup FILE.ini] [--events] [--channels LIST]\n";
 
@@ -155,6 +158,8 @@ int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream
     return 2;
   }
   const std::string_view command = argv[1];
+  // Its flags take no values, so it reads its own arguments.
+  if (command == "filter") return FilterCommand(argc - 2, argv + 2, out, err);
   try {
     if (command == "stat") {  // parses its own arguments: --events takes no value
       const int rc = RunStat(argc, argv, 2, out, err);
