@@ -5,9 +5,9 @@
 
 namespace ae {
 
-StoreTransaction::StoreTransaction(const ZTDataStore& store, bool exclusive) : store_(store)
+StoreTransaction::StoreTransaction(const ZTDataStore& store) : store_(store)
 {
-    StoreQuery(store_, exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE", "begin a transaction").Exec();
+    StoreQuery(store_, "BEGIN IMMEDIATE", "begin a transaction").Exec();
     open_ = true;
 }
 

@@ -8,8 +8,8 @@ class ZTDataStore;
 // Commit succeeded, so an exception between the two leaves nothing half-written.
 class StoreTransaction {
 public:
-    // Exclusive: no other connection may read or write until the end (used to create a file).
-    explicit StoreTransaction(const ZTDataStore& store, bool exclusive = false);
+    // Takes the write lock at once, so that a busy database fails before anything is written.
+    explicit StoreTransaction(const ZTDataStore& store);
     ~StoreTransaction();
     StoreTransaction(const StoreTransaction&) = delete;
     StoreTransaction& operator=(const StoreTransaction&) = delete;

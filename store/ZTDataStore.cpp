@@ -179,7 +179,7 @@ void ZTDataStore::Create()
             Fail("cannot create the file: " + ErrorReason(db.lastError()).toStdString());
     }
     {
-        StoreTransaction transaction(*this, true);
+        StoreTransaction transaction(*this);
         RunScript(*this, ZTDataSchemaSql, "cannot create the tables");
         RunScript(*this, ZTDataRowsSql, "cannot write the shipped rows");
         transaction.Commit();

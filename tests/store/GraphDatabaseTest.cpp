@@ -72,8 +72,8 @@ TEST_F(GraphDatabaseTest, ShippedGraphSetsFitTheDefaultGrid) {
         EXPECT_FALSE(params.ShortNameOf(g.YAxisType).empty()) << where;
         EXPECT_LT(g.XMin, g.XMax) << where;
         EXPECT_LT(g.YMin, g.YMax) << where;
-        if (g.XLogType) EXPECT_GE(g.XMin, 1) << where;
-        if (g.YLogType) EXPECT_GE(g.YMin, 1) << where;
+        EXPECT_TRUE(!g.XLogType || g.XMin >= 1) << where;  // a logarithmic axis starts at 1
+        EXPECT_TRUE(!g.YLogType || g.YMin >= 1) << where;
         bool valid = false;
         ChannelsOf(g.Channels, valid);
         EXPECT_TRUE(valid) << where;
@@ -83,7 +83,7 @@ TEST_F(GraphDatabaseTest, ShippedGraphSetsFitTheDefaultGrid) {
           EXPECT_TRUE(1 <= g.YBinSumTypeID && g.YBinSumTypeID <= 4) << where;
           EXPECT_TRUE(1 <= g.YCumTypeID && g.YCumTypeID <= 3) << where;
         }
-        if (g.GraphTypeID == 3) EXPECT_GT(g.XBinNum, 0) << where;
+        EXPECT_TRUE(g.GraphTypeID != 3 || g.XBinNum > 0) << where;
       }
     }
   }
