@@ -21,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int Runs = 5;
+constexpr int Runs = 9;
 
 class BenchParamNames : public ae::AParamNames {
 public:
