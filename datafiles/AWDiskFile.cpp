@@ -28,17 +28,8 @@ int AWDiskFile::CountByReading(bool hitsOnly) {
   return n;
 }
 
-std::size_t AWDiskFile::ReadBytes(void* buffer, std::size_t size) {
+std::size_t AWDiskFile::ReadBytesFromStream(void* buffer, std::size_t size) {
   if (size == 0) return 0;
-#ifdef __GLIBC__
-  // Most reads are a few bytes that lie in the stream's buffer already: take them from there
-  // as getc_unlocked does, without the layers of a call to fread for every record field.
-  if (static_cast<std::size_t>(Stream->_IO_read_end - Stream->_IO_read_ptr) >= size) {
-    std::memcpy(buffer, Stream->_IO_read_ptr, size);
-    Stream->_IO_read_ptr += size;
-    return size;
-  }
-#endif
   return fread_unlocked(buffer, 1, size, Stream);
 }
 
@@ -46,6 +37,8 @@ void AWDiskFile::WriteBytes(const void* buffer, std::size_t size) {
   if (size == 0) return;
   if (fwrite_unlocked(buffer, 1, size, Stream) != size) throw EDataFile(MsgWriteError);
 }
+
+void AWDiskFile::SkipInStream(std::size_t size) { fseeko(Stream, static_cast<off_t>(size), SEEK_CUR); }
 
 std::int64_t AWDiskFile::Tell() { return ftello(Stream); }
 

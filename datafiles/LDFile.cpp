@@ -9,6 +9,7 @@
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/StreamFormatGuard.h"
+#include "datafiles/StreamSize.h"
 
 namespace ae {
 
@@ -26,7 +27,9 @@ double ParametricVolts(unsigned raw) { return raw * 0.005 - 10.0; }
 }  // namespace
 
 LDFile::LDFile(std::FILE* stream)
-    : AWDiskFile(stream), area_(new std::uint8_t[LengthBytes + MaxMessageLength + Slack]()) {}
+    : AWDiskFile(stream), area_(new std::uint8_t[LengthBytes + MaxMessageLength + Slack]()) {
+  PlanHitLayout();
+}
 
 int& LDFile::LastChannelWritten() {
   static int lastChannel = 0;
@@ -42,22 +45,40 @@ void LDFile::ClearArea() {
 }
 
 bool LDFile::ReadMessage(bool clearFirst) {
-  if (clearFirst) ClearArea();
+  if (valuesInMessage_) {
+    // The last hit is about to be overwritten: keep its values unless another hit takes its
+    // place for certain.
+    if (!NextIsCompleteHit()) KeepHitValues();
+    valuesInMessage_ = false;
+  }
   std::uint8_t lengthBytes[LengthBytes];
-  if (ReadBytes(lengthBytes, LengthBytes) != LengthBytes) return false;
+  if (ReadBytes(lengthBytes, LengthBytes) != LengthBytes) {
+    if (clearFirst) ClearArea();
+    return false;
+  }
   const int length = GetU16(lengthBytes);
-  if (length > MaxMessageLength) return false;
+  if (length > MaxMessageLength) {
+    if (clearFirst) ClearArea();
+    return false;
+  }
   std::memcpy(area_.get(), lengthBytes, LengthBytes);
   length_ = length;
-  const std::size_t got = ReadBytes(area_.get() + LengthBytes, static_cast<std::size_t>(length));
-  dirty_ = std::max(dirty_, static_cast<int>(got));
-  return got == static_cast<std::size_t>(length);
+  const int got = static_cast<int>(ReadBytes(area_.get() + LengthBytes, static_cast<std::size_t>(length)));
+  if (clearFirst) {
+    // Bytes beyond what this message wrote must read as zero; only those an earlier message
+    // left there need clearing, which for a run of equal messages is none.
+    if (dirty_ > got) std::memset(area_.get() + LengthBytes + got, 0, static_cast<std::size_t>(dirty_ - got));
+    dirty_ = got;
+  } else {
+    dirty_ = std::max(dirty_, got);
+  }
+  return got == length;
 }
 
 bool LDFile::ReadNext() {
   if (!ReadMessage(true)) return false;
   if (Id() == msgHardwareSetup) ApplyHardwareSetup();
-  if (Id() == msgHit) DecodeHit();
+  valuesInMessage_ = Id() == msgHit;
   return true;
 }
 
@@ -69,7 +90,7 @@ bool LDFile::ReadNextRaw() {
     // Read the sub-messages next, as messages of their own.
     if (length_ >= HardwareSetupFirstSub) SeekTo(start + LengthBytes + HardwareSetupFirstSub);
   }
-  if (Id() == msgHit) DecodeHit();
+  valuesInMessage_ = Id() == msgHit;
   return true;
 }
 
@@ -97,23 +118,55 @@ void LDFile::SetDefinition(const std::uint8_t* body, int bodyLength, bool keepPa
   chidCount_ = std::min(n, MaxDefinitionChids);  // a longer list keeps its first 21 CHIDs
   for (int i = 0; i < chidCount_; ++i) chids_[static_cast<unsigned>(i)] = static_cast<std::uint8_t>(byteAt(2 + i));
   if (!keepParametricCount) parametricCount_ = byteAt(n + 2);
+  PlanHitLayout();
 }
 
-void LDFile::DecodeHit() {
-  slots_.fill(0);
-  const std::uint8_t* msg = Message();
+void LDFile::PlanHitLayout() {
+  chidOffset_.fill(-1);
+  chidSize_.fill(0);
   int p = HitFirstValueByte;
   for (int i = 0; i < chidCount_; ++i) {
     const int chid = chids_[static_cast<unsigned>(i)];
     const ChidEntry* entry = FindChid(chid);
     if (entry == nullptr) continue;  // unknown CHIDs take no bytes
-    // Four bytes read and the value's own kept: no loop whose length changes from CHID to CHID.
-    // The area's slack holds the bytes read beyond a value at the end of a message.
-    static constexpr std::uint32_t SizeMasks[5] = {0, 0xFFu, 0xFFFFu, 0xFFFFFFu, 0xFFFFFFFFu};
-    slots_[static_cast<unsigned>(chid)] = GetU32(msg + p) & SizeMasks[entry->Size];
+    chidOffset_[static_cast<unsigned>(chid)] = static_cast<std::int16_t>(p);  // a repeated CHID: the last counts
+    chidSize_[static_cast<unsigned>(chid)] = static_cast<std::uint8_t>(entry->Size);
     p += entry->Size;
   }
-  if (parametricCount_ != 0) std::memcpy(parametric_.data(), msg + p, parametric_.size());
+  parametricOffset_ = p;
+}
+
+bool LDFile::NextIsCompleteHit() const {
+  const std::uint8_t* ahead = nullptr;
+  const std::size_t available = BufferedInput(ahead);
+  if (available < LengthBytes + 1) return false;
+  const std::size_t length = GetU16(ahead);
+  return ahead[LengthBytes] == msgHit && length <= MaxMessageLength && available >= LengthBytes + length;
+}
+
+void LDFile::KeepHitValues() {
+  slots_.fill(0);
+  for (int i = 0; i < chidCount_; ++i) {
+    const int chid = chids_[static_cast<unsigned>(i)];
+    if (chid <= ChidMax) slots_[static_cast<unsigned>(chid)] = ChidValue(chid);
+  }
+  if (parametricCount_ != 0) std::memcpy(parametric_.data(), Message() + parametricOffset_, parametric_.size());
+}
+
+std::uint32_t LDFile::ChidValue(int chid) const {
+  if (chid < 0 || chid > ChidMax) return 0;
+  if (!valuesInMessage_) return slots_[static_cast<unsigned>(chid)];
+  const int offset = chidOffset_[static_cast<unsigned>(chid)];
+  if (offset < 0) return 0;
+  // Four bytes read and the value's own kept; the area's slack holds the bytes read beyond a
+  // value at the end of a message, and bytes beyond LEN read as zero.
+  static constexpr std::uint32_t SizeMasks[5] = {0, 0xFFu, 0xFFFFu, 0xFFFFFFu, 0xFFFFFFFFu};
+  return GetU32(Message() + offset) & SizeMasks[chidSize_[static_cast<unsigned>(chid)]];
+}
+
+std::int16_t LDFile::Parametric1() const {
+  if (valuesInMessage_ && parametricCount_ != 0) return static_cast<std::int16_t>(GetU16(Message() + parametricOffset_ + 1));
+  return static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
 }
 
 bool LDFile::HasTime() {
@@ -129,12 +182,12 @@ void LDFile::GetRec(ZTShortHit& rec) {
       rec.ClearState();
       rec.Time = CurrentTestTime();
       rec.Channel = Message()[HitChannelByte];
-      rec.Amplitude = static_cast<std::uint8_t>(slots_[6]);
-      rec.Rise = static_cast<std::uint16_t>(slots_[1]);
-      rec.Counts = static_cast<std::uint16_t>(slots_[3]);
-      rec.Energy = static_cast<std::uint16_t>(slots_[4]);
-      rec.Duration = slots_[5];
-      rec.Parametric = static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
+      rec.Amplitude = static_cast<std::uint8_t>(ChidValue(6));
+      rec.Rise = static_cast<std::uint16_t>(ChidValue(1));
+      rec.Counts = static_cast<std::uint16_t>(ChidValue(3));
+      rec.Energy = static_cast<std::uint16_t>(ChidValue(4));
+      rec.Duration = ChidValue(5);
+      rec.Parametric = Parametric1();
       break;
     case msgTimeDriven:
     case msgDemand:
@@ -158,17 +211,17 @@ double LDFile::GetValue(int code) {
   switch (code) {
     case pcTime: return static_cast<double>(CurrentTestTime().Seconds());
     case pcChannel: return Message()[HitChannelByte];
-    case pcRise: return slots_[1];
-    case pcCntPk: return slots_[2];
-    case pcCounts: return slots_[3];
-    case pcEnergy: return slots_[4];
-    case pcDuration: return slots_[5];
-    case pcAmplitude: return slots_[6];
-    case pcRMS: return slots_[7];
-    case pcGain: return slots_[9];
-    case pcThreshold: return slots_[10];
-    case pcAverFreq: return slots_[13];
-    case pcPar1: return static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
+    case pcRise: return ChidValue(1);
+    case pcCntPk: return ChidValue(2);
+    case pcCounts: return ChidValue(3);
+    case pcEnergy: return ChidValue(4);
+    case pcDuration: return ChidValue(5);
+    case pcAmplitude: return ChidValue(6);
+    case pcRMS: return ChidValue(7);
+    case pcGain: return ChidValue(9);
+    case pcThreshold: return ChidValue(10);
+    case pcAverFreq: return ChidValue(13);
+    case pcPar1: return Parametric1();
     default: return 0.0;
   }
 }
@@ -182,9 +235,24 @@ void LDFile::Append(AWDiskFile& source) {
 }
 
 int LDFile::CountRecs() {
+  // Counting walks the LEN words only; a message is counted when all its bytes are in the file,
+  // as a read would find it.
+  const std::int64_t size = StreamSize(Stream);
   SeekFirst();
   int n = 0;
-  while (SkipNext()) ++n;
+  if (size < 0) {
+    while (SkipNext()) ++n;
+    return n;
+  }
+  std::int64_t position = 0;
+  std::uint8_t lengthBytes[LengthBytes];
+  while (position + LengthBytes <= size && ReadBytes(lengthBytes, LengthBytes) == LengthBytes) {
+    const int length = GetU16(lengthBytes);
+    if (length > MaxMessageLength || position + LengthBytes + length > size) break;
+    SkipBytes(static_cast<std::size_t>(length));
+    position += LengthBytes + length;
+    ++n;
+  }
   return n;
 }
 
@@ -218,10 +286,10 @@ void LDFile::DumpHit(std::ostream& os) {
     const int chid = chids_[static_cast<unsigned>(i)];
     const ChidEntry* entry = FindChid(chid);
     if (entry == nullptr || chid == ChidSignalStrength || chid == ChidAbsoluteEnergy) continue;
-    os << std::setw(entry->Width) << slots_[static_cast<unsigned>(chid)];
+    os << std::setw(entry->Width) << ChidValue(chid);
   }
   StreamFormatGuard guard(os);
-  const double volts = ParametricVolts(GetU16(parametric_.data() + 1));
+  const double volts = ParametricVolts(static_cast<std::uint16_t>(Parametric1()));
   for (int i = 1; i <= parametricCount_; ++i)
     os << std::fixed << std::setprecision(2) << std::setw(6) << volts;
 }

@@ -86,7 +86,8 @@ class LDFile : public AWDiskFile {
   int DefinitionChidCount() const { return chidCount_; }
   int DefinitionChid(int i) const { return chids_[static_cast<unsigned>(i)]; }
   int ParametricCount() const { return parametricCount_; }
-  std::uint32_t ChidValue(int chid) const { return slots_[static_cast<unsigned>(chid)]; }
+  // The value of a CHID in the last hit read; 0 when its definition does not name it.
+  std::uint32_t ChidValue(int chid) const;
 
   // The channel the channel-setup table of the text dump wrote last; one for the whole
   // program, 0 at start.
@@ -95,14 +96,17 @@ class LDFile : public AWDiskFile {
  private:
   static constexpr int LengthBytes = 2;
   // Room after the largest message so that decoding a hit that is shorter than its definition
-  // reads zeros instead of running off the area (at most 8 + 21 x 4 + 3 bytes are decoded).
+  // reads zeros instead of running off the area (at most 8 + 21 x 4 + 3 bytes are read).
   static constexpr int Slack = 128;
 
   bool ReadMessage(bool clearFirst);
   void ClearArea();
   void ApplyHardwareSetup();
   void SetDefinition(const std::uint8_t* body, int bodyLength, bool keepParametricCount);
-  void DecodeHit();
+  void PlanHitLayout();
+  bool NextIsCompleteHit() const;
+  void KeepHitValues();
+  std::int16_t Parametric1() const;
   std::uint16_t MessageU16(int offset) const;
   void DumpHitTitles(std::ostream& os);
   void DumpHit(std::ostream& os);
@@ -118,6 +122,13 @@ class LDFile : public AWDiskFile {
   int chidCount_ = 0;
   std::array<std::uint8_t, MaxDefinitionChids> chids_{};
   int parametricCount_ = 0;
+  // The values of a hit are read from the message when asked for, at the offsets planned from
+  // the definition in force (-1: not named). Only when a message that is not a hit replaces
+  // the last hit in the area are its values kept in the slots, for the queries that follow.
+  std::array<std::int16_t, ChidMax + 1> chidOffset_{};
+  std::array<std::uint8_t, ChidMax + 1> chidSize_{};
+  int parametricOffset_ = 0;
+  bool valuesInMessage_ = false;
   std::array<std::uint32_t, ChidMax + 1> slots_{};
   std::array<std::uint8_t, 3> parametric_{};
   bool columnTitles_ = true;

@@ -173,6 +173,25 @@ TEST_F(DtaFixture, NonHitMessagesKeepTheLastHitsValues) {
   EXPECT_EQ(f.GetValue(pcCounts), 40);
 }
 
+TEST_F(DtaFixture, ValuesFollowTheLastOfSeveralHitsAcrossMessagesAndDefinitions) {
+  DtaBuilder b;
+  b.ProductDefinition().HardwareSetup({2, 3}, 0);
+  for (int counts : {40, 41, 42}) {
+    Bytes hit = DtaBuilder::Tot(OneSecond);
+    hit.push_back(1);
+    DtaBuilder::AddU16(hit, 17);
+    DtaBuilder::AddU16(hit, static_cast<std::uint16_t>(counts));
+    b.Message(1, hit);
+  }
+  b.Timed(128, 2 * OneSecond).HardwareSetup({3}, 0);
+  LDFile& f = Open(b);
+  std::vector<double> counts;
+  while (f.ReadNext()) counts.push_back(f.GetValue(pcCounts));
+  // Hits give their own counts; the sample and the new definition keep those of the last hit,
+  // read under the definition it was written with.
+  EXPECT_EQ(counts, (std::vector<double>{0, 0, 40, 41, 42, 42, 42}));
+}
+
 TEST_F(DtaFixture, ShortHitReadsZerosEvenAfterALongerMessage) {
   DtaBuilder b;
   b.ProductDefinition().HardwareSetup({1, 3, 4, 5, 6}, 1);
