@@ -1,11 +1,31 @@
 #!/usr/bin/env bash
-# Builds the suite, generates the demo data (a synthetic proof test) and shows it.
+# Builds the suite, generates the demo data (a synthetic pressure-vessel proof test), describes
+# it, evaluates it (hit statistics and MONPAC) and filters it with a stored filter. The demo uses
+# its own table store, demo/ZTData.sqlite, so it never touches the user's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
 
+aetool=./build/apps/aetool/aetool
+export ZTDATA_DB="$PWD/demo/ZTData.sqlite"
 mkdir -p demo
-./build/apps/aetool/aetool gen --format dta --hits 2000 --seed 7 -o demo/PROOF.DTA
-./build/apps/aetool/aetool dump demo/PROOF.DTA
+rm -f demo/PROOF.DTA demo/PROOF-F.DTA demo/Protocol.txt
+
+echo "== Generating demo/PROOF.DTA"
+$aetool gen --format dta --hits 2000 --seed 7 -o demo/PROOF.DTA
+$aetool describe demo/PROOF.DTA
+
+echo "== Hit statistics and MONPAC of channels 1-8"
+$aetool stat demo/PROOF.DTA --channels 1-8
+
+echo "== Filtering with resources/filters/amplitude-45-100.txt"
+fid=$($aetool filter --save "Demo: amplitude 45-100 dB" --from resources/filters/amplitude-45-100.txt)
+$aetool filter --fid "$fid" --report-dir demo demo/PROOF.DTA demo/PROOF-F.DTA
+echo "== Report block (demo/Protocol.txt)"
+cat demo/Protocol.txt
+
+echo
+echo "Start the filter program on the demo file with:"
+echo "  ZTDATA_DB=demo/ZTData.sqlite build/apps/Zmfwin/Zmfwin demo/PROOF.DTA"

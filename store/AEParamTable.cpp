@@ -3,9 +3,7 @@
 #include "store/StoreQuery.h"
 #include "store/ZTDataStore.h"
 
-#ifndef AE_STORE_WITHOUT_FILTER_CORE
 #include "filter/core/FilterMessages.h"
-#endif
 
 namespace ae {
 
@@ -13,11 +11,7 @@ namespace {
 
 std::string NameOfUnknownCode()
 {
-#ifdef AE_STORE_WITHOUT_FILTER_CORE
-    return "Неизвестный тип фильтра";  // message 808 of the filter program
-#else
     return FilterMessage(808);
-#endif
 }
 
 }  // namespace
