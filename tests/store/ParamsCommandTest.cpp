@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "tests/support/AetoolRunner.h"
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
 #include "tests/store/StoreTestSupport.h"
@@ -11,20 +12,8 @@
 namespace ae {
 namespace {
 
-struct Result {
-  int Code;
-  std::string Out;
-  std::string Err;
-};
-
-Result RunTool(std::vector<std::string> args) {
-  args.insert(args.begin(), "aetool");
-  std::vector<const char*> argv;
-  for (const std::string& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int code = RunAetool(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
+using Result = test::ToolResult;
+using test::RunTool;
 
 std::string Joined(const std::vector<std::string>& names) {
   std::string text;

@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "tests/support/AetoolRunner.h"
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/LDFile.h"
@@ -18,20 +19,8 @@
 namespace ae {
 namespace {
 
-struct Result {
-  int Code;
-  std::string Out;
-  std::string Err;
-};
-
-Result RunTool(std::vector<std::string> args) {
-  args.insert(args.begin(), "aetool");
-  std::vector<const char*> argv;
-  for (const std::string& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int code = RunAetool(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
+using Result = test::ToolResult;
+using test::RunTool;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

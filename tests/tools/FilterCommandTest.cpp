@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/AetoolRunner.h"
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/DataFileTypes.h"
 #include "filter/core/FilterMessages.h"
@@ -21,21 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
-
-Result RunTool(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "aetool");
-    std::vector<const char*> argv;
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int code = RunAetool(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = test::ToolResult;
+using test::RunTool;
 
 void WriteText(const std::string& path, const std::string& text)
 {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/AetoolRunner.h"
 #include "tests/support/DtaBuilder.h"
 #include "tests/support/TempDir.h"
 #include "tools/aetool/AetoolCommands.h"
@@ -14,20 +15,8 @@ namespace {
 
 constexpr std::uint64_t OneSecond = 4000000;
 
-struct Result {
-  int Code;
-  std::string Out;
-  std::string Err;
-};
-
-Result RunTool(std::vector<std::string> args) {
-  args.insert(args.begin(), "aetool");
-  std::vector<const char*> argv;
-  for (const std::string& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int code = RunAetool(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
+using Result = test::ToolResult;
+using test::RunTool;
 
 class AetoolStat : public ::testing::Test {
  protected:
