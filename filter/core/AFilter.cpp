@@ -185,6 +185,17 @@ void AFilter::Run(FilterUser& user)
     }
 }
 
+void AFilter::CompleteRun(FilterStreams& streams, FilterRunFiles& files, FilterUser& user, bool endOfData,
+                          int32_t handled)
+{
+    AWDiskFile& writer = streams.Writer();
+    writer.Finish();
+    const int32_t accepted = writer.RecordsAppended();
+    streams.Close();
+    files.Commit();
+    Summarize(user, endOfData, handled, accepted);
+}
+
 void AFilter::FilterByHits(FilterRunFiles& files, FilterUser& user)
 {
     FilterStreams streams(files);
@@ -197,11 +208,7 @@ void AFilter::FilterByHits(FilterRunFiles& files, FilterUser& user)
     const bool endOfData = CopyRecords(
         reader, writer, progress, [this](AWDiskFile& hit) { return TestHit(hit); },
         [this](AWDiskFile& record) { return KeepsNonHit(record); });
-    writer.Finish();
-    const int32_t accepted = writer.RecordsAppended();
-    streams.Close();
-    files.Commit();
-    Summarize(user, endOfData, handled, accepted);
+    CompleteRun(streams, files, user, endOfData, handled);
 }
 
 void AFilter::FilterByEvents(FilterRunFiles& files, FilterUser& user)
@@ -226,11 +233,7 @@ void AFilter::FilterByEvents(FilterRunFiles& files, FilterUser& user)
     };
     const bool endOfData =
         CopyRecords(reader, writer, progress, keepHit, [this](AWDiskFile& record) { return KeepsNonHit(record); });
-    writer.Finish();
-    const int32_t accepted = writer.RecordsAppended();
-    streams.Close();
-    files.Commit();
-    Summarize(user, endOfData, handled, accepted);
+    CompleteRun(streams, files, user, endOfData, handled);
 }
 
 void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user)
@@ -288,11 +291,7 @@ void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user)
     };
     const bool endOfData =
         CopyRecords(reader, writer, progress, keepHit, [this](AWDiskFile& record) { return KeepsNonHit(record); });
-    writer.Finish();
-    const int32_t accepted = writer.RecordsAppended();
-    streams.Close();
-    files.Commit();
-    Summarize(user, endOfData, handled, accepted);
+    CompleteRun(streams, files, user, endOfData, handled);
 }
 
 std::string AFilter::SummaryText(bool endOfData, int32_t handled, int32_t accepted)

@@ -25,6 +25,7 @@
 namespace ae {
 
 class FilterRunFiles;
+class FilterStreams;
 
 class AFilter {
 public:
@@ -89,6 +90,8 @@ private:
     bool WindowResult(int index, AWDiskFile& hit) const;
     // The record-kind rules for a record that is not a hit.
     bool KeepsNonHit(AWDiskFile& record) const;
+    // The end every treatment shares: the writer finished, both files closed and kept, the summary.
+    void CompleteRun(FilterStreams& streams, FilterRunFiles& files, FilterUser& user, bool endOfData, int32_t handled);
     void Summarize(FilterUser& user, bool endOfData, int32_t handled, int32_t accepted);
 
     std::string FilterName_;
