@@ -11,25 +11,18 @@
 
 #include "datafiles/DataStream.h"
 #include "datafiles/ZTDataSet.h"
+#include "bench/BenchSupport.h"
 #include "tools/aetool/Generators.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using ae::bench::Clock;
+using ae::bench::SecondsSince;
+using ae::bench::WarmCache;
 
 constexpr int Runs = 3;
 
-double SecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-void WarmCache(const std::string& path) {
-  ae::DataStream in(path, "rb");
-  std::vector<char> buffer(1 << 20);
-  while (std::fread(buffer.data(), 1, buffer.size(), in.Get()) == buffer.size()) {
-  }
-}
 
 }  // namespace
 

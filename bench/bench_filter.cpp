@@ -14,12 +14,15 @@
 #include "filter/core/AFilter.h"
 #include "filter/core/AParamNames.h"
 #include "filter/core/FilterUser.h"
+#include "bench/BenchSupport.h"
 #include "tools/aetool/Generators.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using ae::bench::Clock;
+using ae::bench::SecondsSince;
+using ae::bench::WarmCache;
 
 constexpr int Runs = 9;
 
@@ -38,15 +41,6 @@ public:
     int Steps = 0;
 };
 
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-void WarmCache(const std::string& path)
-{
-    ae::DataStream in(path, "rb");
-    std::vector<char> buffer(1 << 20);
-    while (std::fread(buffer.data(), 1, buffer.size(), in.Get()) == buffer.size()) {
-    }
-}
 
 // Best of several runs, each followed by removing what it wrote.
 template <class Step>

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "datafiles/ZTDataSet.h"
+#include "bench/BenchSupport.h"
 #include "tools/aetool/Generators.h"
 #include "viewer/core/ATestStat.h"
 #include "viewer/core/StatReports.h"
@@ -15,13 +16,11 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using ae::bench::Clock;
+using ae::bench::SecondsSince;
 
 constexpr int Runs = 5;
 
-double SecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 struct RunResult {
   double Seconds = 0.0;
