@@ -1,9 +1,13 @@
 #pragma once
-// What the benchmarks share: their clock, and a way to have a file in the page cache before it
-// is timed.
+// What the benchmarks share: their clock, a private temporary folder, and a way to have a file in
+// the page cache before it is timed.
+#include <stdlib.h>
+
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "datafiles/DataStream.h"
@@ -23,5 +27,26 @@ inline void WarmCache(const std::string& path) {
   while (std::fread(buffer.data(), 1, buffer.size(), in.Get()) == buffer.size()) {
   }
 }
+
+// A new folder under the system's temporary folder, removed with its contents at the end.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& prefix) {
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    if (Made()) std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  bool Made() const { return !path_.empty(); }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 }  // namespace ae::bench

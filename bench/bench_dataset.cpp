@@ -27,12 +27,12 @@ constexpr int Runs = 3;
 }  // namespace
 
 int main() {
-  std::string pattern = (fs::temp_directory_path() / "bench-dataset-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
+  const ae::bench::TempFolder temp("bench-dataset");
+  if (!temp.Made()) {
     std::fprintf(stderr, "cannot create a temporary folder\n");
     return 1;
   }
-  const fs::path folder = pattern;
+  const fs::path& folder = temp.Path();
   const std::string source = (folder / "million.dta").string();
   const std::string saved = (folder / "saved.dta").string();
   int status = 0;
@@ -77,7 +77,5 @@ int main() {
     std::fprintf(stderr, "%s\n", error.what());
     status = 1;
   }
-  std::error_code ignored;
-  fs::remove_all(folder, ignored);
   return status;
 }

@@ -74,12 +74,12 @@ double FilterSeconds(const ae::FilterControls& controls, const std::string& dest
 int main(int argc, char** argv)
 {
     const std::uint64_t hits = argc > 1 ? std::stoull(argv[1]) : 1000000;
-    std::string pattern = (fs::temp_directory_path() / "bench-filter-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    const ae::bench::TempFolder temp("bench-filter");
+    if (!temp.Made()) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
         return 1;
     }
-    const fs::path folder = pattern;
+    const fs::path& folder = temp.Path();
     const std::string source = (folder / "million.dta").string();
     const std::string copied = (folder / "copied.dta").string();
     const std::string filtered = (folder / "filtered.dta").string();
@@ -125,7 +125,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", e.what());
         status = 1;
     }
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
     return status;
 }

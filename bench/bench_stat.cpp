@@ -44,12 +44,12 @@ RunResult RunOnce(const ae::ZTDataSet& set, bool eventsView) {
 }  // namespace
 
 int main() {
-  std::string pattern = (fs::temp_directory_path() / "bench-stat-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
+  const ae::bench::TempFolder temp("bench-stat");
+  if (!temp.Made()) {
     std::fprintf(stderr, "cannot create a temporary folder\n");
     return 1;
   }
-  const fs::path folder = pattern;
+  const fs::path& folder = temp.Path();
   const std::string source = (folder / "million.dta").string();
   int status = 0;
   try {
@@ -76,7 +76,5 @@ int main() {
     std::fprintf(stderr, "%s\n", error.what());
     status = 1;
   }
-  std::error_code ignored;
-  fs::remove_all(folder, ignored);
   return status;
 }

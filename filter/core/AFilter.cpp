@@ -55,6 +55,28 @@ std::string DataErrorText(const EDataFile& error)
     return text == MsgWriteError ? FilterMessage(fmWriteError) : text;
 }
 
+// What every treatment opens with: both files, the count of records handled, the progress bar,
+// and reader and writer at their first record.
+struct OpenedRun {
+    OpenedRun(FilterRunFiles& files, FilterUser& user)
+        : Streams(files), Reader(Streams.Reader()), Writer(Streams.Writer()), Handled(Reader.CountRecs()),
+          Progress(user, Handled)
+    {
+        Rewind();
+    }
+    void Rewind()
+    {
+        Reader.SeekFirst();
+        Writer.SeekFirst();
+    }
+
+    FilterStreams Streams;
+    AWDiskFile& Reader;
+    AWDiskFile& Writer;
+    const int32_t Handled;
+    FilterProgress Progress;
+};
+
 }  // namespace
 
 AFilter::AFilter(const FilterControls& controls, const AParamNames& names)
@@ -198,29 +220,17 @@ void AFilter::CompleteRun(FilterStreams& streams, FilterRunFiles& files, FilterU
 
 void AFilter::FilterByHits(FilterRunFiles& files, FilterUser& user)
 {
-    FilterStreams streams(files);
-    AWDiskFile& reader = streams.Reader();
-    AWDiskFile& writer = streams.Writer();
-    const int32_t handled = reader.CountRecs();
-    FilterProgress progress(user, handled);
-    reader.SeekFirst();
-    writer.SeekFirst();
+    OpenedRun run(files, user);
     const bool endOfData = CopyRecords(
-        reader, writer, progress, [this](AWDiskFile& hit) { return TestHit(hit); },
+        run.Reader, run.Writer, run.Progress, [this](AWDiskFile& hit) { return TestHit(hit); },
         [this](AWDiskFile& record) { return KeepsNonHit(record); });
-    CompleteRun(streams, files, user, endOfData, handled);
+    CompleteRun(run.Streams, files, user, endOfData, run.Handled);
 }
 
 void AFilter::FilterByEvents(FilterRunFiles& files, FilterUser& user)
 {
-    FilterStreams streams(files);
-    AWDiskFile& reader = streams.Reader();
-    AWDiskFile& writer = streams.Writer();
-    const int32_t handled = reader.CountRecs();
-    FilterProgress progress(user, handled);
-    reader.SeekFirst();
-    writer.SeekFirst();
-    reader.SetEventWindows(MicrosecondsAsTime(MPT_), MicrosecondsAsTime(LOCK_));
+    OpenedRun run(files, user);
+    run.Reader.SetEventWindows(MicrosecondsAsTime(MPT_), MicrosecondsAsTime(LOCK_));
     // The verdict of the current event's first hit. Hits before any first hit (within MPT of
     // time zero) belong to no tested event and are dropped.
     bool eventVerdict = false;
@@ -231,9 +241,9 @@ void AFilter::FilterByEvents(FilterRunFiles& files, FilterUser& user)
         default: return false;  // locked out
         }
     };
-    const bool endOfData =
-        CopyRecords(reader, writer, progress, keepHit, [this](AWDiskFile& record) { return KeepsNonHit(record); });
-    CompleteRun(streams, files, user, endOfData, handled);
+    const bool endOfData = CopyRecords(run.Reader, run.Writer, run.Progress, keepHit,
+                                       [this](AWDiskFile& record) { return KeepsNonHit(record); });
+    CompleteRun(run.Streams, files, user, endOfData, run.Handled);
 }
 
 void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user)
@@ -243,19 +253,14 @@ void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user)
     const std::uint64_t backTicks = std::uint64_t{Back_} * TicksPerMicrosecond;
     const std::uint64_t spanTicks = (std::uint64_t{Back_} + Forward_) * TicksPerMicrosecond;
 
-    FilterStreams streams(files);
-    AWDiskFile& reader = streams.Reader();
-    AWDiskFile& writer = streams.Writer();
-    const int32_t handled = reader.CountRecs();
+    OpenedRun run(files, user);
+    AWDiskFile& reader = run.Reader;
     // The starts of the windows, in time order. Room grows with the marks found, so a large
     // count of records reserves nothing it does not use.
     std::vector<std::uint64_t> marks;
-    marks.reserve(static_cast<std::size_t>(std::clamp<int32_t>(handled, 0, 1 << 16)));
+    marks.reserve(static_cast<std::size_t>(std::clamp<int32_t>(run.Handled, 0, 1 << 16)));
     // Pass 1 only checks the time order with these windows.
     reader.SetEventWindows(MicrosecondsAsTime(1), MicrosecondsAsTime(1));
-    FilterProgress progress(user, handled);
-    reader.SeekFirst();
-    writer.SeekFirst();
 
     // Pass 1: a hit marks when the main expression holds for it (the filter read as Excluded
     // rejects it). Nothing is written.
@@ -270,8 +275,7 @@ void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user)
         if (reader.IsEndOfData()) break;
     }
 
-    reader.SeekFirst();
-    writer.SeekFirst();
+    run.Rewind();
     // Pass 2: a hit inside any window [mark, mark + span] (ends included) is kept by Included,
     // one outside by Excluded. The window index only moves forward.
     std::size_t j = 0;
@@ -289,9 +293,9 @@ void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user)
         }
         return inside != Excluded_;
     };
-    const bool endOfData =
-        CopyRecords(reader, writer, progress, keepHit, [this](AWDiskFile& record) { return KeepsNonHit(record); });
-    CompleteRun(streams, files, user, endOfData, handled);
+    const bool endOfData = CopyRecords(reader, run.Writer, run.Progress, keepHit,
+                                       [this](AWDiskFile& record) { return KeepsNonHit(record); });
+    CompleteRun(run.Streams, files, user, endOfData, run.Handled);
 }
 
 std::string AFilter::SummaryText(bool endOfData, int32_t handled, int32_t accepted)
