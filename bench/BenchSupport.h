@@ -24,8 +24,7 @@ inline double SecondsSince(Clock::time_point start) {
 inline void WarmCache(const std::string& path) {
   DataStream in(path, "rb");
   std::vector<char> buffer(1 << 20);
-  while (std::fread(buffer.data(), 1, buffer.size(), in.Get()) == buffer.size()) {
-  }
+  while (std::fread(buffer.data(), 1, buffer.size(), in.Get()) == buffer.size()) {}
 }
 
 // A new folder under the system's temporary folder, removed with its contents at the end.

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "datafiles/DataStream.h"
 #include "datafiles/ZTDataSet.h"
-#include "bench/BenchSupport.h"
 #include "tools/aetool/Generators.h"
 
 namespace {
@@ -22,7 +22,6 @@ using ae::bench::SecondsSince;
 using ae::bench::WarmCache;
 
 constexpr int Runs = 3;
-
 
 }  // namespace
 
@@ -52,9 +51,10 @@ int main() {
       loadBest = std::min(loadBest, seconds);
     }
     std::printf("file: %.1f MB, %d records, %u hits\n", megabytes, set.RecCount, set.HitCount);
-    std::printf("Load:   %.3f s  %.0f MB/s  %.2f M records/s  %zu bytes per record held (best of %d; first %.0f MB/s)\n",
-                loadBest, megabytes / loadBest, set.RecCount / loadBest / 1e6, sizeof(ae::ZTShortHit), Runs,
-                megabytes / loadFirst);
+    std::printf(
+        "Load:   %.3f s  %.0f MB/s  %.2f M records/s  %zu bytes per record held (best of %d; first %.0f MB/s)\n",
+        loadBest, megabytes / loadBest, set.RecCount / loadBest / 1e6, sizeof(ae::ZTShortHit), Runs,
+        megabytes / loadFirst);
 
     std::uint32_t hit = 0;
     for (ae::ZTShortHit& rec : set.Recs) {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "datafiles/ZTDataSet.h"
 #include "bench/BenchSupport.h"
+#include "datafiles/ZTDataSet.h"
 #include "tools/aetool/Generators.h"
 #include "viewer/core/ATestStat.h"
 #include "viewer/core/StatReports.h"
@@ -20,7 +20,6 @@ using ae::bench::Clock;
 using ae::bench::SecondsSince;
 
 constexpr int Runs = 5;
-
 
 struct RunResult {
   double Seconds = 0.0;
@@ -67,10 +66,11 @@ int main() {
         const RunResult r = RunOnce(set, eventsView);
         if (r.Seconds < best.Seconds) best = r;
       }
-      std::printf("collection pass + 5 reports%s: %.3f s  %.1f M hits/s per set  (%llu hits counted per set, "
-                  "%zu report characters; best of %d, target < 0.3 s)\n",
-                  eventsView ? " (events view)" : "", best.Seconds, static_cast<double>(best.Counted) / best.Seconds / 1e6,
-                  static_cast<unsigned long long>(best.Counted), best.ReportBytes, Runs);
+      std::printf(
+          "collection pass + 5 reports%s: %.3f s  %.1f M hits/s per set  (%llu hits counted per set, "
+          "%zu report characters; best of %d, target < 0.3 s)\n",
+          eventsView ? " (events view)" : "", best.Seconds, static_cast<double>(best.Counted) / best.Seconds / 1e6,
+          static_cast<unsigned long long>(best.Counted), best.ReportBytes, Runs);
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());

@@ -13,13 +13,13 @@ class ALNCalibration {
   static constexpr int Channels = 32;
 
   struct Entry {
-    std::int32_t Mode = 1;        // 1: P is the factor; 2: P is in units of 0.0001
-    std::int32_t GainCode = 35;   // steps of 0.375 dB
+    std::int32_t Mode = 1;       // 1: P is the factor; 2: P is in units of 0.0001
+    std::int32_t GainCode = 35;  // steps of 0.375 dB
     std::int32_t SetupValue = 5;
-    std::int32_t Divisor = 100;   // D
-    std::int32_t Preamp = 5;      // P
+    std::int32_t Divisor = 100;     // D
+    std::int32_t Preamp = 5;        // P
     std::int32_t Reference = 1221;  // R
-    std::int32_t Scale = 1000;    // S
+    std::int32_t Scale = 1000;      // S
     double Base = 0.0;
     double Gain = 0.0;
     double Total = 0.0;

@@ -83,9 +83,7 @@ double ALNDFile::AmplitudeDb() const {
 
 std::uint8_t ALNDFile::Amplitude8() const { return static_cast<std::uint8_t>(TruncateInto(AmplitudeDb(), 0xFF)); }
 
-std::uint16_t ALNDFile::Amplitude16() const {
-  return static_cast<std::uint16_t>(TruncateInto(AmplitudeDb(), 0xFFFF));
-}
+std::uint16_t ALNDFile::Amplitude16() const { return static_cast<std::uint16_t>(TruncateInto(AmplitudeDb(), 0xFFFF)); }
 
 double ALNDFile::GetValue(int code) {
   switch (code) {

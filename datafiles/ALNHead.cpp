@@ -13,8 +13,7 @@ namespace ae {
 namespace {
 
 void ReadExactly(std::FILE* stream, std::uint8_t* out, std::size_t size) {
-  if (size != 0 && fread_unlocked(out, 1, size, stream) != size)
-    throw EDataFile("The A-Line ISA header is truncated");
+  if (size != 0 && fread_unlocked(out, 1, size, stream) != size) throw EDataFile("The A-Line ISA header is truncated");
 }
 
 }  // namespace
@@ -60,8 +59,6 @@ std::uint32_t ALNHead::FileTypeWord() const { return GetU32(fileHeader_.data() +
 
 std::uint32_t ALNHead::ConfigSignatureWord() const { return GetU32(configHeader_.data()); }
 
-std::uint32_t ALNHead::StartTime() const {
-  return GetU32(testParameters_.data() + (StartTimeOffset - FileHeaderSize));
-}
+std::uint32_t ALNHead::StartTime() const { return GetU32(testParameters_.data() + (StartTimeOffset - FileHeaderSize)); }
 
 }  // namespace ae

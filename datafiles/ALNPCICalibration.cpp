@@ -5,8 +5,8 @@
 #include <ostream>
 #include <utility>
 
-#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
+#include "datafiles/StreamFormatGuard.h"
 
 namespace ae {
 
@@ -54,8 +54,8 @@ void ALNPCICalibration::Dump(std::ostream& os) const {
   StreamFormatGuard guard(os);
   os << std::dec << std::right << std::setfill(' ');
   os << "Channel's characteristic Array:" << '\n';
-  os << std::setw(8) << "Channel" << std::setw(12) << "d_ADC" << std::setw(10) << "d_IN" << std::setw(6)
-     << "Gain" << std::setw(8) << "Freq" << std::setw(12) << "K,uV" << '\n';
+  os << std::setw(8) << "Channel" << std::setw(12) << "d_ADC" << std::setw(10) << "d_IN" << std::setw(6) << "Gain"
+     << std::setw(8) << "Freq" << std::setw(12) << "K,uV" << '\n';
   os << std::fixed;
   for (const ALNPCIChannelEntry& e : entries_) {
     const Row& row = RowOf(e.Index);
@@ -65,13 +65,13 @@ void ALNPCICalibration::Dump(std::ostream& os) const {
   }
   os << "Hardware configuration block:" << '\n';
   os << std::setw(8) << "Channel" << std::setw(12) << "d_ADC" << std::setw(6) << "Gain" << std::setw(10) << "Freq1"
-     << std::setw(10) << "Freq2" << std::setw(9) << "ADC_bit1" << std::setw(9) << "ADC_bit2" << std::setw(6)
-     << "GPre" << std::setw(8) << "DevType" << std::setw(8) << "FltType" << std::setw(8) << "ModVers" << '\n';
+     << std::setw(10) << "Freq2" << std::setw(9) << "ADC_bit1" << std::setw(9) << "ADC_bit2" << std::setw(6) << "GPre"
+     << std::setw(8) << "DevType" << std::setw(8) << "FltType" << std::setw(8) << "ModVers" << '\n';
   for (const ALNPCIChannelEntry& e : entries_) {
     os << std::setw(8) << static_cast<std::uint64_t>(e.Index) + 1 << std::setprecision(4) << std::setw(12) << e.DAdc
-       << std::setw(6) << e.Gain << std::setw(10) << e.Freq1 << std::setw(10) << e.Freq2 << std::setw(9)
-       << e.AdcBit1 << std::setw(9) << e.AdcBit2 << std::setw(6) << e.GPre << std::setw(8) << e.DevType
-       << std::setw(8) << e.FltType << std::setw(8) << e.ModVers << '\n';
+       << std::setw(6) << e.Gain << std::setw(10) << e.Freq1 << std::setw(10) << e.Freq2 << std::setw(9) << e.AdcBit1
+       << std::setw(9) << e.AdcBit2 << std::setw(6) << e.GPre << std::setw(8) << e.DevType << std::setw(8) << e.FltType
+       << std::setw(8) << e.ModVers << '\n';
   }
 }
 

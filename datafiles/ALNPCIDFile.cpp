@@ -6,9 +6,9 @@
 #include <iomanip>
 #include <ostream>
 
-#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
+#include "datafiles/StreamFormatGuard.h"
 
 namespace ae {
 
@@ -38,10 +38,7 @@ ALNPCIDFile::ALNPCIDFile(std::FILE* stream) : AWDiskFile(stream) {
 }
 
 ALNPCIDFile::ALNPCIDFile(ALNPCIDFile& source, std::FILE* destination)
-    : AWDiskFile(destination),
-      head_(source.head_),
-      calibration_(source.calibration_),
-      startTime_(source.startTime_) {
+    : AWDiskFile(destination), head_(source.head_), calibration_(source.calibration_), startTime_(source.startTime_) {
   ClearRecord();
   // The source's header goes out at once; Finish rewrites it with the final number of events.
   const std::vector<std::uint8_t> image = head_.Image();

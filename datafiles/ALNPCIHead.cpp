@@ -12,8 +12,7 @@ namespace ae {
 
 namespace {
 
-constexpr std::int64_t FixedHeaderSize =
-    static_cast<std::int64_t>(ALNPCITestParam::Size + ALNPCIHrdwDescr::FixedSize);
+constexpr std::int64_t FixedHeaderSize = static_cast<std::int64_t>(ALNPCITestParam::Size + ALNPCIHrdwDescr::FixedSize);
 constexpr std::int64_t BlockEntrySize = static_cast<std::int64_t>(ALNPCIHrdwDescr::BlockEntrySize);
 
 [[noreturn]] void Damaged(const std::string& what) { throw EDataFile("Damaged A-Line PCI file: " + what); }

@@ -76,8 +76,7 @@ ALNPCIHit ALNPCIHit::Decode(const std::uint8_t* data, const ALNPCICalibration& c
     }
   }
 
-  if (h.AmplitudeAdc != 0)
-    h.AmplitudeDb = 20.0L * std::log10(h.AmplitudeAdc * 1000.0L * row.DAdc / row.DIn) - row.Gain;
+  if (h.AmplitudeAdc != 0) h.AmplitudeDb = 20.0L * std::log10(h.AmplitudeAdc * 1000.0L * row.DAdc / row.DIn) - row.Gain;
   const long double k = row.K;
   h.EnergyDb = 10.0L * std::log10(h.EnergyAdc * 1000.0L / row.Freq) + 20.0L * std::log10(k);
   h.EnergyUv = std::floor(1000.0L / row.Freq * h.EnergyAdc * k * k);

@@ -22,16 +22,16 @@ struct ALNPCIHit {
   static constexpr int DecodedSize = 30;  // bytes of data the decoding reads
 
   std::uint16_t ChannelIndex = 0;
-  std::uint16_t Extension = 0;  // W
+  std::uint16_t Extension = 0;     // W
   std::uint32_t AmplitudeAdc = 0;  // 17 bits
   std::uint32_t Rise = 0;          // scaled, truncated
   std::uint32_t Duration = 0;      // scaled, truncated
   std::uint16_t CountsLow = 0;
-  std::uint32_t Counts = 0;        // with bit 16 from W
-  long double EnergyAdc = 0;       // E, ADC^2 x samples
-  long double AmplitudeDb = 0;     // 0 for an amplitude of 0; may be infinite or NaN
-  long double EnergyDb = 0;        // e; may be infinite or NaN
-  long double EnergyUv = 0;        // floor(1000 / Freq x E x K^2); may be infinite or NaN
+  std::uint32_t Counts = 0;     // with bit 16 from W
+  long double EnergyAdc = 0;    // E, ADC^2 x samples
+  long double AmplitudeDb = 0;  // 0 for an amplitude of 0; may be infinite or NaN
+  long double EnergyDb = 0;     // e; may be infinite or NaN
+  long double EnergyUv = 0;     // floor(1000 / Freq x E x K^2); may be infinite or NaN
 
   // data: at least DecodedSize bytes.
   static ALNPCIHit Decode(const std::uint8_t* data, const ALNPCICalibration& calibration);

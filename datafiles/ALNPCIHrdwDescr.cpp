@@ -4,8 +4,8 @@
 #include <iomanip>
 #include <ostream>
 
-#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
+#include "datafiles/StreamFormatGuard.h"
 
 namespace ae {
 
@@ -55,8 +55,8 @@ void ALNPCIHrdwDescr::AppendImage(std::vector<std::uint8_t>& out) const {
 void ALNPCIHrdwDescr::Dump(std::ostream& os) const {
   StreamFormatGuard guard(os);
   os << std::dec << std::right << std::setfill(' ');
-  os << "Signature              : 0x" << std::hex << std::uppercase << Signature() << std::dec
-     << std::nouppercase << '\n';
+  os << "Signature              : 0x" << std::hex << std::uppercase << Signature() << std::dec << std::nouppercase
+     << '\n';
   os << "Version                : " << VersionFirst() << " - " << VersionSecond() << '\n';
   os << "Info Structure Size    : " << InfoSize() << '\n';
   os << "ConfBlocks Number      : " << BlockCount() << '\n';

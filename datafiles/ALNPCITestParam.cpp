@@ -7,8 +7,8 @@
 #include <iomanip>
 #include <ostream>
 
-#include "datafiles/StreamFormatGuard.h"
 #include "datafiles/ByteOrder.h"
+#include "datafiles/StreamFormatGuard.h"
 
 namespace ae {
 
@@ -55,8 +55,8 @@ std::string ALNPCITestParam::CalendarText(std::uint32_t seconds) {
   if (localtime_r(&t, &tm) == nullptr || tm.tm_wday < 0 || tm.tm_wday > 6 || tm.tm_mon < 0 || tm.tm_mon > 11)
     return "\n";
   char text[64];
-  std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", Days[tm.tm_wday], Months[tm.tm_mon],
-                tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, 1900 + tm.tm_year);
+  std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", Days[tm.tm_wday], Months[tm.tm_mon], tm.tm_mday,
+                tm.tm_hour, tm.tm_min, tm.tm_sec, 1900 + tm.tm_year);
   return text;
 }
 
@@ -71,9 +71,7 @@ void ALNPCITestParam::Dump(std::ostream& os, bool full) const {
   auto versions = [&](const char* label, Field field) {
     os << label << U32(field) << " - " << GetU32(bytes_.data() + field + 4) << '\n';
   };
-  auto text = [&](const char* label, Field field, std::size_t width) {
-    os << label << Text(field, width) << '\n';
-  };
+  auto text = [&](const char* label, Field field, std::size_t width) { os << label << Text(field, width) << '\n'; };
   auto yesNo = [&](const char* label, Field field) { os << label << (U32(field) != 0 ? "Yes" : "No") << '\n'; };
 
   if (full) os << "- ALNTestParam - Aline test parameters, size = " << Size << '\n';

@@ -39,8 +39,7 @@ ATestTime ATestTime::FromTicks(std::uint64_t ticks) {
 }
 
 ATestTime ATestTime::FromBytes(const std::uint8_t* p) {
-  return ATestTime(static_cast<std::uint16_t>(p[0] | (p[1] << 8)),
-                   static_cast<std::uint16_t>(p[2] | (p[3] << 8)),
+  return ATestTime(static_cast<std::uint16_t>(p[0] | (p[1] << 8)), static_cast<std::uint16_t>(p[2] | (p[3] << 8)),
                    static_cast<std::uint16_t>(p[4] | (p[5] << 8)));
 }
 
@@ -63,8 +62,7 @@ ATestTime operator+(const ATestTime& a, const ATestTime& b) {
 
 std::ostream& operator<<(std::ostream& os, const ATestTime& t) {
   StreamFormatGuard guard(os);
-  os << std::fixed << std::showpoint << std::setprecision(7) << std::right << std::setw(14)
-     << t.Seconds();
+  os << std::fixed << std::showpoint << std::setprecision(7) << std::right << std::setw(14) << t.Seconds();
   return os;
 }
 

@@ -28,8 +28,8 @@ struct ATestTime {
   void ToBytes(std::uint8_t* p) const;
 
   long double Seconds() const {
-    return (static_cast<long double>(Middle) * 65536.0L + Low +
-            static_cast<long double>(High) * 4294967296.0L) * SecondsPerTick;
+    return (static_cast<long double>(Middle) * 65536.0L + Low + static_cast<long double>(High) * 4294967296.0L) *
+           SecondsPerTick;
   }
   std::uint64_t Ticks() const {
     return (static_cast<std::uint64_t>(High) << 32) | (static_cast<std::uint64_t>(Middle) << 16) | Low;

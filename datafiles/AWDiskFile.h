@@ -100,10 +100,8 @@ class AWDiskFile {
   // Moves the read position size bytes on without copying them.
   void SkipBytes(std::size_t size) {
     const std::uint8_t* ahead = nullptr;
-    if (BufferedInput(ahead) >= size)
-      TakeBuffered(size);
-    else
-      SkipInStream(size);
+    if (BufferedInput(ahead) >= size) TakeBuffered(size);
+    else SkipInStream(size);
   }
   // The bytes already read ahead into the stream's buffer (none where the C library does not
   // show them), for a look at what comes next without reading it.

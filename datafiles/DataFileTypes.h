@@ -17,18 +17,14 @@ enum : int {
 };
 
 inline constexpr std::array<std::string_view, 5> DataTypeNames = {
-    "Spartan 3000",
-    "Locan AT/Spartan AT/Spartan 2000/Disp/Mistras",
-    "AMSY 3/4/5",
-    "Aline ISA",
-    "Aline PCI",
+    "Spartan 3000", "Locan AT/Spartan AT/Spartan 2000/Disp/Mistras", "AMSY 3/4/5", "Aline ISA", "Aline PCI",
 };
 inline constexpr std::string_view UnknownDataTypeName = "Unknown File Type";
 
 std::string_view DataTypeName(int code);
 
-inline constexpr std::array<std::string_view, 7> DataFileExts = {
-    ".DTA", ".DTT", ".SDA", ".SDT", ".LDA", ".LDT", ".ALD"};
+inline constexpr std::array<std::string_view, 7> DataFileExts = {".DTA", ".DTT", ".SDA", ".SDT",
+                                                                 ".LDA", ".LDT", ".ALD"};
 
 // True when the extension of the path, in upper case, is one of DataFileExts.
 bool IsDataFileName(std::string_view path);

@@ -31,10 +31,8 @@ std::unique_ptr<AWDiskFile> MakeDtaWriter(AWDiskFile& /*reader*/, std::FILE* des
 }
 
 const DataFormat AlineIsa{ftAline, IsAlineIsaFile, MakeReader<ALNDFile>, nullptr};
-const DataFormat AlinePci{ftAlinePCI, IsAlinePciFile, MakeReader<ALNPCIDFile>,
-                          MakeHeaderCopyingWriter<ALNPCIDFile>};
-const DataFormat Spartan3000{ftSpartan3000, IsSpartan3000File, MakeReader<SDFile>,
-                             MakeHeaderCopyingWriter<SDFile>};
+const DataFormat AlinePci{ftAlinePCI, IsAlinePciFile, MakeReader<ALNPCIDFile>, MakeHeaderCopyingWriter<ALNPCIDFile>};
+const DataFormat Spartan3000{ftSpartan3000, IsSpartan3000File, MakeReader<SDFile>, MakeHeaderCopyingWriter<SDFile>};
 const DataFormat Dta{ftDiSP, IsDtaFile, MakeReader<LDFile>, MakeDtaWriter};
 
 const std::array<DataFormat, 4> ReaderOrder = {AlineIsa, AlinePci, Spartan3000, Dta};

@@ -10,8 +10,8 @@ namespace ae {
 // becomes the new event start. The distance is stored in *distance when asked for. Raises
 // EZTData 2001 when t is earlier than the event start (the data are not sorted by time); the
 // event start is then left as it was.
-inline int EventPosition(const ATestTime& t, ATestTime& eventStart, const ATestTime& window1,
-                         const ATestTime& window2, ATestTime* distance = nullptr) {
+inline int EventPosition(const ATestTime& t, ATestTime& eventStart, const ATestTime& window1, const ATestTime& window2,
+                         ATestTime* distance = nullptr) {
   if (t < eventStart) throw EZTData(EZTData::TimeOrderError);
   // The difference of the tick counts is exact; going through seconds and truncating back
   // loses a tick for about half of all pairs, which moves hits across a window edge.

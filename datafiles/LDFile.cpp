@@ -128,7 +128,7 @@ void LDFile::PlanHitLayout() {
   for (int i = 0; i < chidCount_; ++i) {
     const int chid = chids_[static_cast<unsigned>(i)];
     const ChidEntry* entry = FindChid(chid);
-    if (entry == nullptr) continue;  // unknown CHIDs take no bytes
+    if (entry == nullptr) continue;                                           // unknown CHIDs take no bytes
     chidOffset_[static_cast<unsigned>(chid)] = static_cast<std::int16_t>(p);  // a repeated CHID: the last counts
     chidSize_[static_cast<unsigned>(chid)] = static_cast<std::uint8_t>(entry->Size);
     p += entry->Size;
@@ -165,7 +165,8 @@ std::uint32_t LDFile::ChidValue(int chid) const {
 }
 
 std::int16_t LDFile::Parametric1() const {
-  if (valuesInMessage_ && parametricCount_ != 0) return static_cast<std::int16_t>(GetU16(Message() + parametricOffset_ + 1));
+  if (valuesInMessage_ && parametricCount_ != 0)
+    return static_cast<std::int16_t>(GetU16(Message() + parametricOffset_ + 1));
   return static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
 }
 
@@ -196,9 +197,18 @@ void LDFile::GetRec(ZTShortHit& rec) {
       rec.Parametric = MessageU16(8);
       break;
     case msgComment: rec.Kind = rkComment; break;
-    case msgResume: rec.Kind = rkResume; rec.Time = CurrentTestTime(); break;
-    case msgStop: rec.Kind = rkStop; rec.Time = CurrentTestTime(); break;
-    case msgPause: rec.Kind = rkPause; rec.Time = CurrentTestTime(); break;
+    case msgResume:
+      rec.Kind = rkResume;
+      rec.Time = CurrentTestTime();
+      break;
+    case msgStop:
+      rec.Kind = rkStop;
+      rec.Time = CurrentTestTime();
+      break;
+    case msgPause:
+      rec.Kind = rkPause;
+      rec.Time = CurrentTestTime();
+      break;
     case msgTimeMark:
       rec.Kind = length_ <= 7 ? rkTimeMark : rkOther;
       rec.Time = CurrentTestTime();
@@ -290,8 +300,7 @@ void LDFile::DumpHit(std::ostream& os) {
   }
   StreamFormatGuard guard(os);
   const double volts = ParametricVolts(static_cast<std::uint16_t>(Parametric1()));
-  for (int i = 1; i <= parametricCount_; ++i)
-    os << std::fixed << std::setprecision(2) << std::setw(6) << volts;
+  for (int i = 1; i <= parametricCount_; ++i) os << std::fixed << std::setprecision(2) << std::setw(6) << volts;
 }
 
 void LDFile::DumpChannelSetup(std::ostream& os) {

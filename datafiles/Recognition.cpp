@@ -58,15 +58,15 @@ bool IsAlineIsaFile(std::FILE* stream) {
   PeekReader peek(stream);
   std::uint8_t head[96];
   std::uint32_t signature = 0;
-  return peek.Read(0, head, sizeof head) && GetU32(head + 12) == AlineFileType &&
-         peek.ReadU32(3844, signature) && signature == AlineIsaConfigSignature;
+  return peek.Read(0, head, sizeof head) && GetU32(head + 12) == AlineFileType && peek.ReadU32(3844, signature) &&
+         signature == AlineIsaConfigSignature;
 }
 
 bool IsAlinePciFile(std::FILE* stream) {
   PeekReader peek(stream);
   std::uint32_t fileType = 0, signature = 0;
-  return peek.ReadU32(12, fileType) && fileType == AlineFileType &&
-         peek.ReadU32(3960, signature) && signature == AlinePciHardwareSignature;
+  return peek.ReadU32(12, fileType) && fileType == AlineFileType && peek.ReadU32(3960, signature) &&
+         signature == AlinePciHardwareSignature;
 }
 
 bool IsSpartan3000File(std::FILE* stream) {
@@ -74,8 +74,8 @@ bool IsSpartan3000File(std::FILE* stream) {
   std::uint8_t head[512];
   if (!peek.Read(0, head, sizeof head)) return false;
   const int n = head[46];
-  return !IsText(head, 512) && IsText(head + 20, 17) && IsText(head + 40, 6) && n >= 1 &&
-         n <= 40 && IsText(head + 47, n - 2);
+  return !IsText(head, 512) && IsText(head + 20, 17) && IsText(head + 40, 6) && n >= 1 && n <= 40 &&
+         IsText(head + 47, n - 2);
 }
 
 bool IsDtaFile(std::FILE* stream) {

@@ -199,8 +199,8 @@ bool SDFile::HasHeader() {
   fseeko(Stream, static_cast<off_t>(saved < 0 ? 0 : saved), SEEK_SET);
   if (!complete) return false;
   const int n = static_cast<std::int8_t>(head[hdrLabelLength]);
-  return IsText(head.data() + hdrDate, 18) && IsText(head.data() + hdrVersion, VersionLength) &&
-         n <= MaxLabelLength && IsText(head.data() + hdrLabel, n);
+  return IsText(head.data() + hdrDate, 18) && IsText(head.data() + hdrVersion, VersionLength) && n <= MaxLabelLength &&
+         IsText(head.data() + hdrLabel, n);
 }
 
 int SDFile::RecNo() {

@@ -34,7 +34,7 @@ class SDFile : public AWDiskFile {
     hdrFirstHitNumber = 8,
     hdrLastHitTime = 12,
     hdrLastHitNumber = 16,
-    hdrDate = 20,        // 18 bytes; the text proper is the 17 characters from offset 21
+    hdrDate = 20,  // 18 bytes; the text proper is the 17 characters from offset 21
     hdrAutoDump = 38,
     hdrContinuous = 39,  // set: the file cannot be filtered
     hdrVersion = 40,     // 6 bytes

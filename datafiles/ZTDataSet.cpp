@@ -81,8 +81,7 @@ class TemporaryFile {
   const std::string& Path() const { return path_; }
 
   void Commit(const fs::path& target, const std::string& destination) {
-    if (std::rename(path_.c_str(), target.c_str()) != 0)
-      throw EDataFile(SaveError(destination, SystemReason()));
+    if (std::rename(path_.c_str(), target.c_str()) != 0) throw EDataFile(SaveError(destination, SystemReason()));
     path_.clear();
   }
 

@@ -81,9 +81,7 @@ class ZTDataSet {
 
   // The program's event rule and the test of one record by it.
   static ZTEventRule& EventRule();
-  static int EventTest(const ZTRec& rec, ATestTime* distance = nullptr) {
-    return EventRule().EventTest(rec, distance);
-  }
+  static int EventTest(const ZTRec& rec, ATestTime* distance = nullptr) { return EventRule().EventTest(rec, distance); }
 
  private:
   // What identifies the loaded file on disk, so that a save never applies the deleted flags

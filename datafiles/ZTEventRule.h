@@ -12,9 +12,9 @@ namespace ae {
 
 class ZTEventRule {
  public:
-  ATestTime EventStart;   // time of the first hit of the current event
-  ATestTime Window1;      // second hits (MPT)
-  ATestTime Window2;      // lockout hits
+  ATestTime EventStart;    // time of the first hit of the current event
+  ATestTime Window1;       // second hits (MPT)
+  ATestTime Window2;       // lockout hits
   double ErrorTime = 0.0;  // seconds: time of the record that broke the time order
 
   // Starts a pass: event start 0 and the two windows.

@@ -22,8 +22,8 @@ struct ZTFrameCriteria {
   double TimeFrom = 0.0;    // seconds
   double TimeTo = 0.0;
 
-  bool EventsView = false;       // select whole events by their first hit
-  std::int64_t Mpt = 5000;       // event windows in microseconds (test setup MPT, Lockout)
+  bool EventsView = false;  // select whole events by their first hit
+  std::int64_t Mpt = 5000;  // event windows in microseconds (test setup MPT, Lockout)
   std::int64_t Lockout = 20000;
 };
 

@@ -15,7 +15,7 @@ struct ZTRec {
   static constexpr std::uint16_t DeletedBit = 1u << 1;
 
   std::int32_t Kind = rkNone;
-  std::uint16_t FrameBits = 0;        // bit n: inside selection frame n (bits 0..7 used)
+  std::uint16_t FrameBits = 0;          // bit n: inside selection frame n (bits 0..7 used)
   std::uint16_t StateBits[2] = {0, 0};  // 32 state bits as two words: bit 0 grouped, bit 1 deleted
   ATestTime Time;
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "filter/core/AParamNames.h"
-
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "filter/core/AParamNames.h"
 
 namespace ae {
 
@@ -13,23 +13,23 @@ class ZTDataStore;
 // The AE parameter table: names and codes of the hit parameters, and which parameters each
 // instrument family delivers.
 class AEParamTable : public AParamNames {
-public:
-    explicit AEParamTable(ZTDataStore& store);
+ public:
+  explicit AEParamTable(ZTDataStore& store);
 
-    int32_t ParamCodeOf(const std::string& name) const override;
-    std::string ParamNameOf(int32_t code) const override;
-    // The short name (the viewer's axis name) of a code; empty when there is none.
-    std::string ShortNameOf(int32_t code) const;
-    // The family query: the distinct parameter names of one family in name order.
-    std::vector<std::string> QueryParams(const std::string& systemName) const;
-    // The family names of the table, in key order.
-    std::vector<std::string> SystemNames() const;
+  int32_t ParamCodeOf(const std::string& name) const override;
+  std::string ParamNameOf(int32_t code) const override;
+  // The short name (the viewer's axis name) of a code; empty when there is none.
+  std::string ShortNameOf(int32_t code) const;
+  // The family query: the distinct parameter names of one family in name order.
+  std::vector<std::string> QueryParams(const std::string& systemName) const;
+  // The family names of the table, in key order.
+  std::vector<std::string> SystemNames() const;
 
-    // The items of the lookup dialog's " System " group with the family name each one queries.
-    static const std::vector<std::pair<std::string, std::string>>& SystemItems();
+  // The items of the lookup dialog's " System " group with the family name each one queries.
+  static const std::vector<std::pair<std::string, std::string>>& SystemItems();
 
-private:
-    ZTDataStore& store_;
+ private:
+  ZTDataStore& store_;
 };
 
 }  // namespace ae

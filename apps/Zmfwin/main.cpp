@@ -1,36 +1,34 @@
 // Zmfwin, the filter program "AE Sorvel".
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+#include <memory>
+
 #include "filter/ui/MessageSeam.h"
 #include "filter/ui/ResourceLanguage.h"
 #include "filter/ui/TDataModule2.h"
 #include "filter/ui/THelpWindow.h"
 #include "filter/ui/TMainForm.h"
 
-#include <QApplication>
-#include <QMessageBox>
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // The title "AE Sorvel" is the main window's caption. No application display name: Qt would
+  // append it to the captions of the boxes, which are the program's own texts.
+  QApplication::setApplicationName("Zmfwin");
+  QApplication::setOrganizationName("Brantel");
+  QApplication::setDesktopFileName("zmfwin");
 
-#include <exception>
-#include <memory>
+  // The language chosen in the window takes effect here, at the next start.
+  ae::ResourceLanguage::Install(app, QCoreApplication::applicationFilePath());
+  ae::THelpWindow::SetHelpFile(ae::THelpWindow::FindHelpFile(QCoreApplication::applicationDirPath()));
 
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    // The title "AE Sorvel" is the main window's caption. No application display name: Qt would
-    // append it to the captions of the boxes, which are the program's own texts.
-    QApplication::setApplicationName("Zmfwin");
-    QApplication::setOrganizationName("Brantel");
-    QApplication::setDesktopFileName("zmfwin");
-
-    // The language chosen in the window takes effect here, at the next start.
-    ae::ResourceLanguage::Install(app, QCoreApplication::applicationFilePath());
-    ae::THelpWindow::SetHelpFile(ae::THelpWindow::FindHelpFile(QCoreApplication::applicationDirPath()));
-
-    try {
-        ae::TDataModule2 data;
-        ae::TMainForm window(data, QCoreApplication::arguments().mid(1));
-        window.show();
-        return app.exec();
-    } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, "AE Sorvel", QString::fromStdString(e.what()));
-        return 1;
-    }
+  try {
+    ae::TDataModule2 data;
+    ae::TMainForm window(data, QCoreApplication::arguments().mid(1));
+    window.show();
+    return app.exec();
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, "AE Sorvel", QString::fromStdString(e.what()));
+    return 1;
+  }
 }

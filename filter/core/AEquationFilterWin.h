@@ -10,16 +10,16 @@ namespace ae {
 
 // The correlation window D.
 class AEquationFilterWin : public AFilterWin {
-public:
-    // Fills the window from its grid (5 columns); raises EFRowError or EFRecError with the
-    // window and row in front of the message.
-    void ReadGrid(int index, bool joinAnd, const FilterGrid& grid, const AParamNames& names);
+ public:
+  // Fills the window from its grid (5 columns); raises EFRowError or EFRecError with the
+  // window and row in front of the message.
+  void ReadGrid(int index, bool joinAnd, const FilterGrid& grid, const AParamNames& names);
 
-    bool Test(AWDiskFile& hit) const { return TestRecords(Recs, hit, JoinAnd); }
-    // The join line and one line per record (the caller writes "Окно " and the letter).
-    void WriteReport(std::ostream& os) const;
+  bool Test(AWDiskFile& hit) const { return TestRecords(Recs, hit, JoinAnd); }
+  // The join line and one line per record (the caller writes "Окно " and the letter).
+  void WriteReport(std::ostream& os) const;
 
-    std::vector<AEquationFilterRec> Recs;
+  std::vector<AEquationFilterRec> Recs;
 };
 
 }  // namespace ae

@@ -12,12 +12,11 @@ std::string RowPrefix(int row) { return "Запись " + std::to_string(row) + 
 
 void AFilterRec::RaiseRecError(int row, int messageId) { throw EFRecError(RowPrefix(row) + FilterMessage(messageId)); }
 
-std::string AFilterRec::ReportNumber(double value)
-{
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text << value;
-    return text.str();
+std::string AFilterRec::ReportNumber(double value) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text << value;
+  return text.str();
 }
 
 }  // namespace ae

@@ -11,18 +11,18 @@ namespace ae {
 
 // One node of a parsed expression: a window leaf (code 0 to 3) or an operator ('&' 38, '|' 124).
 struct Tree {
-    static constexpr int32_t AndCode = '&';
-    static constexpr int32_t OrCode = '|';
+  static constexpr int32_t AndCode = '&';
+  static constexpr int32_t OrCode = '|';
 
-    int32_t Code = 0;
-    std::unique_ptr<Tree> Left;
-    std::unique_ptr<Tree> Right;
+  int32_t Code = 0;
+  std::unique_ptr<Tree> Left;
+  std::unique_ptr<Tree> Right;
 
-    explicit Tree(int32_t code) : Code(code) {}
-    Tree(const Tree&) = delete;
-    Tree& operator=(const Tree&) = delete;
-    // Releases the children without recursion: a long text makes a deep tree.
-    ~Tree();
+  explicit Tree(int32_t code) : Code(code) {}
+  Tree(const Tree&) = delete;
+  Tree& operator=(const Tree&) = delete;
+  // Releases the children without recursion: a long text makes a deep tree.
+  ~Tree();
 };
 
 using WindowResults = std::array<bool, 4>;
@@ -41,22 +41,22 @@ bool IsDefinedExpression(const Tree* tree);
 // A tree flattened once into postfix order, for evaluating it on every hit without recursion
 // or allocation.
 class ExpressionProgram {
-public:
-    ExpressionProgram() = default;
-    explicit ExpressionProgram(const Tree* tree);
+ public:
+  ExpressionProgram() = default;
+  explicit ExpressionProgram(const Tree* tree);
 
-    bool Run(const WindowResults& results) const;
-    // The windows the program reads, as bits 0 to 3.
-    unsigned UsedWindows() const { return used_; }
-    // The window index when the program is one window leaf, else -1.
-    int SingleWindow() const { return ops_.size() == 1 && ops_[0] < opFalse ? ops_[0] : -1; }
+  bool Run(const WindowResults& results) const;
+  // The windows the program reads, as bits 0 to 3.
+  unsigned UsedWindows() const { return used_; }
+  // The window index when the program is one window leaf, else -1.
+  int SingleWindow() const { return ops_.size() == 1 && ops_[0] < opFalse ? ops_[0] : -1; }
 
-private:
-    enum : std::int8_t { opFalse = 4, opAnd = 5, opOr = 6 };  // 0 to 3 push a window result
+ private:
+  enum : std::int8_t { opFalse = 4, opAnd = 5, opOr = 6 };  // 0 to 3 push a window result
 
-    std::vector<std::int8_t> ops_;
-    std::size_t depth_ = 0;  // largest number of values on the stack
-    unsigned used_ = 0;
+  std::vector<std::int8_t> ops_;
+  std::size_t depth_ = 0;  // largest number of values on the stack
+  unsigned used_ = 0;
 };
 
 }  // namespace ae

@@ -10,8 +10,8 @@ namespace ae {
 namespace {
 
 struct MessageEntry {
-    int Id;
-    std::string_view Text;
+  int Id;
+  std::string_view Text;
 };
 
 // Sorted by identifier. Texts keep their trailing blanks: messages are joined with what
@@ -36,8 +36,9 @@ constexpr MessageEntry Messages[] = {
     {815, "Исходный файл отсутствует на диске"},
     {816, "Файл не может быть фильтрован"},
     {818, "Фильтрация прервана пользователем"},
-    {819, "Главное выражение фильтрации неполно: в нём нет буквы окна (A, B, C, D) или у знака & или | "
-          "не хватает операнда"},
+    {819,
+     "Главное выражение фильтрации неполно: в нём нет буквы окна (A, B, C, D) или у знака & или | "
+     "не хватает операнда"},
     {820, "Ошибка записи файла данных"},
     {821, "Ошибка чтения файла данных"},
     {822, "Исходный файл сохранён под именем "},
@@ -48,10 +49,12 @@ constexpr MessageEntry Messages[] = {
     {1003, "Тип файла не зарегистрирован"},
     {1004, "В командной строке слишком много параметров"},
     {1005, "Фильтрация успешно завершена."},
-    {1007, "Фильтрация завершена.\nЗапись окончания испытания (EndOfData) не обнаружена.\n"
-           "Рекомендуется проверить исходный файл."},
-    {1008, "Имя результирующего файла не задано или совпадает с именем исходного.\n"
-           "Исходный файл будет изменен.\nПродолжить?"},
+    {1007,
+     "Фильтрация завершена.\nЗапись окончания испытания (EndOfData) не обнаружена.\n"
+     "Рекомендуется проверить исходный файл."},
+    {1008,
+     "Имя результирующего файла не задано или совпадает с именем исходного.\n"
+     "Исходный файл будет изменен.\nПродолжить?"},
     {1009, "Завершить работу программы?"},
     {1010, "Окно "},
     {1011, "Источник : \t"},
@@ -97,29 +100,27 @@ constexpr MessageEntry Messages[] = {
 };
 constexpr std::size_t MessageCount = std::size(Messages);
 
-constexpr bool SortedById()
-{
-    for (std::size_t i = 1; i < MessageCount; ++i)
-        if (Messages[i - 1].Id >= Messages[i].Id) return false;
-    return true;
+constexpr bool SortedById() {
+  for (std::size_t i = 1; i < MessageCount; ++i)
+    if (Messages[i - 1].Id >= Messages[i].Id) return false;
+  return true;
 }
 static_assert(SortedById(), "the lookup needs the table sorted by identifier");
 
 }  // namespace
 
-const std::string& FilterMessage(int id)
-{
-    // The texts as strings, made once; the table stays the one place they are written.
-    static const std::array<std::string, MessageCount> texts = [] {
-        std::array<std::string, MessageCount> t;
-        for (std::size_t i = 0; i < MessageCount; ++i) t[i] = std::string(Messages[i].Text);
-        return t;
-    }();
-    static const std::string none;
-    const auto it = std::lower_bound(std::begin(Messages), std::end(Messages), id,
-                                     [](const MessageEntry& e, int key) { return e.Id < key; });
-    if (it == std::end(Messages) || it->Id != id) return none;
-    return texts[static_cast<std::size_t>(it - std::begin(Messages))];
+const std::string& FilterMessage(int id) {
+  // The texts as strings, made once; the table stays the one place they are written.
+  static const std::array<std::string, MessageCount> texts = [] {
+    std::array<std::string, MessageCount> t;
+    for (std::size_t i = 0; i < MessageCount; ++i) t[i] = std::string(Messages[i].Text);
+    return t;
+  }();
+  static const std::string none;
+  const auto it = std::lower_bound(std::begin(Messages), std::end(Messages), id,
+                                   [](const MessageEntry& e, int key) { return e.Id < key; });
+  if (it == std::end(Messages) || it->Id != id) return none;
+  return texts[static_cast<std::size_t>(it - std::begin(Messages))];
 }
 
 }  // namespace ae

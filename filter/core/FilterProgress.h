@@ -10,27 +10,25 @@ namespace ae {
 // step after every step + 1 records read (step = handled / 20, or handled when that is 20 or
 // less).
 class FilterProgress {
-public:
-    FilterProgress(FilterUser& user, int32_t handled) : user_(user), step_(handled > 20 ? handled / 20 : handled)
-    {
-        user_.SetProgressRange(handled, step_);
-    }
+ public:
+  FilterProgress(FilterUser& user, int32_t handled) : user_(user), step_(handled > 20 ? handled / 20 : handled) {
+    user_.SetProgressRange(handled, step_);
+  }
 
-    // One record read.
-    void Count()
-    {
-        if (counter_ == step_) {
-            user_.StepProgress();
-            counter_ = 0;
-        } else {
-            ++counter_;
-        }
+  // One record read.
+  void Count() {
+    if (counter_ == step_) {
+      user_.StepProgress();
+      counter_ = 0;
+    } else {
+      ++counter_;
     }
+  }
 
-private:
-    FilterUser& user_;
-    int32_t step_;
-    int32_t counter_ = 0;
+ private:
+  FilterUser& user_;
+  int32_t step_;
+  int32_t counter_ = 0;
 };
 
 }  // namespace ae

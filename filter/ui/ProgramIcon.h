@@ -9,10 +9,10 @@ namespace ae {
 // every size is sharp; frame 0 is the still icon, frames 1 to 5 move the burst along (the About
 // box animates the six frames).
 class ProgramIcon {
-public:
-    static constexpr int FrameCount = 6;
-    static QPixmap Pixmap(int size, int frame = 0);
-    static QIcon Icon();
+ public:
+  static constexpr int FrameCount = 6;
+  static QPixmap Pixmap(int size, int frame = 0);
+  static QIcon Icon();
 };
 
 }  // namespace ae

@@ -1,7 +1,5 @@
 #include "filter/ui/TAboutBox.h"
 
-#include "filter/ui/ProgramIcon.h"
-
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFile>
@@ -9,6 +7,8 @@
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include "filter/ui/ProgramIcon.h"
 
 namespace ae {
 
@@ -18,112 +18,96 @@ constexpr int IconSize = 64;
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
-{
-    setWindowTitle("About...");
-    setModal(true);
+TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
+  setWindowTitle("About...");
+  setModal(true);
 
-    icon_ = new QLabel(this);
+  icon_ = new QLabel(this);
+  icon_->setPixmap(ProgramIcon::Pixmap(IconSize));
+  icon_->setFixedSize(IconSize, IconSize);
+  icon_->setToolTip("Double-click");
+  icon_->installEventFilter(this);
+
+  auto* product = new QLabel("<b>AE Sorvel</b>", this);
+  auto* comment = new QLabel("Acoustic emission data filter", this);
+  auto* build = new QLabel("Build :", this);
+  auto* buildValue = new QLabel(Version(), this);
+  auto* memory = new QLabel("Memory Used", this);
+  auto* memoryValue = new QLabel(QString::asprintf("%d %%", MemoryLoadPercent()), this);
+  const QString site = ZMFWIN_MAKER_URL;
+  auto* link = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site.toHtmlEscaped()), this);
+  link->setObjectName("LinkLabel");
+  link->setTextFormat(Qt::RichText);
+  link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+  link->setOpenExternalLinks(true);  // the system's default browser
+
+  auto* facts = new QGridLayout;
+  facts->addWidget(product, 0, 0, 1, 2);
+  facts->addWidget(comment, 1, 0, 1, 2);
+  facts->addWidget(build, 2, 0);
+  facts->addWidget(buildValue, 2, 1);
+  facts->addWidget(memory, 3, 0);
+  facts->addWidget(memoryValue, 3, 1);
+  facts->addWidget(link, 4, 0, 1, 2);
+  facts->setColumnStretch(1, 1);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(icon_, 0, Qt::AlignTop);
+  top->addSpacing(12);
+  top->addLayout(facts);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  timer_ = new QTimer(this);
+  timer_->setInterval(200);
+  connect(timer_, &QTimer::timeout, this, &TAboutBox::NextFrame);
+}
+
+QString TAboutBox::Version() { return ZMFWIN_VERSION; }
+
+int TAboutBox::MemoryLoadPercent() {
+  QFile meminfo("/proc/meminfo");
+  if (!meminfo.open(QIODevice::ReadOnly)) return 0;
+  qint64 total = 0, available = -1;
+  for (const QByteArray& line : meminfo.readAll().split('\n')) {
+    const QList<QByteArray> parts = line.simplified().split(' ');
+    if (parts.size() < 2) continue;
+    if (parts[0] == "MemTotal:") total = parts[1].toLongLong();
+    else if (parts[0] == "MemAvailable:") available = parts[1].toLongLong();
+  }
+  if (total <= 0 || available < 0 || available > total) return 0;
+  return static_cast<int>((total - available) * 100 / total);
+}
+
+bool TAboutBox::IsAnimating() const { return timer_->isActive(); }
+
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == icon_ && event->type() == QEvent::MouseButtonDblClick) {
+    ToggleAnimation();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TAboutBox::ToggleAnimation() {
+  if (timer_->isActive()) {
+    timer_->stop();
+    frame_ = 0;
     icon_->setPixmap(ProgramIcon::Pixmap(IconSize));
-    icon_->setFixedSize(IconSize, IconSize);
-    icon_->setToolTip("Double-click");
-    icon_->installEventFilter(this);
-
-    auto* product = new QLabel("<b>AE Sorvel</b>", this);
-    auto* comment = new QLabel("Acoustic emission data filter", this);
-    auto* build = new QLabel("Build :", this);
-    auto* buildValue = new QLabel(Version(), this);
-    auto* memory = new QLabel("Memory Used", this);
-    auto* memoryValue = new QLabel(QString::asprintf("%d %%", MemoryLoadPercent()), this);
-    const QString site = ZMFWIN_MAKER_URL;
-    auto* link = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site.toHtmlEscaped()), this);
-    link->setObjectName("LinkLabel");
-    link->setTextFormat(Qt::RichText);
-    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    link->setOpenExternalLinks(true);  // the system's default browser
-
-    auto* facts = new QGridLayout;
-    facts->addWidget(product, 0, 0, 1, 2);
-    facts->addWidget(comment, 1, 0, 1, 2);
-    facts->addWidget(build, 2, 0);
-    facts->addWidget(buildValue, 2, 1);
-    facts->addWidget(memory, 3, 0);
-    facts->addWidget(memoryValue, 3, 1);
-    facts->addWidget(link, 4, 0, 1, 2);
-    facts->setColumnStretch(1, 1);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(icon_, 0, Qt::AlignTop);
-    top->addSpacing(12);
-    top->addLayout(facts);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    timer_ = new QTimer(this);
-    timer_->setInterval(200);
-    connect(timer_, &QTimer::timeout, this, &TAboutBox::NextFrame);
+  } else {
+    timer_->start();
+  }
 }
 
-QString TAboutBox::Version()
-{
-    return ZMFWIN_VERSION;
-}
-
-int TAboutBox::MemoryLoadPercent()
-{
-    QFile meminfo("/proc/meminfo");
-    if (!meminfo.open(QIODevice::ReadOnly))
-        return 0;
-    qint64 total = 0, available = -1;
-    for (const QByteArray& line : meminfo.readAll().split('\n')) {
-        const QList<QByteArray> parts = line.simplified().split(' ');
-        if (parts.size() < 2)
-            continue;
-        if (parts[0] == "MemTotal:")
-            total = parts[1].toLongLong();
-        else if (parts[0] == "MemAvailable:")
-            available = parts[1].toLongLong();
-    }
-    if (total <= 0 || available < 0 || available > total)
-        return 0;
-    return static_cast<int>((total - available) * 100 / total);
-}
-
-bool TAboutBox::IsAnimating() const
-{
-    return timer_->isActive();
-}
-
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == icon_ && event->type() == QEvent::MouseButtonDblClick) {
-        ToggleAnimation();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TAboutBox::ToggleAnimation()
-{
-    if (timer_->isActive()) {
-        timer_->stop();
-        frame_ = 0;
-        icon_->setPixmap(ProgramIcon::Pixmap(IconSize));
-    } else {
-        timer_->start();
-    }
-}
-
-void TAboutBox::NextFrame()
-{
-    frame_ = (frame_ + 1) % ProgramIcon::FrameCount;
-    icon_->setPixmap(ProgramIcon::Pixmap(IconSize, frame_));
+void TAboutBox::NextFrame() {
+  frame_ = (frame_ + 1) % ProgramIcon::FrameCount;
+  icon_->setPixmap(ProgramIcon::Pixmap(IconSize, frame_));
 }
 
 }  // namespace ae

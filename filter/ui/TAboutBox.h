@@ -10,28 +10,28 @@ namespace ae {
 // "About...": the program's version, the memory load, a link to the maker's site and the program
 // icon, which a double-click sets moving (six images, 200 ms each) and a further one stops.
 class TAboutBox : public QDialog {
-    Q_OBJECT
+  Q_OBJECT
 
-public:
-    explicit TAboutBox(QWidget* owner);
+ public:
+  explicit TAboutBox(QWidget* owner);
 
-    // Physical memory in use, in percent of the total (0 when the system does not say).
-    static int MemoryLoadPercent();
-    static QString Version();
+  // Physical memory in use, in percent of the total (0 when the system does not say).
+  static int MemoryLoadPercent();
+  static QString Version();
 
-    bool IsAnimating() const;
-    int Frame() const { return frame_; }
+  bool IsAnimating() const;
+  int Frame() const { return frame_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    void ToggleAnimation();
-    void NextFrame();
+ private:
+  void ToggleAnimation();
+  void NextFrame();
 
-    QLabel* icon_;
-    QTimer* timer_;
-    int frame_ = 0;
+  QLabel* icon_;
+  QTimer* timer_;
+  int frame_ = 0;
 };
 
 }  // namespace ae

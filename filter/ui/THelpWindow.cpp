@@ -15,94 +15,76 @@ QPointer<THelpWindow> THelpWindow::instance_;
 
 namespace {
 
-QString& HelpFilePath()
-{
-    static QString path;
-    return path;
+QString& HelpFilePath() {
+  static QString path;
+  return path;
 }
 
 }  // namespace
 
-QString THelpWindow::FindHelpFile(const QString& programDir)
-{
-    const QDir dir(programDir);
-    for (const QString& candidate : {dir.filePath(FileName), dir.filePath(QString(ZMFWIN_HELP_DIR "/") + FileName)}) {
-        if (QFileInfo(candidate).isFile())
-            return QFileInfo(candidate).canonicalFilePath();
-    }
-    return {};
+QString THelpWindow::FindHelpFile(const QString& programDir) {
+  const QDir dir(programDir);
+  for (const QString& candidate : {dir.filePath(FileName), dir.filePath(QString(ZMFWIN_HELP_DIR "/") + FileName)}) {
+    if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).canonicalFilePath();
+  }
+  return {};
 }
 
-void THelpWindow::SetHelpFile(const QString& path)
-{
-    HelpFilePath() = path;
+void THelpWindow::SetHelpFile(const QString& path) { HelpFilePath() = path; }
+
+QString THelpWindow::HelpFile() { return HelpFilePath(); }
+
+THelpWindow* THelpWindow::Instance() { return instance_; }
+
+THelpWindow* THelpWindow::ShowContext(int context) {
+  if (HelpFile().isEmpty()) return nullptr;
+  if (!instance_) {
+    QFile file(HelpFile());
+    if (!file.open(QIODevice::ReadOnly)) return nullptr;
+    instance_ = new THelpWindow(QString::fromUtf8(file.readAll()));
+  }
+  instance_->show();
+  instance_->raise();
+  instance_->activateWindow();
+  instance_->OpenContext(context);  // after showing: scrolling needs the laid-out page
+  return instance_;
 }
 
-QString THelpWindow::HelpFile()
-{
-    return HelpFilePath();
+THelpWindow::THelpWindow(const QString& html) : QWidget(nullptr, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAttribute(Qt::WA_QuitOnClose, false);  // help never keeps the program alive
+  setWindowTitle("AE Sorvel - Help");
+  resize(640, 560);
+
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(true);
+  browser_->setHtml(html);
+
+  auto* contents = new QPushButton("&Contents", this);
+  connect(contents, &QPushButton::clicked, this, [this] { browser_->scrollToAnchor("contents"); });
+  auto* close = new QPushButton("&Close", this);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(contents);
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(browser_);
+  layout->addLayout(buttons);
+
+  static const QRegularExpression anchor(R"re(<a\s+name\s*=\s*"(\d+)")re", QRegularExpression::CaseInsensitiveOption);
+  for (auto it = anchor.globalMatch(html); it.hasNext();) topics_.insert(it.next().captured(1).toInt());
 }
 
-THelpWindow* THelpWindow::Instance()
-{
-    return instance_;
-}
-
-THelpWindow* THelpWindow::ShowContext(int context)
-{
-    if (HelpFile().isEmpty())
-        return nullptr;
-    if (!instance_) {
-        QFile file(HelpFile());
-        if (!file.open(QIODevice::ReadOnly))
-            return nullptr;
-        instance_ = new THelpWindow(QString::fromUtf8(file.readAll()));
-    }
-    instance_->show();
-    instance_->raise();
-    instance_->activateWindow();
-    instance_->OpenContext(context);  // after showing: scrolling needs the laid-out page
-    return instance_;
-}
-
-THelpWindow::THelpWindow(const QString& html) : QWidget(nullptr, Qt::Window)
-{
-    setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_QuitOnClose, false);  // help never keeps the program alive
-    setWindowTitle("AE Sorvel - Help");
-    resize(640, 560);
-
-    browser_ = new QTextBrowser(this);
-    browser_->setOpenExternalLinks(true);
-    browser_->setHtml(html);
-
-    auto* contents = new QPushButton("&Contents", this);
-    connect(contents, &QPushButton::clicked, this, [this] { browser_->scrollToAnchor("contents"); });
-    auto* close = new QPushButton("&Close", this);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(contents);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(browser_);
-    layout->addLayout(buttons);
-
-    static const QRegularExpression anchor(R"re(<a\s+name\s*=\s*"(\d+)")re", QRegularExpression::CaseInsensitiveOption);
-    for (auto it = anchor.globalMatch(html); it.hasNext();)
-        topics_.insert(it.next().captured(1).toInt());
-}
-
-bool THelpWindow::OpenContext(int context)
-{
-    current_ = context;
-    if (!topics_.contains(context)) {
-        browser_->scrollToAnchor("contents");
-        return false;
-    }
-    browser_->scrollToAnchor(QString::number(context));
-    return true;
+bool THelpWindow::OpenContext(int context) {
+  current_ = context;
+  if (!topics_.contains(context)) {
+    browser_->scrollToAnchor("contents");
+    return false;
+  }
+  browser_->scrollToAnchor(QString::number(context));
+  return true;
 }
 
 }  // namespace ae

@@ -12,35 +12,35 @@ namespace ae {
 // anchors named by their context number (<a name="160">); the window shows the document
 // scrolled to the topic of a context. One help window serves the whole program.
 class THelpWindow : public QWidget {
-    Q_OBJECT
+  Q_OBJECT
 
-public:
-    static constexpr const char* FileName = "DAVIZ.UDU";
+ public:
+  static constexpr const char* FileName = "DAVIZ.UDU";
 
-    // The help file for a program in programDir: "DAVIZ.UDU" in the program's folder, else in the
-    // installed data folder (share/zemtal beside bin); empty when there is none.
-    static QString FindHelpFile(const QString& programDir);
-    // The program's help file; empty means none is set and help requests do nothing.
-    static void SetHelpFile(const QString& path);
-    static QString HelpFile();
+  // The help file for a program in programDir: "DAVIZ.UDU" in the program's folder, else in the
+  // installed data folder (share/zemtal beside bin); empty when there is none.
+  static QString FindHelpFile(const QString& programDir);
+  // The program's help file; empty means none is set and help requests do nothing.
+  static void SetHelpFile(const QString& path);
+  static QString HelpFile();
 
-    // Opens the help window at a context; nullptr when no help file is set or it cannot be read.
-    static THelpWindow* ShowContext(int context);
-    // The open help window, if any.
-    static THelpWindow* Instance();
+  // Opens the help window at a context; nullptr when no help file is set or it cannot be read.
+  static THelpWindow* ShowContext(int context);
+  // The open help window, if any.
+  static THelpWindow* Instance();
 
-    // Scrolls to a topic; false (showing the contents at the top) when the file has no such topic.
-    bool OpenContext(int context);
-    bool HasTopic(int context) const { return topics_.contains(context); }
-    int CurrentContext() const { return current_; }
+  // Scrolls to a topic; false (showing the contents at the top) when the file has no such topic.
+  bool OpenContext(int context);
+  bool HasTopic(int context) const { return topics_.contains(context); }
+  int CurrentContext() const { return current_; }
 
-private:
-    explicit THelpWindow(const QString& html);
+ private:
+  explicit THelpWindow(const QString& html);
 
-    QTextBrowser* browser_;
-    QSet<int> topics_;
-    int current_ = 0;
-    static QPointer<THelpWindow> instance_;
+  QTextBrowser* browser_;
+  QSet<int> topics_;
+  int current_ = 0;
+  static QPointer<THelpWindow> instance_;
 };
 
 }  // namespace ae

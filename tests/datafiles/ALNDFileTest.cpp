@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ALNCalibration.h"
 #include "datafiles/ALNDFile.h"
@@ -185,7 +185,7 @@ TEST_F(ALNDFileTest, AmplitudeZeroIsZeroDb) {
 
 TEST_F(ALNDFileTest, AmplitudeIsClampedIntoItsField) {
   ALNCalibration::Entry loud = ALNCalibration::Entry::Default();
-  loud.Mode = 2;       // base 87.75 dB
+  loud.Mode = 2;        // base 87.75 dB
   loud.GainCode = 255;  // gain 95.625 dB
   ALNCalibration::Entry quiet = ALNCalibration::Entry::Default();
   quiet.Reference = 1;  // base -53.98 dB
@@ -217,12 +217,10 @@ TEST_F(ALNDFileTest, GetTimeIsSignedSecondsSinceTheStartPlusMicroseconds) {
     double expected;
   };
   const Case cases[] = {
-      {Start, Start + 3, 500000, 3.5},
-      {Start, Start, 0, 0.0},
-      {Start, Start - 2, 250000, -1.75},
-      {0xFFFFFFFF, 1, 0, 2.0},                // the difference wraps like a 32-bit number
-      {0, 0x80000000u, 0, -2147483648.0},     // and is read as signed
-      {Start, Start + 1, 2500000, 3.5},       // microseconds beyond one second still add
+      {Start, Start + 3, 500000, 3.5},    {Start, Start, 0, 0.0},
+      {Start, Start - 2, 250000, -1.75},  {0xFFFFFFFF, 1, 0, 2.0},  // the difference wraps like a 32-bit number
+      {0, 0x80000000u, 0, -2147483648.0},                           // and is read as signed
+      {Start, Start + 1, 2500000, 3.5},                             // microseconds beyond one second still add
   };
   for (const Case& c : cases) {
     ALNDFile& f = Open(AlineIsaBuilder(c.start).Record(3, c.seconds, c.micros, AlineIsaBuilder::Bytes(16)));
@@ -274,9 +272,10 @@ TEST_F(ALNDFileTest, KindsAndQueriesByType) {
     bool hit, timeDriven;
   };
   const Case cases[] = {
-      {0, rkHit, true, false},         {1, rkOther, false, false}, {2, rkOther, false, false},
-      {3, rkTimeDriven, false, true},  {4, rkHit, true, false},    {5, rkOther, false, false},
-      {6, rkOther, false, false},      {0xFFFFFFFF, rkOther, false, false},
+      {0, rkHit, true, false},    {1, rkOther, false, false},
+      {2, rkOther, false, false}, {3, rkTimeDriven, false, true},
+      {4, rkHit, true, false},    {5, rkOther, false, false},
+      {6, rkOther, false, false}, {0xFFFFFFFF, rkOther, false, false},
   };
   for (const Case& c : cases) {
     ALNDFile& f = Open(AlineIsaBuilder(Start).Record(c.type, Start + 1, 0, AlineIsaBuilder::Bytes(36)));
@@ -329,7 +328,8 @@ TEST_F(ALNDFileTest, BodyLengthDependsOnTheType) {
 
 TEST_F(ALNDFileTest, ShortRecordEndsReadingAndIsNotDecoded) {
   // A whole hit, then a second one cut inside its head or its body.
-  for (std::size_t keep : {std::size_t{1}, std::size_t{11}, std::size_t{12}, std::size_t{12 + 16}, std::size_t{12 + 31}}) {
+  for (std::size_t keep :
+       {std::size_t{1}, std::size_t{11}, std::size_t{12}, std::size_t{12 + 16}, std::size_t{12 + 31}}) {
     AlineIsaBuilder b(Start);
     b.Hit(Start + 1, 0, 0, 100).Hit(Start + 2, 0, 1, 1000);
     b.Truncate(b.FirstRecordOffset() + 44 + keep);
@@ -411,8 +411,8 @@ TEST_F(ALNDFileTest, HostileHeadersRaiseEDataFile) {
       {"block table one byte short", AlineIsaBuilder(Start, 2, 0).Truncate(3948 + 23), "block count (2)"},
       {"huge configuration size", AlineIsaBuilder(Start).PutWord(3944, 0xFFFFFFFF), "configuration size"},
       {"configuration one byte short", AlineIsaBuilder(Start, 2, 24).Truncate(end - 1), "configuration size"},
-      {"count and size that wrap in 32 bits", AlineIsaBuilder(Start, 0, 0).PutWord(3940, 0x15555556).PutWord(3944, 0xFFFFFFF0),
-       "block count"},
+      {"count and size that wrap in 32 bits",
+       AlineIsaBuilder(Start, 0, 0).PutWord(3940, 0x15555556).PutWord(3944, 0xFFFFFFF0), "block count"},
   };
   for (Case& c : cases) {
     const std::string path = dir_.File("hostile.ald");

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -7,6 +5,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ALNPCIDFile.h"
 #include "datafiles/DataFileOpen.h"
@@ -169,21 +169,18 @@ TEST_F(ALNPCIDFileTest, EnergyInDecibelsWithItsFieldClamps) {
   noFreq.Freq1 = 0x00010000;  // low 16 bits 0: E x 1000 / 0
   Opened f = Open(AlinePciBuilder()
                       .Channels({UnitChannel(0), small, noFreq})
-                      .Hit({.ChannelIndex = 0, .Energy48 = 5001})   // 40.0009 dB
-                      .Hit({.ChannelIndex = 1, .Energy48 = 100})    // 23 - 40 dB
-                      .Hit({.ChannelIndex = 0, .Energy48 = 0})      // log of 0
-                      .Hit({.ChannelIndex = 2, .Energy48 = 100})    // +inf
-                      .Hit({.ChannelIndex = 2, .Energy48 = 0})      // 0 / 0
+                      .Hit({.ChannelIndex = 0, .Energy48 = 5001})  // 40.0009 dB
+                      .Hit({.ChannelIndex = 1, .Energy48 = 100})   // 23 - 40 dB
+                      .Hit({.ChannelIndex = 0, .Energy48 = 0})     // log of 0
+                      .Hit({.ChannelIndex = 2, .Energy48 = 100})   // +inf
+                      .Hit({.ChannelIndex = 2, .Energy48 = 0})     // 0 / 0
                       .Build());
   struct Expected {
     double Value;
     int Field;
   };
-  const Expected expected[] = {{10 * std::log10(10002.0), 40},
-                               {10 * std::log10(200.0) - 40, 1},
-                               {0.0, 1},
-                               {65535.0, 65535},
-                               {0.0, 1}};
+  const Expected expected[] = {
+      {10 * std::log10(10002.0), 40}, {10 * std::log10(200.0) - 40, 1}, {0.0, 1}, {65535.0, 65535}, {0.0, 1}};
   for (const Expected& e : expected) {
     ASSERT_TRUE(f.File->ReadNext());
     EXPECT_NEAR(f.File->GetValue(pcEnergy), e.Value, 1e-6);
@@ -201,9 +198,13 @@ TEST_F(ALNPCIDFileTest, EnergyOfTheOldFormDependsOnDevType) {
   };
   // E48 = 1000, duration 400 samples.
   const Case cases[] = {
-      {0, 20, 1000.0 * 400 / 20 * 0.5}, {1, 20, 10000.0}, {2, 8, 25000.0},
+      {0, 20, 1000.0 * 400 / 20 * 0.5},
+      {1, 20, 10000.0},
+      {2, 8, 25000.0},
       {1, 0, 1000.0 * 400 * 0.5},  // no counts: counted as one
-      {3, 20, 2000.0},                {7, 20, 2000.0},  {500, 0, 2000.0},
+      {3, 20, 2000.0},
+      {7, 20, 2000.0},
+      {500, 0, 2000.0},
   };
   for (const Case& c : cases) {
     Opened f = OpenOneHit({.Duration = 400, .Counts = c.Counts, .Energy48 = 1000}, c.DevType);
@@ -333,10 +334,8 @@ TEST_F(ALNPCIDFileTest, RecordsThatCannotBeHeldOrReadEndReading) {
     int Records;
   };
   const Case cases[] = {
-      {"104 data bytes", record(104, 104), true, 3},
-      {"105 data bytes", record(105, 105), true, 1},
-      {"length 0", record(0, 0), true, 1},
-      {"partial data", record(20, 3), false, 1},
+      {"104 data bytes", record(104, 104), true, 3}, {"105 data bytes", record(105, 105), true, 1},
+      {"length 0", record(0, 0), true, 1},           {"partial data", record(20, 3), false, 1},
       {"partial prefix", {1, 0, 20}, false, 1},
   };
   for (const Case& c : cases) {
@@ -370,9 +369,9 @@ TEST_F(ALNPCIDFileTest, KindsAndQueriesByRecordType) {
     bool IsHit, HasTime, IsTimeDriven, IsComment;
   };
   const Case cases[] = {
-      {0, rkHit, false, true, false, false},   {1, rkOther, false, true, false, false},
-      {2, rkOther, false, true, false, false}, {3, rkTimeDriven, false, true, true, false},
-      {4, rkOther, false, true, false, false}, {5, rkHit, true, true, false, false},
+      {0, rkHit, false, true, false, false},      {1, rkOther, false, true, false, false},
+      {2, rkOther, false, true, false, false},    {3, rkTimeDriven, false, true, true, false},
+      {4, rkOther, false, true, false, false},    {5, rkHit, true, true, false, false},
       {6, rkTimeMark, false, true, false, false}, {7, rkOther, false, false, false, true},
       {8, rkOther, false, true, false, false},
   };
@@ -454,8 +453,7 @@ TEST_F(ALNPCIDFileTest, WriterRefusesOtherSourcesAndReportsWriteErrors) {
 
   // A source without a current record (reading has ended) has nothing to copy.
   Opened done = Open(bytes);
-  while (done.File->ReadNext()) {
-  }
+  while (done.File->ReadNext()) {}
   EXPECT_THROW(writer.Append(*done.File), EDataFile);
 
   // A full disk is an error, not a success.
@@ -585,8 +583,13 @@ TEST_F(ALNPCIDFileTest, HeaderTextAndDateLabel) {
 TEST_F(ALNPCIDFileTest, RecordTextWithColumnTitlesBeforeEachRunOfHits) {
   Opened f = Open(AlinePciBuilder()
                       .Channels({UnitChannel(0)})
-                      .Hit({.Seconds = Start + 10, .Microseconds = 250000, .Amplitude = 1001, .Duration = 30,
-                            .Rise = 4, .Counts = 3, .Energy48 = 5001})
+                      .Hit({.Seconds = Start + 10,
+                            .Microseconds = 250000,
+                            .Amplitude = 1001,
+                            .Duration = 30,
+                            .Rise = 4,
+                            .Counts = 3,
+                            .Energy48 = 5001})
                       .Hit({.Seconds = Start + 11})
                       .TimeMark(Start + 12, 0, 7)
                       .Record(2, Bytes(12, 0))
@@ -601,8 +604,8 @@ TEST_F(ALNPCIDFileTest, RecordTextWithColumnTitlesBeforeEachRunOfHits) {
   for (std::string l; std::getline(in, l);) lines.push_back(l);
   ASSERT_EQ(lines.size(), 9u) << os.str();
   const std::string titles = lines[0];
-  for (const char* title : {"Time (sec.)", "Ch", "Rise", "Cnts", "Durat", "En,ADC^2", "En,uV^2*us", "En,dB",
-                            "Amp,ADC", "Amp,dB"})
+  for (const char* title :
+       {"Time (sec.)", "Ch", "Rise", "Cnts", "Durat", "En,ADC^2", "En,uV^2*us", "En,dB", "Amp,ADC", "Amp,dB"})
     EXPECT_NE(titles.find(title), std::string::npos) << title;
   EXPECT_EQ(lines[1].substr(0, 20), "  5 32    10.2500000");
   std::istringstream values(lines[1].substr(20));
@@ -649,7 +652,8 @@ TEST_F(ALNPCIDFileTest, DamagedHeadersAreRejectedBeforeAnythingIsAllocated) {
       {"configuration size just too big", patched(4060, static_cast<std::uint32_t>(good.size() - 4064 - 12 + 1))},
       {"block beyond the configuration", patched(tableAt + 4, 1)},
       {"block size beyond the configuration", patched(tableAt + 8, 1169)},
-      {"block offset wrapping 32 bits", [&] {
+      {"block offset wrapping 32 bits",
+       [&] {
          Bytes b = patched(tableAt + 4, 0xFFFFFFF0);
          AlinePciBuilder::PutU32(b, tableAt + 8, 0x20);
          return b;

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <limits>
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ATestTime.h"
 
@@ -26,8 +26,8 @@ TEST(ATestTime, PrintsFixedSevenDecimalsInFourteenColumnsAndRestoresTheStream) {
 }
 
 TEST(ATestTime, OrderingComparesHighThenMiddleThenLow) {
-  EXPECT_LT(ATestTime(1, 5, 0), ATestTime(2, 5, 0));        // equal high and middle: low decides
-  EXPECT_GT(ATestTime(0, 6, 0), ATestTime(0xFFFF, 5, 0));   // greater middle wins over low
+  EXPECT_LT(ATestTime(1, 5, 0), ATestTime(2, 5, 0));       // equal high and middle: low decides
+  EXPECT_GT(ATestTime(0, 6, 0), ATestTime(0xFFFF, 5, 0));  // greater middle wins over low
   EXPECT_GT(ATestTime(0, 0, 1), ATestTime(0xFFFF, 0xFFFF, 0));
   EXPECT_LE(ATestTime(3, 4, 5), ATestTime(3, 4, 5));
   EXPECT_EQ(ATestTime(3, 4, 5), ATestTime(3, 4, 5));

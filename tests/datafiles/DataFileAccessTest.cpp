@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <cstring>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ByteOrder.h"
 #include "datafiles/DataFileOpen.h"
@@ -96,7 +96,7 @@ TEST_F(DataFileAccess, DtaRecognitionLooksAtTheProductDefinition) {
   EXPECT_FALSE(Recognised(IsDtaFile, nonZero));
   EXPECT_FALSE(Recognised(IsDtaFile, {3, 0, 41, 0, 0, 0, 0, 0}));  // first LEN below 4
   EXPECT_FALSE(Recognised(IsDtaFile, {8, 0, 41, 0, 9, 9, 'A'}));   // too short for its text
-  Bytes huge = {0x50, 0xC3, 41, 0};                                 // first LEN 50000
+  Bytes huge = {0x50, 0xC3, 41, 0};                                // first LEN 50000
   huge.resize(50010, 'x');
   EXPECT_FALSE(Recognised(IsDtaFile, huge));
   EXPECT_FALSE(Recognised(IsDtaFile, {}));

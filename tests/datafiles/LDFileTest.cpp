@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/DataStream.h"
@@ -125,8 +125,8 @@ TEST_F(DtaFixture, RecordKindsAndQueries) {
       {129, tot, rkStop, true, true, false, false, false, false, false},
       {130, tot, rkPause, true, false, false, false, false, false, false},
       {173, {1, 2, 3}, rkOther, false, false, false, false, false, true, false},
-      {211, tot, rkTimeMark, false, false, false, false, false, false, true},       // LEN 7
-      {211, with({9}), rkOther, false, false, false, false, false, false, true},    // LEN 8
+      {211, tot, rkTimeMark, false, false, false, false, false, false, true},     // LEN 7
+      {211, with({9}), rkOther, false, false, false, false, false, false, true},  // LEN 8
       {99, {'x'}, rkOther, false, false, false, false, false, false, false},
   };
   for (const Case& c : cases) {
@@ -214,7 +214,7 @@ TEST_F(DtaFixture, ShortHitReadsZerosEvenAfterALongerMessage) {
 TEST_F(DtaFixture, DefinitionWithMoreThan21ChidsKeepsTheFirst21) {
   Bytes sub = {5, 25};
   for (int i = 0; i < 25; ++i) sub.push_back(6);  // amplitude, one byte each
-  sub.push_back(1);                                // parametric count after all 25
+  sub.push_back(1);                               // parametric count after all 25
   Bytes body = {0, 0, 0};
   DtaBuilder::AddU16(body, static_cast<unsigned>(sub.size()));
   body.insert(body.end(), sub.begin(), sub.end());
@@ -312,8 +312,7 @@ TEST_F(DtaFixture, ReadNextRawWalksIntoTheHardwareSetup) {
 TEST_F(DtaFixture, EventPositionFollowsTheWindows) {
   DtaBuilder b;
   b.ProductDefinition();
-  for (double t : {0.5, 0.50005, 0.5005, 0.502, 0.501})
-    b.Timed(128, static_cast<std::uint64_t>(t * OneSecond + 0.5));
+  for (double t : {0.5, 0.50005, 0.5005, 0.502, 0.501}) b.Timed(128, static_cast<std::uint64_t>(t * OneSecond + 0.5));
   LDFile& f = Open(b);
   f.SetEventWindows(ATestTime::FromSeconds(100e-6L), ATestTime::FromSeconds(1000e-6L));
   ASSERT_TRUE(f.ReadNext());
@@ -369,19 +368,20 @@ TEST_F(DtaFixture, TextDumpOfEveryMessageKind) {
             "ID = 128  Length =      7      0.0000000 Test Resume\n"
             "ID =   1  Length =     20 \n"
             "    Time (sec) Cn  Rise  Cnts Amp Par1\n"
-            "ID =   1  Length =     20 " + hitLine +
-            "ID =   1  Length =     20 " + hitLine +
-            "ID =   2  Length =     10      2.0000000 Par1 =10.000\n"
-            "ID =   7  Length =      6 note\n"
-            "ID =  11  Length =      1 Reset Clock\n"
-            "ID =  15  Length =      1 Test Abort\n"
-            "ID =   1  Length =     20 \n"
-            "    Time (sec) Cn  Rise  Cnts Amp Par1\n"
-            "ID =   1  Length =     20 " + hitLine +
-            "ID = 130  Length =      7      3.0000000 Test Pause\n"
-            "ID = 129  Length =      7      4.0000000 Test Stop\n"
-            "ID =   5  Length =      4 Active AE Data Set Parameters :\n\tEnergy Duration \n"
-            "ID = 173  Length =      3 Default DiSP record\nID = 173 Length = 3\n");
+            "ID =   1  Length =     20 " +
+                hitLine + "ID =   1  Length =     20 " + hitLine +
+                "ID =   2  Length =     10      2.0000000 Par1 =10.000\n"
+                "ID =   7  Length =      6 note\n"
+                "ID =  11  Length =      1 Reset Clock\n"
+                "ID =  15  Length =      1 Test Abort\n"
+                "ID =   1  Length =     20 \n"
+                "    Time (sec) Cn  Rise  Cnts Amp Par1\n"
+                "ID =   1  Length =     20 " +
+                hitLine +
+                "ID = 130  Length =      7      3.0000000 Test Pause\n"
+                "ID = 129  Length =      7      4.0000000 Test Stop\n"
+                "ID =   5  Length =      4 Active AE Data Set Parameters :\n\tEnergy Duration \n"
+                "ID = 173  Length =      3 Default DiSP record\nID = 173 Length = 3\n");
   EXPECT_EQ(LDFile::LastChannelWritten(), 2);
   EXPECT_EQ(f.ParametricCount(), 1);  // a message 5 keeps the parametric count
 }

@@ -1,13 +1,11 @@
-#include "datafiles/SDFile.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ByteOrder.h"
 #include "datafiles/DataFileOpen.h"
@@ -16,6 +14,7 @@
 #include "datafiles/EZTData.h"
 #include "datafiles/LDFile.h"
 #include "datafiles/Recognition.h"
+#include "datafiles/SDFile.h"
 #include "tests/support/DtaBuilder.h"
 #include "tests/support/Spartan3000Builder.h"
 #include "tests/support/TempDir.h"
@@ -77,9 +76,20 @@ class SDFileTest : public ::testing::Test {
 Hit DistinctHit() {
   // Every field a different value, multi-byte fields with distinct bytes, so that a field
   // read from the wrong position shows.
-  return Hit{.Ticks = OneSecond * 3 / 2, .Channel = 7, .Seq = 0x01020304, .Rise = 0x0506, .CntPk = 0x0708,
-             .Counts = 0x090A, .Energy = 0x0B0C, .Duration = 0x0D0E0F10, .Amplitude = 87, .Rms = 33,
-             .Threshold = 45, .Parametric = 3000, .Dp = 9, .Gain = 60};
+  return Hit{.Ticks = OneSecond * 3 / 2,
+             .Channel = 7,
+             .Seq = 0x01020304,
+             .Rise = 0x0506,
+             .CntPk = 0x0708,
+             .Counts = 0x090A,
+             .Energy = 0x0B0C,
+             .Duration = 0x0D0E0F10,
+             .Amplitude = 87,
+             .Rms = 33,
+             .Threshold = 45,
+             .Parametric = 3000,
+             .Dp = 9,
+             .Gain = 60};
 }
 
 TEST_F(SDFileTest, HitFieldsComeFromTheirBytePositions) {
@@ -91,10 +101,10 @@ TEST_F(SDFileTest, HitFieldsComeFromTheirBytePositions) {
     int Code;
     double Value;
   } cases[] = {
-      {pcTime, 1.5},          {pcChannel, 7},     {pcSeq, 0x01020304}, {pcRise, 0x0506},
-      {pcCntPk, 0x0708},      {pcCounts, 0x090A}, {pcEnergy, 0x0B0C},  {pcDuration, 0x0D0E0F10},
-      {pcAmplitude, 87},      {pcRMS, 33},        {pcThreshold, 45},   {pcPar1, 5.0},
-      {pcDP, 9},              {pcGain, 60},       {pcHits, 0},         {pcAverFreq, 0},
+      {pcTime, 1.5},     {pcChannel, 7},     {pcSeq, 0x01020304}, {pcRise, 0x0506},
+      {pcCntPk, 0x0708}, {pcCounts, 0x090A}, {pcEnergy, 0x0B0C},  {pcDuration, 0x0D0E0F10},
+      {pcAmplitude, 87}, {pcRMS, 33},        {pcThreshold, 45},   {pcPar1, 5.0},
+      {pcDP, 9},         {pcGain, 60},       {pcHits, 0},         {pcAverFreq, 0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(r->GetValue(c.Code), c.Value) << "code " << c.Code;
   EXPECT_DOUBLE_EQ(r->GetTime(), 1.5);
@@ -379,8 +389,8 @@ TEST_F(SDFileTest, FinishStoresCountsAndTimesAndKeepsTheRestOfTheHeader) {
 
   Reader r = Open(copy);
   const auto& h = r->Header();
-  EXPECT_EQ(GetU32(h.data() + 0), 6u);    // every record but the end-of-data record
-  EXPECT_EQ(GetU32(h.data() + 4), 61u);   // 1.0 s: 1000 / 16.384 = 61.03
+  EXPECT_EQ(GetU32(h.data() + 0), 6u);   // every record but the end-of-data record
+  EXPECT_EQ(GetU32(h.data() + 4), 61u);  // 1.0 s: 1000 / 16.384 = 61.03
   EXPECT_EQ(GetU32(h.data() + 8), 1u);
   EXPECT_EQ(GetU32(h.data() + 12), 305u);  // the greatest time, 5.0 s, not the last one
   EXPECT_EQ(GetU32(h.data() + 16), 6u);
@@ -530,9 +540,20 @@ std::string DumpOf(SDFile& file, int mask) {
 }
 
 TEST_F(SDFileTest, DumpRecWritesOneLinePerRecordCode) {
-  Hit hit{.Ticks = OneSecond * 3 / 2, .Channel = 7, .Seq = 42, .Rise = 258, .CntPk = 12, .Counts = 345,
-          .Energy = 89, .Duration = 1234567, .Amplitude = 87, .Rms = 33, .Threshold = 45, .Parametric = 3000,
-          .Dp = 9, .Gain = 60};
+  Hit hit{.Ticks = OneSecond * 3 / 2,
+          .Channel = 7,
+          .Seq = 42,
+          .Rise = 258,
+          .CntPk = 12,
+          .Counts = 345,
+          .Energy = 89,
+          .Duration = 1234567,
+          .Amplitude = 87,
+          .Rms = 33,
+          .Threshold = 45,
+          .Parametric = 3000,
+          .Dp = 9,
+          .Gain = 60};
   Spartan3000Builder b;
   b.AddHit(hit).Sample(2, 2 * OneSecond, 2000, 4000, 5).Sample(3, 2 * OneSecond, 4000, 2000, 5);
   b.Comment("Hello").Comment(std::string(31, 'c')).Timed(16, OneSecond).Timed(128, OneSecond);
@@ -650,8 +671,7 @@ TEST_F(SDFileTest, GarbageIsHandledWithoutFaults) {
     EXPECT_EQ(records, 40);
     EXPECT_TRUE(r->ReadPrev());
     r->SeekFirst();
-    while (r->ReadNextNonHit()) {
-    }
+    while (r->ReadNextNonHit()) {}
     r->DumpAll(os, -1);
     // A copy keeps every record, however strange.
     const Bytes copy = CopyThroughWriter(bytes);

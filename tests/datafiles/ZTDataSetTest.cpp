@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +9,8 @@
 #include <limits>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/AWDiskFile.h"
 #include "datafiles/EDataFile.h"
@@ -152,8 +152,14 @@ TEST(ZTDataSetLoad, TimeEndIsTheNextTenthOfTheDecade) {
     double timeEnd;
   };
   const Case cases[] = {
-      {347.0, 350.0}, {0.05, 0.06},  {1000.0, 1100.0}, {1.0, 1.1},  {9.95, 10.0},
-      {0.0, 1.0},     {-3.0, 1.0},   {std::numeric_limits<double>::quiet_NaN(), 1.0},
+      {347.0, 350.0},
+      {0.05, 0.06},
+      {1000.0, 1100.0},
+      {1.0, 1.1},
+      {9.95, 10.0},
+      {0.0, 1.0},
+      {-3.0, 1.0},
+      {std::numeric_limits<double>::quiet_NaN(), 1.0},
       {std::numeric_limits<double>::infinity(), 1.0},
   };
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(ZTDataSet::TimeEndOf(c.maxTime), c.timeEnd) << c.maxTime;
@@ -187,7 +193,8 @@ TEST(ZTDataSetLoad, AnOpenErrorIsRaisedAndLeavesTheDataSetEmpty) {
 // A reader that fails while the records are read.
 class FailingReader : public AWDiskFile {
  public:
-  FailingReader(int count, int failAt, bool badAlloc) : AWDiskFile(nullptr), count_(count), failAt_(failAt), badAlloc_(badAlloc) {}
+  FailingReader(int count, int failAt, bool badAlloc)
+      : AWDiskFile(nullptr), count_(count), failAt_(failAt), badAlloc_(badAlloc) {}
   int CountRecs() override { return count_; }
   void SeekFirst() override { read_ = 0; }
   bool ReadNext() override {
@@ -373,7 +380,7 @@ TEST_F(ZTDataSetSave, IntoAFolderThatCannotBeWrittenRaises) {
 TEST_F(ZTDataSetSave, AWriteErrorLeavesTheExistingDestinationAsItWas) {
   const std::string out = dir_.File("old.dta");
   test::WriteFileBytes(out, {1, 2, 3, 4});
-  rlimit saved {};
+  rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   auto* previous = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;
@@ -447,8 +454,8 @@ constexpr int D = ZTRec::DeletedBit;
 // A in both frames, B only in frame 0, C only in frame 1, E in neither; a parametric sample
 // inside both frames that never takes part.
 ZTDataSet OverlapSet() {
-  return MakeSet({Hit(1, 1, 60, 60), Hit(2, 1, 45, 60), Hit(3, 1, 60, 90), Hit(4, 1, 20, 20),
-                  Other(rkTimeDriven, 5, 1, 60, 60)});
+  return MakeSet(
+      {Hit(1, 1, 60, 60), Hit(2, 1, 45, 60), Hit(3, 1, 60, 90), Hit(4, 1, 20, 20), Other(rkTimeDriven, 5, 1, 60, 60)});
 }
 
 void MarkOverlap(ZTDataSet& set) {

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/EZTData.h"
@@ -49,7 +49,7 @@ TEST(ZTEventRule, WindowsAreInclusiveAndTheDistanceIsReported) {
   rule.Reset(ATestTime::FromTicks(400), ATestTime::FromTicks(4000));
   ATestTime d;
   EXPECT_EQ(rule.EventTest(HitAtTicks(TicksPerSecond), &d), 0);
-  EXPECT_EQ(d.Ticks(), TicksPerSecond);  // measured from the reset start, 0
+  EXPECT_EQ(d.Ticks(), TicksPerSecond);                          // measured from the reset start, 0
   EXPECT_EQ(rule.EventTest(HitAtTicks(TicksPerSecond), &d), 1);  // same time: d = 0
   EXPECT_EQ(d.Ticks(), 0u);
   EXPECT_EQ(rule.EventTest(HitAtTicks(TicksPerSecond + 400), &d), 1);
@@ -122,8 +122,16 @@ TEST(ZTEventRule, AgreesWithTheReadersEventPosition) {
     reader.GetRec(rec);
     int a = -1;
     int b = -1;
-    try { a = reader.EventPos(); } catch (const EZTData& e) { a = e.Code(); }
-    try { b = rule.EventTest(rec); } catch (const EZTData& e) { b = e.Code(); }
+    try {
+      a = reader.EventPos();
+    } catch (const EZTData& e) {
+      a = e.Code();
+    }
+    try {
+      b = rule.EventTest(rec);
+    } catch (const EZTData& e) {
+      b = e.Code();
+    }
     fromReader.push_back(a);
     fromRule.push_back(b);
   }

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/ZTShortHit.h"
@@ -31,11 +31,9 @@ TEST(ZTShortHit, ValueByParameterCode) {
   h.Amplitude = 66;
   h.Parametric = -1.5f;
   const std::vector<std::pair<int, double>> cases = {
-      {pcHits, 1.0},      {pcTime, 2.5},      {pcChannel, 7},     {pcRise, 11},
-      {pcCounts, 50},     {pcEnergy, 13},     {pcDuration, 250},  {pcAmplitude, 66},
-      {pcPar1, -1.5},     {pcAverFreq, 200},  {pcSeq, 0},         {pcCntPk, 0},
-      {pcDP, 0},          {pcRMS, 0},         {pcGain, 0},        {pcThreshold, 0},
-      {16384, 0},
+      {pcHits, 1.0},     {pcTime, 2.5},     {pcChannel, 7}, {pcRise, 11},      {pcCounts, 50}, {pcEnergy, 13},
+      {pcDuration, 250}, {pcAmplitude, 66}, {pcPar1, -1.5}, {pcAverFreq, 200}, {pcSeq, 0},     {pcCntPk, 0},
+      {pcDP, 0},         {pcRMS, 0},        {pcGain, 0},    {pcThreshold, 0},  {16384, 0},
   };
   for (const auto& [code, value] : cases) EXPECT_DOUBLE_EQ(h.GetValue(code), value) << "code " << code;
 }
@@ -70,8 +68,7 @@ TEST(ZTShortHit, OneLineDumpsInColumnOrder) {
   h.Energy = 9;
   h.Amplitude = 61;
   h.Parametric = 4.0f;
-  const int all = pcTime | pcChannel | pcRise | pcCounts | pcDuration | pcEnergy | pcAmplitude |
-                  pcAverFreq | pcPar1;
+  const int all = pcTime | pcChannel | pcRise | pcCounts | pcDuration | pcEnergy | pcAmplitude | pcAverFreq | pcPar1;
   std::ostringstream titles, values;
   h.DumpTitles(titles, all);
   h.DumpValues(values, all);
@@ -93,8 +90,8 @@ TEST(DataFileTypes, NamesOfTypeCodes) {
 }
 
 TEST(DataFileTypes, DataFileNamesByExtension) {
-  for (const char* good : {"a.dta", "/x/y/TEST.DTA", "t.Ald", "a.dtt", "b.SDA", "c.sdt", "d.lda", "e.LDT",
-                           "dir.x/f.dta"})
+  for (const char* good :
+       {"a.dta", "/x/y/TEST.DTA", "t.Ald", "a.dtt", "b.SDA", "c.sdt", "d.lda", "e.LDT", "dir.x/f.dta"})
     EXPECT_TRUE(IsDataFileName(good)) << good;
   for (const char* bad : {"a.dat", "noext", "/dir.dta/noext", "a.dta.bak", "", ".", "a.dtaa"})
     EXPECT_FALSE(IsDataFileName(bad)) << bad;

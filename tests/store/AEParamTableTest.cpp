@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <QString>
-
 #include <algorithm>
 #include <map>
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/DataFileTypes.h"
 #include "store/AEParamTable.h"
@@ -19,8 +18,8 @@ using test::RawDb;
 const std::string UnknownCodeText = "Неизвестный тип фильтра";  // message 808
 
 // Every parameter code of the data files.
-const std::vector<int> AllCodes = {pcHits,   pcTime, pcChannel, pcSeq,  pcRise, pcCntPk,     pcCounts,   pcEnergy,
-                                   pcDuration, pcAmplitude, pcDP, pcRMS, pcPar1, pcGain, pcThreshold, pcAverFreq};
+const std::vector<int> AllCodes = {pcHits,     pcTime,      pcChannel, pcSeq, pcRise, pcCntPk, pcCounts,    pcEnergy,
+                                   pcDuration, pcAmplitude, pcDP,      pcRMS, pcPar1, pcGain,  pcThreshold, pcAverFreq};
 
 class AEParamTableTest : public test::StoreTest {
  protected:
@@ -38,13 +37,22 @@ class AEParamTableTest : public test::StoreTest {
 };
 
 TEST_F(AEParamTableTest, ShippedRowsNameEveryParameterCodeOnce) {
-  const std::map<int, std::string> expected = {
-      {pcHits, "Hits"},         {pcTime, "Time"},           {pcChannel, "Channel"},
-      {pcSeq, "Sequence number"}, {pcRise, "Rise time"},    {pcCntPk, "Counts to peak"},
-      {pcCounts, "Counts"},     {pcEnergy, "Energy"},       {pcDuration, "Duration"},
-      {pcAmplitude, "Amplitude"}, {pcDP, "DP"},             {pcRMS, "RMS"},
-      {pcPar1, "Parametric 1"}, {pcGain, "Gain"},           {pcThreshold, "Threshold"},
-      {pcAverFreq, "Average frequency"}};
+  const std::map<int, std::string> expected = {{pcHits, "Hits"},
+                                               {pcTime, "Time"},
+                                               {pcChannel, "Channel"},
+                                               {pcSeq, "Sequence number"},
+                                               {pcRise, "Rise time"},
+                                               {pcCntPk, "Counts to peak"},
+                                               {pcCounts, "Counts"},
+                                               {pcEnergy, "Energy"},
+                                               {pcDuration, "Duration"},
+                                               {pcAmplitude, "Amplitude"},
+                                               {pcDP, "DP"},
+                                               {pcRMS, "RMS"},
+                                               {pcPar1, "Parametric 1"},
+                                               {pcGain, "Gain"},
+                                               {pcThreshold, "Threshold"},
+                                               {pcAverFreq, "Average frequency"}};
   for (const int code : AllCodes) {
     EXPECT_EQ(params_.ParamNameOf(code), expected.at(code));
     EXPECT_EQ(params_.ParamCodeOf(expected.at(code)), code);
@@ -68,7 +76,8 @@ TEST_F(AEParamTableTest, NameLookupIgnoresLetterCase) {
 TEST_F(AEParamTableTest, ACodeWithTwoNamesGivesTheAlphabeticallyFirst) {
   {
     RawDb raw(DbPath());
-    ASSERT_TRUE(raw.Exec("INSERT INTO AEParams (ParamConst, ParamName, ShortName) VALUES (256, 'Peak amplitude', 'Pk')"));
+    ASSERT_TRUE(
+        raw.Exec("INSERT INTO AEParams (ParamConst, ParamName, ShortName) VALUES (256, 'Peak amplitude', 'Pk')"));
     ASSERT_TRUE(raw.Exec("INSERT INTO AEParams (ParamConst, ParamName, ShortName) VALUES (64, 'abs energy', 'aE')"));
   }
   EXPECT_EQ(params_.ParamNameOf(pcAmplitude), "Amplitude");
@@ -92,9 +101,8 @@ TEST_F(AEParamTableTest, FamiliesFollowTheFormatTable) {
                                   pcAmplitude, pcDP, pcRMS, pcPar1, pcGain, pcThreshold, pcAverFreq})},
       {"Spartan 3000", NamesOf({pcTime, pcChannel, pcSeq, pcRise, pcCntPk, pcCounts, pcEnergy, pcDuration, pcAmplitude,
                                 pcDP, pcRMS, pcPar1, pcGain, pcThreshold})},
-      {"Locan/SpartanPC/Spartan2000/DiSP",
-       NamesOf({pcTime, pcChannel, pcRise, pcCntPk, pcCounts, pcEnergy, pcDuration, pcAmplitude, pcRMS, pcPar1,
-                pcGain, pcThreshold, pcAverFreq})},
+      {"Locan/SpartanPC/Spartan2000/DiSP", NamesOf({pcTime, pcChannel, pcRise, pcCntPk, pcCounts, pcEnergy, pcDuration,
+                                                    pcAmplitude, pcRMS, pcPar1, pcGain, pcThreshold, pcAverFreq})},
       {"A-Line 32D", common},
       {"Vallen System AMS", common},
       {"Malachit AS", common},
@@ -128,9 +136,8 @@ TEST_F(AEParamTableTest, TheFamilyQueryListsANameOnceInAlphabeticalOrder) {
     ASSERT_TRUE(raw.Exec("INSERT INTO AEParams (ParamID, ParamConst, ParamName) VALUES (101, 64, 'b-energy')"));
     ASSERT_TRUE(raw.Exec("INSERT INTO \"Prm&Sys\" (ParamID, AESystemID) VALUES (100, 5), (101, 5)"));
   }
-  EXPECT_EQ(params_.QueryParams("A-Line 32D"),
-            (std::vector<std::string>{"Amplitude", "b-energy", "Channel", "Counts", "Duration", "Energy",
-                                      "Rise time", "Time"}));
+  EXPECT_EQ(params_.QueryParams("A-Line 32D"), (std::vector<std::string>{"Amplitude", "b-energy", "Channel", "Counts",
+                                                                         "Duration", "Energy", "Rise time", "Time"}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QDate>
+
+#include <gtest/gtest.h>
 
 #include "store/FilterDatabase.h"
 #include "store/ZTDataStore.h"
@@ -93,8 +93,8 @@ TEST_F(FilterDatabaseTest, AFilterComesBackAsItWasStored) {
                                             {"Rise time", "0.1", "99.5"}}));
   EXPECT_EQ(loaded.Windows[fwB].Rows, (Rows{{"Channel", "3", "3"}}));
   EXPECT_EQ(loaded.Windows[fwC].Rows, (Rows{{"", "", ""}}));
-  EXPECT_EQ(loaded.Windows[fwD].Rows, (Rows{{"Counts", ">", "2", "Amplitude", "-40"},
-                                            {"Duration", "<=", "10", "Counts", "5.5"}}));
+  EXPECT_EQ(loaded.Windows[fwD].Rows,
+            (Rows{{"Counts", ">", "2", "Amplitude", "-40"}, {"Duration", "<=", "10", "Counts", "5.5"}}));
   EXPECT_TRUE(loaded.Windows[fwA].JoinAnd);
   EXPECT_FALSE(loaded.Windows[fwB].JoinAnd);
   EXPECT_FALSE(loaded.Windows[fwC].JoinAnd);
@@ -189,10 +189,18 @@ TEST_F(FilterDatabaseTest, ATextThatIsNotANumberStoresNothing) {
     std::vector<std::string> expected;
   };
   const std::vector<Case> cases = {
-      {"max", [](FilterControls& c) { c.Windows[fwA].Rows[3][2] = "12,5,0"; }, {"FRMinMax", "window A row 4", "RMax", "\"12,5,0\""}},
-      {"A", [](FilterControls& c) { c.Windows[fwD].Rows[1][2] = "ten"; }, {"FRExpr", "window D row 2", "AConst", "\"ten\""}},
+      {"max",
+       [](FilterControls& c) { c.Windows[fwA].Rows[3][2] = "12,5,0"; },
+       {"FRMinMax", "window A row 4", "RMax", "\"12,5,0\""}},
+      {"A",
+       [](FilterControls& c) { c.Windows[fwD].Rows[1][2] = "ten"; },
+       {"FRExpr", "window D row 2", "AConst", "\"ten\""}},
       {"MPT", [](FilterControls& c) { c.MPT = "1.5"; }, {"Filters", "MPT", "\"1.5\""}},
-      {"empty cell", [](FilterControls& c) { c.Windows[fwB].Rows.push_back({"", "1", "2"}); }, {"window B row 2", "RParam"}},
+      {"empty cell",
+       [](FilterControls& c) {
+         c.Windows[fwB].Rows.push_back({"", "1", "2"});
+       },
+       {"window B row 2", "RParam"}},
       {"short row", [](FilterControls& c) { c.Windows[fwD].Rows[0].resize(3); }, {"window D row 1", "XParam"}},
       {"no name", [](FilterControls& c) { c.FilterName.clear(); }, {"FName"}},
   };
@@ -203,8 +211,7 @@ TEST_F(FilterDatabaseTest, ATextThatIsNotANumberStoresNothing) {
     c.FilterName = "Spoilt";
     k.spoil(c);
     for (const bool update : {false, true}) {
-      const std::string error =
-          ErrorOf([&] { update ? (void)filters_.Update(kept, c) : (void)filters_.Insert(c); });
+      const std::string error = ErrorOf([&] { update ? (void)filters_.Update(kept, c) : (void)filters_.Insert(c); });
       EXPECT_NE(error.find(DbPath()), std::string::npos) << k.what << ": " << error;
       for (const std::string& part : k.expected)
         EXPECT_NE(error.find(part), std::string::npos) << k.what << ": " << error;
@@ -246,10 +253,11 @@ TEST_F(FilterDatabaseTest, CascadeDeleteRemovesTheRowsInOrderThenTheRecord) {
     RawDb raw(DbPath());
     ASSERT_TRUE(raw.Exec("CREATE TABLE DeleteLog (N INTEGER PRIMARY KEY, T TEXT)"));
     for (const char* table : {"Filters", "FRMinMax", "FRExpr", "FExpress"})
-      ASSERT_TRUE(raw.Exec(QString("CREATE TRIGGER Log%1 AFTER DELETE ON %1 BEGIN "
-                                   "INSERT INTO DeleteLog (T) SELECT '%1' WHERE NOT EXISTS "
-                                   "(SELECT 1 FROM DeleteLog WHERE N = (SELECT MAX(N) FROM DeleteLog) AND T = '%1'); END")
-                               .arg(table)));
+      ASSERT_TRUE(
+          raw.Exec(QString("CREATE TRIGGER Log%1 AFTER DELETE ON %1 BEGIN "
+                           "INSERT INTO DeleteLog (T) SELECT '%1' WHERE NOT EXISTS "
+                           "(SELECT 1 FROM DeleteLog WHERE N = (SELECT MAX(N) FROM DeleteLog) AND T = '%1'); END")
+                       .arg(table)));
   }
   filters_.Delete(gone);
   for (const char* table : {"Filters", "FRMinMax", "FRExpr", "FExpress"}) {
@@ -270,7 +278,8 @@ TEST_F(FilterDatabaseTest, AFailingDeleteKeepsEveryRow) {
   const int fid = filters_.Insert(SampleFilter());
   {
     RawDb raw(DbPath());
-    ASSERT_TRUE(raw.Exec("CREATE TRIGGER KeepFilters BEFORE DELETE ON Filters BEGIN SELECT RAISE(ABORT, 'locked'); END"));
+    ASSERT_TRUE(
+        raw.Exec("CREATE TRIGGER KeepFilters BEFORE DELETE ON Filters BEGIN SELECT RAISE(ABORT, 'locked'); END"));
   }
   EXPECT_NE(ErrorOf([&] { filters_.Delete(fid); }).find("locked"), std::string::npos);
   EXPECT_EQ(Count("FRMinMax", fid), 6);
@@ -307,10 +316,13 @@ TEST_F(FilterDatabaseTest, LoadingOddStoredValuesGivesDefinedControls) {
     RawDb raw(DbPath());
     // Rows numbered beyond the grid, a gap, values edited by another tool.
     ASSERT_TRUE(raw.Exec(QString("UPDATE FRMinMax SET RecNum = -RecNum WHERE FID = %1 AND RWindowNum = 0").arg(fid)));
-    ASSERT_TRUE(raw.Exec(QString("UPDATE FRMinMax SET RecNum = -RecNum * 3 WHERE FID = %1 AND RWindowNum = 0").arg(fid)));
-    ASSERT_TRUE(raw.Exec(QString("INSERT INTO FExpress (FID, RecNum, Expression) VALUES (%1, 9, 'X'), (%1, 0, 'Y')").arg(fid)));
+    ASSERT_TRUE(
+        raw.Exec(QString("UPDATE FRMinMax SET RecNum = -RecNum * 3 WHERE FID = %1 AND RWindowNum = 0").arg(fid)));
+    ASSERT_TRUE(
+        raw.Exec(QString("INSERT INTO FExpress (FID, RecNum, Expression) VALUES (%1, 9, 'X'), (%1, 0, 'Y')").arg(fid)));
     ASSERT_TRUE(raw.Exec(QString("UPDATE Filters SET TreatmentMethod = 7, IncludeFilter = -4, BDepFlag = 5, "
-                                 "MPT = NULL, EOT_Type = NULL WHERE FID = %1").arg(fid)));
+                                 "MPT = NULL, EOT_Type = NULL WHERE FID = %1")
+                             .arg(fid)));
   }
   FilterControls loaded;
   ASSERT_TRUE(filters_.LoadInto(fid, loaded));

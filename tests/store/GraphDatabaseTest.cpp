@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <QString>
 #include <QRegularExpression>
+#include <QString>
 #include <QStringList>
-
 #include <algorithm>
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/DataFileTypes.h"
@@ -133,11 +132,13 @@ TEST_F(GraphDatabaseTest, PagesAndGraphsComeInStoredOrder) {
   {
     RawDb raw(DbPath());
     ASSERT_TRUE(raw.Exec("INSERT INTO VNGrfSys (GSystemID, Name, PageNum) VALUES (50, 'Test', 3)"));
-    ASSERT_TRUE(raw.Exec("INSERT INTO VNGrfPge (GPageID, GSystemID, GrPageName) VALUES "
-                         "(90, 50, 'third'), (70, 50, 'first'), (80, 50, 'second'), (75, 1, 'other set')"));
-    ASSERT_TRUE(raw.Exec("INSERT INTO VNGraph (GraphID, GPageID, GraphTypeID, GraphName, RXCoord, XLogType, YLogType, "
-                         "AllChannel) VALUES (300, 70, 4, 'c', 6, 'False', 'True', 1), (100, 70, 1, 'a', 1, 0, 1, 0), "
-                         "(200, 70, 2, 'b', 2, 1, 0, 'True'), (150, 80, 3, 'elsewhere', 1, 0, 0, 0)"));
+    ASSERT_TRUE(
+        raw.Exec("INSERT INTO VNGrfPge (GPageID, GSystemID, GrPageName) VALUES "
+                 "(90, 50, 'third'), (70, 50, 'first'), (80, 50, 'second'), (75, 1, 'other set')"));
+    ASSERT_TRUE(
+        raw.Exec("INSERT INTO VNGraph (GraphID, GPageID, GraphTypeID, GraphName, RXCoord, XLogType, YLogType, "
+                 "AllChannel) VALUES (300, 70, 4, 'c', 6, 'False', 'True', 1), (100, 70, 1, 'a', 1, 0, 1, 0), "
+                 "(200, 70, 2, 'b', 2, 1, 0, 'True'), (150, 80, 3, 'elsewhere', 1, 0, 0, 0)"));
   }
   std::vector<std::string> pages;
   for (const GraphPageRow& p : graphs_.PagesOf(50)) pages.push_back(p.GrPageName);

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <sstream>
 
-#include "tests/support/AetoolRunner.h"
+#include <gtest/gtest.h>
+
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
 #include "tests/store/StoreTestSupport.h"
+#include "tests/support/AetoolRunner.h"
 #include "tools/aetool/AetoolCommands.h"
 
 namespace ae {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QVariant>
+
+#include <gtest/gtest.h>
 
 #include "store/SqlScript.h"
 #include "store/StoreNumbers.h"
@@ -30,9 +30,13 @@ TEST(StoreNumbers, IntegerTextsAcceptWholeNumbersOfThe32BitRange) {
 }
 
 TEST(StoreNumbers, StoredValuesAsTextInGeneralFormatWith15Digits) {
-  const std::vector<std::pair<double, const char*>> cases = {
-      {10, "10"},          {0.1, "0.1"},       {-0.000001, "-1e-06"}, {1.0 / 3, "0.333333333333333"},
-      {123456789012345678.0, "1.23456789012346e+17"}, {1e15, "1e+15"},  {99.5, "99.5"}};
+  const std::vector<std::pair<double, const char*>> cases = {{10, "10"},
+                                                             {0.1, "0.1"},
+                                                             {-0.000001, "-1e-06"},
+                                                             {1.0 / 3, "0.333333333333333"},
+                                                             {123456789012345678.0, "1.23456789012346e+17"},
+                                                             {1e15, "1e+15"},
+                                                             {99.5, "99.5"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(StoredValueText(QVariant(value)), text) << value;
   EXPECT_EQ(StoredValueText(QVariant()), "");
   EXPECT_EQ(StoredValueText(QVariant(QMetaType(QMetaType::Int))), "");
@@ -47,10 +51,10 @@ TEST(SqlScript, SplitsAtSemicolonsOutsideQuotesAndComments) {
       "INSERT INTO T VALUES ('it''s; here', \"x;\"\"y\");\n"
       "  ;  \n"
       "SELECT 1 -- trailing";
-  EXPECT_EQ(SplitSqlScript(script),
-            (QStringList{"CREATE TABLE \"Prm&Sys\" (A INTEGER)", "INSERT INTO T VALUES ('it''s; here', \"x;\"\"y\")",
-                         "SELECT 1"}));
-  EXPECT_EQ(SplitSqlScript("INSERT INTO T VALUES ('unterminated;"), QStringList{"INSERT INTO T VALUES ('unterminated;"});
+  EXPECT_EQ(SplitSqlScript(script), (QStringList{"CREATE TABLE \"Prm&Sys\" (A INTEGER)",
+                                                 "INSERT INTO T VALUES ('it''s; here', \"x;\"\"y\")", "SELECT 1"}));
+  EXPECT_EQ(SplitSqlScript("INSERT INTO T VALUES ('unterminated;"),
+            QStringList{"INSERT INTO T VALUES ('unterminated;"});
   EXPECT_TRUE(SplitSqlScript("/* never closed ; ").isEmpty());
 }
 

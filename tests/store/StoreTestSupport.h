@@ -1,15 +1,14 @@
 #pragma once
 // A temporary folder for one test with ZTDATA_DB pointing into it, restored afterwards, and
 // small helpers to look into a store file behind the store's back.
-#include <gtest/gtest.h>
-
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
-
 #include <cstdlib>
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/TempDir.h"
 

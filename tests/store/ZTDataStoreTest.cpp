@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QSqlDatabase>
-
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
@@ -61,18 +60,18 @@ TEST_F(ZTDataStoreTest, FirstOpenCreatesFoldersSchemaAndShippedRows) {
   EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM AESystem").toInt(), 7);
   EXPECT_GE(raw.Scalar("SELECT COUNT(*) FROM VNGrfSys").toInt(), 2);
   EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM Filters").toInt(), 0);
-  for (const char* index : {"AsParamName", "AsParamConst", "AsDate", "GSystemID", "GPageID", "FRMinMax_FID",
-                            "FExpress_FID"})
-    EXPECT_EQ(raw.Scalar(QString("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = '%1'")
-                             .arg(index))
+  for (const char* index :
+       {"AsParamName", "AsParamConst", "AsDate", "GSystemID", "GPageID", "FRMinMax_FID", "FExpress_FID"})
+    EXPECT_EQ(raw.Scalar(QString("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = '%1'").arg(index))
                   .toInt(),
               1)
         << index;
   // Case-insensitive name indexes.
   EXPECT_TRUE(raw.Scalar("SELECT sql FROM sqlite_master WHERE name = 'AsParamName'").toString().contains("NOCASE"));
   // Required fields refuse an empty value.
-  EXPECT_FALSE(raw.Exec("INSERT INTO Filters (FDate, FName, ADepFlag, BDepFlag, CDepFlag) "
-                        "VALUES ('2024-01-01', 'x', 0, 0, 0)"));
+  EXPECT_FALSE(
+      raw.Exec("INSERT INTO Filters (FDate, FName, ADepFlag, BDepFlag, CDepFlag) "
+               "VALUES ('2024-01-01', 'x', 0, 0, 0)"));
 }
 
 TEST_F(ZTDataStoreTest, AnExistingFileIsOpenedAsItIsNeverSeededAgain) {
@@ -103,7 +102,8 @@ TEST_F(ZTDataStoreTest, AForeignDamagedOrIncompleteFileGivesAClearErrorAndStaysA
     std::vector<std::string> expected;  // parts of the message besides the file name
   };
   const std::vector<Case> cases = {
-      {"text.sqlite", [](const std::string& p) { std::ofstream(p) << "Channel,Amplitude\n1,45\n"; },
+      {"text.sqlite",
+       [](const std::string& p) { std::ofstream(p) << "Channel,Amplitude\n1,45\n"; },
        {"not an SQLite database"}},
       {"empty.sqlite", [](const std::string& p) { std::ofstream{p}; }, {"\"AEParams\"", "missing"}},
       {"truncated.sqlite",
@@ -136,7 +136,8 @@ TEST_F(ZTDataStoreTest, AForeignDamagedOrIncompleteFileGivesAClearErrorAndStaysA
     const auto before = test::ReadFileBytes(path);
     const std::string error = OpenError(path);
     EXPECT_NE(error.find("\"" + path + "\""), std::string::npos) << c.name << ": " << error;
-    for (const std::string& part : c.expected) EXPECT_NE(error.find(part), std::string::npos) << c.name << ": " << error;
+    for (const std::string& part : c.expected)
+      EXPECT_NE(error.find(part), std::string::npos) << c.name << ": " << error;
     EXPECT_EQ(test::ReadFileBytes(path), before) << c.name;
   }
 }

@@ -83,7 +83,8 @@ AlineIsaBuilder& AlineIsaBuilder::Raw(const Bytes& bytes) {
 
 AlineIsaBuilder& AlineIsaBuilder::PutWord(std::size_t offset, std::uint32_t value) {
   if (bytes_.size() < offset + 4) bytes_.resize(offset + 4, 0);
-  for (int i = 0; i < 4; ++i) bytes_[offset + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    bytes_[offset + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
   return *this;
 }
 

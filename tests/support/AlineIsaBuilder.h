@@ -17,15 +17,13 @@ class AlineIsaBuilder {
                            std::uint32_t configSize = 24);
 
   // A record with a body of any length (the reader decides how much of it belongs to it).
-  AlineIsaBuilder& Record(std::uint32_t type, std::uint32_t seconds, std::uint32_t microseconds,
-                          const Bytes& body);
+  AlineIsaBuilder& Record(std::uint32_t type, std::uint32_t seconds, std::uint32_t microseconds, const Bytes& body);
   // A hit body of 32 bytes (type 0) or 36 bytes (type 4).
-  AlineIsaBuilder& Hit(std::uint32_t seconds, std::uint32_t microseconds, int channelIndex,
-                       std::uint16_t amplitude, std::uint32_t energy = 10, std::uint32_t duration = 100,
-                       std::uint32_t rise = 20, std::uint32_t counts = 5, std::uint32_t type = 0);
+  AlineIsaBuilder& Hit(std::uint32_t seconds, std::uint32_t microseconds, int channelIndex, std::uint16_t amplitude,
+                       std::uint32_t energy = 10, std::uint32_t duration = 100, std::uint32_t rise = 20,
+                       std::uint32_t counts = 5, std::uint32_t type = 0);
   // A system message of subtype 2 for a channel index.
-  AlineIsaBuilder& ChannelSetup(std::uint32_t seconds, int channelIndex, std::uint16_t value,
-                                std::uint8_t gainCode);
+  AlineIsaBuilder& ChannelSetup(std::uint32_t seconds, int channelIndex, std::uint16_t value, std::uint8_t gainCode);
   AlineIsaBuilder& Raw(const Bytes& bytes);
 
   // Overwrites a 32-bit word of what was built so far (to damage a header).

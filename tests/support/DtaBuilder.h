@@ -20,8 +20,8 @@ class DtaBuilder {
   // Message 42 holding one sub-message 5 with the CHID list and parametric count.
   DtaBuilder& HardwareSetup(std::initializer_list<int> chids, int parametricCount);
   // A hit for the definition CHIDs 1, 3, 4, 5, 6 and one parametric.
-  DtaBuilder& StandardHit(std::uint64_t ticks, int channel, int rise, int counts, int energy,
-                          std::uint32_t duration, int amplitude, int parametric);
+  DtaBuilder& StandardHit(std::uint64_t ticks, int channel, int rise, int counts, int energy, std::uint32_t duration,
+                          int amplitude, int parametric);
   DtaBuilder& Timed(int id, std::uint64_t ticks, const Bytes& rest = {});
 
   const Bytes& Get() const { return bytes_; }

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -7,10 +5,12 @@
 #include <set>
 #include <sstream>
 
-#include "tests/support/AetoolRunner.h"
+#include <gtest/gtest.h>
+
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/LDFile.h"
+#include "tests/support/AetoolRunner.h"
 #include "tests/support/DtaBuilder.h"
 #include "tests/support/TempDir.h"
 #include "tools/aetool/AetoolCommands.h"
@@ -159,8 +159,8 @@ TEST_F(Aetool, GenIsDeterministicAndLooksLikeAProofTest) {
 }
 
 TEST_F(Aetool, TheProgramExitsNonZeroWithTheTextOnStderr) {
-  const std::string command = std::string(AE_AETOOL_PATH) + " dump " + dir_.File("none.dta") + " 2>" +
-                              dir_.File("err.txt");
+  const std::string command =
+      std::string(AE_AETOOL_PATH) + " dump " + dir_.File("none.dta") + " 2>" + dir_.File("err.txt");
   const int status = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_NE(WEXITSTATUS(status), 0);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ALNCalibration.h"
 #include "datafiles/ALNDFile.h"
@@ -60,7 +60,7 @@ TEST_F(AlineIsaGenerator, ReadsBackAsTheSyntheticTest) {
     EXPECT_EQ(reader.GetValue(pcCounts), h.Counts);
   }
   EXPECT_EQ(hits, 3000);
-  EXPECT_GT(samples, 1700);  // one a second, except while paused
+  EXPECT_GT(samples, 1700);                  // one a second, except while paused
   EXPECT_EQ(others, 8 + 1 + 2 + 1 + 4 + 4);  // setups, start, pause and resume, stop, marks, comments
 
   const ALNCalibration& table = ALNCalibration::Shared();

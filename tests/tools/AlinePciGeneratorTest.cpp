@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ALNPCIDFile.h"
 #include "datafiles/DataFileOpen.h"

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/ByteOrder.h"
 #include "datafiles/DataFileOpen.h"
@@ -23,8 +23,8 @@ std::string Generate(const test::TempDir& dir, const std::string& name, std::uin
   const std::string path = dir.File(name);
   const std::string hitsText = std::to_string(hits);
   const std::string seedText = std::to_string(seed);
-  const char* argv[] = {"aetool", "gen", "--format", "s3000", "--hits", hitsText.c_str(), "--seed",
-                        seedText.c_str(), "-o", path.c_str()};
+  const char* argv[] = {"aetool",         "gen",    "--format",       "s3000", "--hits",
+                        hitsText.c_str(), "--seed", seedText.c_str(), "-o",    path.c_str()};
   std::ostringstream out, err;
   EXPECT_EQ(RunAetool(static_cast<int>(std::size(argv)), argv, out, err), 0) << err.str();
   return path;

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/AetoolRunner.h"
 #include "tests/support/DtaBuilder.h"

@@ -51,7 +51,8 @@ void PutText(std::uint8_t* p, std::size_t room, std::string_view text) {
 
 void WriteHeader(std::FILE* out) {
   constexpr std::uint32_t configSize = ChannelsBlockSize + TimingBlockSize;
-  std::vector<std::uint8_t> h(static_cast<std::size_t>(ALNHead::BlockTableOffset + 2 * ALNHead::BlockEntrySize + configSize));
+  std::vector<std::uint8_t> h(
+      static_cast<std::size_t>(ALNHead::BlockTableOffset + 2 * ALNHead::BlockEntrySize + configSize));
   PutText(h.data(), 12, "A-LINE 32D");
   PutU32(h.data() + ALNHead::FileTypeOffset, ALNHead::FileType);
   PutU32(h.data() + 16, 0x0100);  // version 1.00

@@ -77,9 +77,9 @@ std::vector<std::uint8_t> Header() {
   const std::uint32_t channelBlockSize = SyntheticTest::Channels * ALNPCIChannelEntry::Size;
   const std::uint32_t configSize = GeneralBlockSize + channelBlockSize;
   constexpr std::uint32_t blockCount = 2;
-  std::vector<std::uint8_t> h(ALNPCITestParam::Size + ALNPCIHrdwDescr::FixedSize +
-                                  blockCount * ALNPCIHrdwDescr::BlockEntrySize + configSize,
-                              0);
+  std::vector<std::uint8_t> h(
+      ALNPCITestParam::Size + ALNPCIHrdwDescr::FixedSize + blockCount * ALNPCIHrdwDescr::BlockEntrySize + configSize,
+      0);
   std::uint8_t* p = h.data();
   using T = ALNPCITestParam;
   PutU32(p + T::fSignature, TestParamSignature);
@@ -198,8 +198,8 @@ class PciRecordWriter {
       PutU16(data + 26, static_cast<std::uint16_t>(packed));
       PutU16(data + 28, static_cast<std::uint16_t>(packed >> 16));
     } else {
-      const double e48 = DevTypeOf(index) <= 2 ? energyAdc * 2.0 * std::max<double>(counts, 1.0) / samples
-                                               : energyAdc / 2.0;
+      const double e48 =
+          DevTypeOf(index) <= 2 ? energyAdc * 2.0 * std::max<double>(counts, 1.0) / samples : energyAdc / 2.0;
       const auto value = static_cast<std::uint64_t>(std::clamp(std::ceil(e48), 1.0, static_cast<double>(MaxEnergy48)));
       PutU16(data + 24, static_cast<std::uint16_t>(value));
       PutU16(data + 26, static_cast<std::uint16_t>(value >> 16));

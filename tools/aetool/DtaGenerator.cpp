@@ -114,7 +114,9 @@ void GenerateDta(const GenOptions& options, std::FILE* out) {
         w.U8(static_cast<unsigned>(h.AmplitudeDb)).U8(1).U16(SyntheticTest::PressureCounts(e.Pressure)).Finish();
         break;
       }
-      case SyntheticEventKind::Sample: w.Begin(2).Time(e.Time).U8(0).U16(SyntheticTest::PressureCounts(e.Pressure)).Finish(); break;
+      case SyntheticEventKind::Sample:
+        w.Begin(2).Time(e.Time).U8(0).U16(SyntheticTest::PressureCounts(e.Pressure)).Finish();
+        break;
       case SyntheticEventKind::Pause: w.Begin(130).Time(e.Time).Finish(); break;
       case SyntheticEventKind::Resume: w.Begin(128).Time(e.Time).Finish(); break;
       case SyntheticEventKind::TimeMark: w.Begin(211).Time(e.Time).Finish(); break;

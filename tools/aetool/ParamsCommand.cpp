@@ -1,7 +1,6 @@
 #include "tools/aetool/ParamsCommand.h"
 
 #include <QString>
-
 #include <stdexcept>
 
 #include "store/AEParamTable.h"

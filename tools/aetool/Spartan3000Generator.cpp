@@ -23,7 +23,7 @@ namespace {
 using Record = std::array<std::uint8_t, SDFile::RecordSize>;
 
 constexpr std::string_view DateText = "05/27/21 10:15:30";  // 17 characters
-constexpr std::string_view VersionText = "V3.10a";            // 6 characters
+constexpr std::string_view VersionText = "V3.10a";          // 6 characters
 constexpr std::string_view LabelText = "Synthetic proof test, vessel V-101";
 constexpr int Gain = 40;
 constexpr int Threshold = 45;

@@ -108,7 +108,8 @@ int RunStat(int argc, const char* const* argv, int first, std::ostream& out, std
   const auto reports = WriteStatReports(stat);
   for (int i = 0; i < StatReportCount; ++i) {
     if (i > 0) out << '\n';
-    out << "== " << Title(StatPageCaptions[static_cast<std::size_t>(i)]) << " ==\n" << reports[static_cast<std::size_t>(i)];
+    out << "== " << Title(StatPageCaptions[static_cast<std::size_t>(i)]) << " ==\n"
+        << reports[static_cast<std::size_t>(i)];
   }
   out.flush();
   if (!out) {

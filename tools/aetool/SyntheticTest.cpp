@@ -15,8 +15,8 @@ struct ProfilePoint {
   double Time;
   double Pressure;
 };
-constexpr std::array<ProfilePoint, 8> Profile = {{
-    {0, 0.0}, {300, 0.5}, {420, 0.5}, {720, 0.75}, {840, 0.75}, {1140, 1.0}, {1500, 1.0}, {1800, 0.0}}};
+constexpr std::array<ProfilePoint, 8> Profile = {
+    {{0, 0.0}, {300, 0.5}, {420, 0.5}, {720, 0.75}, {840, 0.75}, {1140, 1.0}, {1500, 1.0}, {1800, 0.0}}};
 
 constexpr double PauseStart = 760.0;
 constexpr double PauseEnd = 790.0;
@@ -52,9 +52,9 @@ double HitRate(double t) {
     if (t >= Profile[i].Time) continue;
     const ProfilePoint& a = Profile[i - 1];
     const ProfilePoint& b = Profile[i];
-    if (b.Pressure > a.Pressure) return 0.2 + 4.0 * p * p;                  // loading
+    if (b.Pressure > a.Pressure) return 0.2 + 4.0 * p * p;                                // loading
     if (b.Pressure == a.Pressure) return 0.1 + 1.5 * p * std::exp(-(t - a.Time) / 40.0);  // hold
-    return 0.02;                                                          // unloading
+    return 0.02;                                                                          // unloading
   }
   return 0.0;
 }
@@ -118,8 +118,7 @@ struct SyntheticTest::Impl {
   }
 };
 
-SyntheticTest::SyntheticTest(std::uint64_t hits, std::uint64_t seed)
-    : impl_(std::make_unique<Impl>(hits, seed)) {}
+SyntheticTest::SyntheticTest(std::uint64_t hits, std::uint64_t seed) : impl_(std::make_unique<Impl>(hits, seed)) {}
 SyntheticTest::~SyntheticTest() = default;
 
 double SyntheticTest::PressureAt(double time) {

@@ -21,11 +21,11 @@ struct SyntheticHit {
 
 struct SyntheticEvent {
   SyntheticEventKind Kind = SyntheticEventKind::Start;
-  double Time = 0;          // seconds since the start of the test
-  double Pressure = 0;      // fraction of the test pressure, 0..1, at that time
-  SyntheticHit Hit;         // for hits
-  int MarkNumber = 0;       // for time marks, 1, 2, ...
-  std::string Text;         // for comments
+  double Time = 0;      // seconds since the start of the test
+  double Pressure = 0;  // fraction of the test pressure, 0..1, at that time
+  SyntheticHit Hit;     // for hits
+  int MarkNumber = 0;   // for time marks, 1, 2, ...
+  std::string Text;     // for comments
 };
 
 // splitmix64: small, fast and the same on every platform, unlike the standard distributions.

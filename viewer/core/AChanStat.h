@@ -21,8 +21,8 @@ class AChanStat : public AChan {
   // Counter i counts the hits whose amplitude is strictly greater than threshold i.
   static constexpr std::array<int, 7> AmpThresholds = {50, 55, 60, 65, 70, 80, 90};
   enum : int { vsAmplitude, vsEnergy, vsCounts, vsDuration, vsRise, vsFrequency, ValueCount };
-  static constexpr std::array<const char*, ValueCount> ValueNames = {"Amplitude", "Energy", "Counts",
-                                                                      "Duration", "RiseTime", "Frequency"};
+  static constexpr std::array<const char*, ValueCount> ValueNames = {"Amplitude", "Energy",   "Counts",
+                                                                     "Duration",  "RiseTime", "Frequency"};
 
   std::int32_t SetSlot = 0;  // 0..7
   std::array<std::uint32_t, AmpThresholds.size()> AmpDistr{};

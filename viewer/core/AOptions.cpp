@@ -2,7 +2,6 @@
 
 #include <QSettings>
 #include <QString>
-
 #include <algorithm>
 #include <optional>
 
@@ -20,7 +19,9 @@ constexpr int ChannelCount = 128;
 // One group of the settings, open for as long as it lives.
 class Group {
  public:
-  Group(QSettings& settings, const char* name) : settings_(settings) { settings_.beginGroup(QString::fromLatin1(name)); }
+  Group(QSettings& settings, const char* name) : settings_(settings) {
+    settings_.beginGroup(QString::fromLatin1(name));
+  }
   ~Group() { settings_.endGroup(); }
   Group(const Group&) = delete;
   Group& operator=(const Group&) = delete;

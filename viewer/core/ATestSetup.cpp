@@ -100,8 +100,8 @@ class IniFile {
 
 std::string ConversionError(std::string_view text, const std::string& path, const std::string& key,
                             const std::string& line) {
-  return "'" + std::string(text) + "' is not a valid floating point value\n(test setup \"" + path +
-         "\", hold line " + key + "=" + line + ")";
+  return "'" + std::string(text) + "' is not a valid floating point value\n(test setup \"" + path + "\", hold line " +
+         key + "=" + line + ")";
 }
 
 // A hold line: label, pressure, start, length and delay, each followed by "|". Text after the
@@ -155,8 +155,8 @@ std::string HoldLine(const AHold& hold) {
 }
 
 std::string KeptWithin(const char* what, std::int64_t k, std::int64_t n, int ring) {
-  return "Test setup: the historic index would average K = " + std::to_string(k) + " recent hits at N = " +
-         std::to_string(n) + " (" + what + "), outside the 1 to " + std::to_string(ring) +
+  return "Test setup: the historic index would average K = " + std::to_string(k) +
+         " recent hits at N = " + std::to_string(n) + " (" + what + "), outside the 1 to " + std::to_string(ring) +
          " hits it keeps (MP_HstLastHits5).";
 }
 
@@ -257,7 +257,8 @@ std::optional<std::int64_t> ATestSetup::HistoricK(std::uint64_t n) const {
     // long double, so only the rounding to single precision rounds.
     const long double x = static_cast<long double>(N) * MP_HstLastHits4;
     if (std::isnan(x)) return 0;
-    if (!(std::fabs(x) <= static_cast<long double>(FLT_MAX))) return x > 0 ? std::int64_t{0} : static_cast<std::int64_t>(big);
+    if (!(std::fabs(x) <= static_cast<long double>(FLT_MAX)))
+      return x > 0 ? std::int64_t{0} : static_cast<std::int64_t>(big);
     const long double k = static_cast<long double>(N) - std::ceil(static_cast<long double>(static_cast<float>(x)));
     const long double limit = static_cast<long double>(big);
     return static_cast<std::int64_t>(std::clamp(k, -limit, limit));
@@ -296,10 +297,13 @@ std::string ATestSetup::RangeProblem() const {
       if (k < 1 || k > ring) return KeptWithin(range.What, k, n, MP_HstLastHits5);
     }
   }
-  for (const auto& [name, value] : {std::pair<const char*, double>{"DivisorSys", DivisorSys}, {"DivisorReal", DivisorReal}}) {
-    if (!std::isfinite(value) || value == 0.0) return std::string("Test setup: ") + name + " must be a number other than 0.";
+  for (const auto& [name, value] :
+       {std::pair<const char*, double>{"DivisorSys", DivisorSys}, {"DivisorReal", DivisorReal}}) {
+    if (!std::isfinite(value) || value == 0.0)
+      return std::string("Test setup: ") + name + " must be a number other than 0.";
   }
-  for (const auto& [name, value] : {std::pair<const char*, double>{"OffsetSys", OffsetSys}, {"OffsetReal", OffsetReal},
+  for (const auto& [name, value] : {std::pair<const char*, double>{"OffsetSys", OffsetSys},
+                                    {"OffsetReal", OffsetReal},
                                     {"LDExponent", LDExponent}}) {
     if (!std::isfinite(value)) return std::string("Test setup: ") + name + " must be a number.";
   }

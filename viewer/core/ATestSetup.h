@@ -24,8 +24,8 @@ class ATestSetup {
   bool HoldsView = true;
   int TestTH = 50;
   std::vector<AHold> Holds;
-  int MPT = 5000;        // microseconds
-  int Lockout = 20000;   // microseconds
+  int MPT = 5000;       // microseconds
+  int Lockout = 20000;  // microseconds
   double DivisorSys = 1.0;
   double OffsetSys = 0.0;
   double DivisorReal = 1.0;

@@ -59,7 +59,8 @@ std::string FixedLimited(double value, int decimals) {
     return text;
   }
   char buffer[40];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, Precision - 1);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, Precision - 1);
   // to_chars writes "1.2e+12"; the viewer's texts use a capital E.
   for (char* p = buffer; p != result.ptr; ++p)
     if (*p == 'e') *p = 'E';

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string_view>
 
-#include "viewer/core/ATestStat.h"
 #include "viewer/core/AReportText.h"
+#include "viewer/core/ATestStat.h"
 #include "viewer/core/ReportNumbers.h"
 
 namespace ae {
@@ -68,40 +68,36 @@ void ForEachChan(const ASetStat& set, Row row) {
 }  // namespace
 
 std::string AmplitudeReport(const ATestStat& stat) {
-  return Report(
-      stat, "Chan\tTotal\t>50\t>55\t>60\t>65\t>70\t>80\t>90",
-      [](AReportText& text, std::string& line, const ASetStat& set) {
-        ForEachChan(set, [&](const AChanStat& chan) {
-          RowStart(line, chan.Channel);
-          CountField(line, chan.HitCount);
-          for (std::uint32_t counter : chan.AmpDistr) CountField(line, counter);
-          text.AddLine(line);
-        });
-      },
-      {});
+  return Report(stat, "Chan\tTotal\t>50\t>55\t>60\t>65\t>70\t>80\t>90",
+                [](AReportText& text, std::string& line, const ASetStat& set) {
+                  ForEachChan(set, [&](const AChanStat& chan) {
+                    RowStart(line, chan.Channel);
+                    CountField(line, chan.HitCount);
+                    for (std::uint32_t counter : chan.AmpDistr) CountField(line, counter);
+                    text.AddLine(line);
+                  });
+                },
+                {});
 }
 
 std::string StatisticReport(const ATestStat& stat) {
-  return Report(
-      stat, "Chan\tMin\tMax\tTotal\tAverage",
-      [](AReportText& text, std::string& line, const ASetStat& set) {
-        for (int v = 0; v < AChanStat::ValueCount; ++v) {
-          text.AddLine(AChanStat::ValueNames[static_cast<std::size_t>(v)]);
-          ForEachChan(set, [&](const AChanStat& chan) {
-            const AValueStat& value = chan.Values[static_cast<std::size_t>(v)];
-            RowStart(line, chan.Channel);
-            CountField(line, value.Min);
-            CountField(line, value.Max);
-            CountField(line, value.Total);
-            if (chan.HitCount == 0)
-              line += "\t-";
-            else
-              RealField(line, static_cast<double>(value.Total) / chan.HitCount, 1);
-            text.AddLine(line);
-          });
-        }
-      },
-      {});
+  return Report(stat, "Chan\tMin\tMax\tTotal\tAverage",
+                [](AReportText& text, std::string& line, const ASetStat& set) {
+                  for (int v = 0; v < AChanStat::ValueCount; ++v) {
+                    text.AddLine(AChanStat::ValueNames[static_cast<std::size_t>(v)]);
+                    ForEachChan(set, [&](const AChanStat& chan) {
+                      const AValueStat& value = chan.Values[static_cast<std::size_t>(v)];
+                      RowStart(line, chan.Channel);
+                      CountField(line, value.Min);
+                      CountField(line, value.Max);
+                      CountField(line, value.Total);
+                      if (chan.HitCount == 0) line += "\t-";
+                      else RealField(line, static_cast<double>(value.Total) / chan.HitCount, 1);
+                      text.AddLine(line);
+                    });
+                  }
+                },
+                {});
 }
 
 std::string MonpacReport(ATestStat& stat) {
@@ -114,76 +110,73 @@ std::string MonpacReport(ATestStat& stat) {
       if (chan != nullptr && chan->Monpac.Events >= AMonpac::MinEvents) chan->Monpac.ComputeZoneClass();
     }
   }
-  const std::string header = "Chan\tEvents\tA>" + std::to_string(stat.Setup().HiAmpLev) +
-                             "\tTotDur\tCorrDur\tSev.\tHist.\tHistTm\tZIP";
-  return Report(
-      stat, header,
-      [](AReportText& text, std::string& line, const ASetStat& set) {
-        ForEachChan(set, [&](const AChanStat& chan) {
-          const AMonpac& m = chan.Monpac;
-          RowStart(line, chan.Channel);
-          CountField(line, m.Events);
-          CountField(line, m.HiAmpEvents);
-          CountField(line, m.TotalDuration);
-          line += "\tU/C";
-          if (m.Events == 0) {
-            line += "\t-\t-\t-\t-";
-          } else if (m.Events < AMonpac::MinEvents) {
-            line += "\tN/A\tN/A\tN/A\tN/A";
-          } else {
-            RealField(line, m.Severity.Maximum, 1);
-            RealField(line, m.Hist.Maximum, 2);
-            RealField(line, static_cast<double>(m.Hist.MaximumTime.Seconds()), 2);
-            line += '\t';
-            line += AMonpac::ZoneText(m.ZoneClass);
-          }
-          text.AddLine(line);
-        });
-      },
-      {"N/A - < 10 events, Intensity analysis non applicable", "Mnr - Minor activity", UnderConstruction});
+  const std::string header =
+      "Chan\tEvents\tA>" + std::to_string(stat.Setup().HiAmpLev) + "\tTotDur\tCorrDur\tSev.\tHist.\tHistTm\tZIP";
+  return Report(stat, header,
+                [](AReportText& text, std::string& line, const ASetStat& set) {
+                  ForEachChan(set, [&](const AChanStat& chan) {
+                    const AMonpac& m = chan.Monpac;
+                    RowStart(line, chan.Channel);
+                    CountField(line, m.Events);
+                    CountField(line, m.HiAmpEvents);
+                    CountField(line, m.TotalDuration);
+                    line += "\tU/C";
+                    if (m.Events == 0) {
+                      line += "\t-\t-\t-\t-";
+                    } else if (m.Events < AMonpac::MinEvents) {
+                      line += "\tN/A\tN/A\tN/A\tN/A";
+                    } else {
+                      RealField(line, m.Severity.Maximum, 1);
+                      RealField(line, m.Hist.Maximum, 2);
+                      RealField(line, static_cast<double>(m.Hist.MaximumTime.Seconds()), 2);
+                      line += '\t';
+                      line += AMonpac::ZoneText(m.ZoneClass);
+                    }
+                    text.AddLine(line);
+                  });
+                },
+                {"N/A - < 10 events, Intensity analysis non applicable", "Mnr - Minor activity", UnderConstruction});
 }
 
 std::string LocalDynamicReport(const ATestStat& stat) {
   const ATestSetup& setup = stat.Setup();
-  return Report(
-      stat, "Chan\tEvents\t1stHitTm\tMaxW\tAveW\tMaxW/V\tMaxW/VTm\tAveW/V\tCls",
-      [&setup](AReportText& text, std::string& line, const ASetStat& set) {
-        ForEachChan(set, [&](const AChanStat& chan) {
-          const ALocDynStat& ld = chan.LocDyn;
-          RowStart(line, chan.Channel);
-          if (ld.N == 0) {
-            line += "\t-\t-\t-\t-\t-\t-\t-\t-";
-          } else {
-            line += '\t';
-            AppendUnsigned(line, ld.N);
-            RealField(line, static_cast<float>(ld.T0), 1);
-            RealField(line, ld.RatioMax, 1);
-            RealField(line, ld.RatioSum / ld.N, 1);
-            RealField(line, ld.WVMax, 1);
-            RealField(line, ld.WVMaxTime, 1);
-            RealField(line, ld.WVSum / ld.N, 1);
-            line += '\t';
-            line += ALocDynStat::ClassText(ld.WVMax, setup.Class1, setup.Class2, setup.Class3);
-          }
-          text.AddLine(line);
-        });
-      },
-      {UnderConstruction});
+  return Report(stat, "Chan\tEvents\t1stHitTm\tMaxW\tAveW\tMaxW/V\tMaxW/VTm\tAveW/V\tCls",
+                [&setup](AReportText& text, std::string& line, const ASetStat& set) {
+                  ForEachChan(set, [&](const AChanStat& chan) {
+                    const ALocDynStat& ld = chan.LocDyn;
+                    RowStart(line, chan.Channel);
+                    if (ld.N == 0) {
+                      line += "\t-\t-\t-\t-\t-\t-\t-\t-";
+                    } else {
+                      line += '\t';
+                      AppendUnsigned(line, ld.N);
+                      RealField(line, static_cast<float>(ld.T0), 1);
+                      RealField(line, ld.RatioMax, 1);
+                      RealField(line, ld.RatioSum / ld.N, 1);
+                      RealField(line, ld.WVMax, 1);
+                      RealField(line, ld.WVMaxTime, 1);
+                      RealField(line, ld.WVSum / ld.N, 1);
+                      line += '\t';
+                      line += ALocDynStat::ClassText(ld.WVMax, setup.Class1, setup.Class2, setup.Class3);
+                    }
+                    text.AddLine(line);
+                  });
+                },
+                {UnderConstruction});
 }
 
 std::string HoldsReport(const ATestStat& stat) {
   std::string header = "Chan";
   for (const AHold& hold : stat.Setup().Holds) RealField(header, hold.Pressure, 2);
-  return Report(
-      stat, header,
-      [](AReportText& text, std::string& line, const ASetStat& set) {
-        ForEachChan(set, [&](const AChanStat& chan) {
-          RowStart(line, chan.Channel);
-          for (std::uint32_t count : chan.Holds.Counts) CountField(line, count);
-          text.AddLine(line);
-        });
-      },
-      {UnderConstruction});
+  return Report(stat, header,
+                [](AReportText& text, std::string& line, const ASetStat& set) {
+                  ForEachChan(set, [&](const AChanStat& chan) {
+                    RowStart(line, chan.Channel);
+                    for (std::uint32_t count : chan.Holds.Counts) CountField(line, count);
+                    text.AddLine(line);
+                  });
+                },
+                {UnderConstruction});
 }
 
 std::array<std::string, StatReportCount> WriteStatReports(ATestStat& stat) {

@@ -13,7 +13,7 @@ namespace ae {
 
 // The program state a new frame selects with, besides its own ranges and channels.
 struct TFrameSelectionState {
-  bool TimeFilter = false;  // the time window is on
+  bool TimeFilter = false;    // the time window is on
   std::int32_t TimeFrom = 0;  // whole seconds
   std::int32_t TimeTo = 0;
   bool EventsView = false;

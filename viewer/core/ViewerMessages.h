@@ -6,29 +6,29 @@
 namespace ae {
 
 enum : int {
-  vmLanguageChanged = 2001,    // "Programm's language will be changed at the next launch"
+  vmLanguageChanged = 2001,     // "Programm's language will be changed at the next launch"
   vmUnknownSetupFormat = 2002,  // "Test Setup - unknown format of INI file"
-  vmWarning = 2003,            // caption "Warning"
-  vmErrorDots = 2004,          // caption "Error.."
-  vmSavingError = 2005,        // "Error of saving '" + file name + "'."
+  vmWarning = 2003,             // caption "Warning"
+  vmErrorDots = 2004,           // caption "Error.."
+  vmSavingError = 2005,         // "Error of saving '" + file name + "'."
   vmUndeleteConfirm = 2008,
-  vmFailPrefix = 2009,         // "Fail '" + path + string 2010
+  vmFailPrefix = 2009,  // "Fail '" + path + string 2010
   vmDoesNotExist = 2010,
   vmProtocolView = 2011,
   vmNotSortedEventView = 2013,
   vmFileNameLabel = 2014,
-  vmTestSetupCaption = 2015,   // "Test setup - " + file name
+  vmTestSetupCaption = 2015,  // "Test setup - " + file name
   vmSaveAs = 2016,
   vmSetupRewritePrefix = 2017,  // string 2017 + file name + string 2018
   vmSetupRewriteSuffix = 2018,
-  vmHoldLabel = 2019,          // 2019..2023: the header row of the holds grid
+  vmHoldLabel = 2019,  // 2019..2023: the header row of the holds grid
   vmHoldPressure = 2020,
   vmHoldStart = 2021,
   vmHoldLength = 2022,
   vmHoldDelay = 2023,
-  vmError = 2024,              // caption "Error"
+  vmError = 2024,  // caption "Error"
   vmNoPages = 2025,
-  vmNotSortedPrefix = 2026,    // string 2026 + time in seconds + string 2027
+  vmNotSortedPrefix = 2026,  // string 2026 + time in seconds + string 2027
   vmNotSortedSuffix = 2027,
   vmFileLoadingError = 2033,
 };

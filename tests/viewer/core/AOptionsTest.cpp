@@ -1,12 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <QDateTime>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
-
 #include <filesystem>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/TempDir.h"
 #include "viewer/core/AOptions.h"
@@ -173,10 +172,10 @@ TEST(AOptions, StoredTextsOutsideTheirRangeOrNotNumbersGiveTheDefaults) {
     const char* Name;
     const char* Text;
   } values[] = {
-      {"ColorScheme", "7"},     {"VertGraphNum", "0"},   {"HorizGraphNum", "8"}, {"PointSize", "-3"},
-      {"ViewType", "3"},        {"ToolBarAlign", "0"},   {"StartUpGraph", "9"},  {"ProgramLanguage", "2"},
-      {"PrnWidth", "100000"},   {"PrnHeight", "abc"},    {"PrnDPI", "5"},        {"ShowTimeMark", "yes"},
-      {"ShowParamData", ""},    {"ShowDeleted", "0x10"},
+      {"ColorScheme", "7"},   {"VertGraphNum", "0"},   {"HorizGraphNum", "8"}, {"PointSize", "-3"},
+      {"ViewType", "3"},      {"ToolBarAlign", "0"},   {"StartUpGraph", "9"},  {"ProgramLanguage", "2"},
+      {"PrnWidth", "100000"}, {"PrnHeight", "abc"},    {"PrnDPI", "5"},        {"ShowTimeMark", "yes"},
+      {"ShowParamData", ""},  {"ShowDeleted", "0x10"},
   };
   for (const auto& v : values) stored.Set(v.Name, v.Text);
   AOptions o;
@@ -206,10 +205,10 @@ TEST(AOptions, CheckedChanReadsChannel128FirstAndTreatsMissingPositionsAsChecked
       {"1" + std::string(126, '0') + "1", "1,128"},
       {std::string(128, '0'), ""},
       {std::string(128, '1'), "1-128"},
-      {std::string(127, 'x') + "0", "2-128"},                 // any character but "0" checks
-      {std::string(10, '0'), "1-118"},                        // positions 10..127 are missing
+      {std::string(127, 'x') + "0", "2-128"},  // any character but "0" checks
+      {std::string(10, '0'), "1-118"},         // positions 10..127 are missing
       {"", "1-128"},
-      {std::string(128, '0') + "000", ""},                    // characters beyond 128 are ignored
+      {std::string(128, '0') + "000", ""},  // characters beyond 128 are ignored
   };
   for (const Case& c : cases) {
     StoredOptions stored;
@@ -246,10 +245,9 @@ TEST(AOptions, PointRuleFollowsThePointSize) {
     int Half;
   };
   const Case cases[] = {
-      {1, {10, 20, 1, 1}, 1},
-      {2, {10, 19, 2, 2}, 2},   // x..x+1, y-1..y
-      {3, {9, 19, 3, 3}, 1},    // the corner one pixel left of and above the point
-      {4, {8, 18, 4, 4}, 2},    // two pixels away
+      {1, {10, 20, 1, 1}, 1},   {2, {10, 19, 2, 2}, 2},  // x..x+1, y-1..y
+      {3, {9, 19, 3, 3}, 1},                             // the corner one pixel left of and above the point
+      {4, {8, 18, 4, 4}, 2},                             // two pixels away
       {10, {5, 15, 10, 10}, 5},
   };
   for (const Case& c : cases) {
@@ -269,8 +267,9 @@ TEST(AOptions, SelectionDescription) {
   AOptions o;
   o.CheckedChan.reset();
   for (int c = 1; c <= 4; ++c) o.CheckedChan.set(static_cast<std::size_t>(c - 1));
-  EXPECT_EQ(o.SelectionDescription("Amplitude", 40, 80, "Energy", 10, 500, "01.02.2024 10:11:12"),
-            "01.02.2024 10:11:12\tNew selection:\tAmplitude(40.00-80.00) - Energy(10.00-500.00); Events: No; Chans: 1-4");
+  EXPECT_EQ(
+      o.SelectionDescription("Amplitude", 40, 80, "Energy", 10, 500, "01.02.2024 10:11:12"),
+      "01.02.2024 10:11:12\tNew selection:\tAmplitude(40.00-80.00) - Energy(10.00-500.00); Events: No; Chans: 1-4");
   EXPECT_EQ(o.ChanListText, "1-4");
 
   o.EventsView = true;

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/TempDir.h"
 #include "tests/viewer/core/RecordingUser.h"
@@ -206,9 +206,9 @@ TEST(ATestSetup, ValueTextsReadAsTheProfileServiceReadsThem) {
   ATestSetup setup;
   ASSERT_TRUE(setup.Load(path, user));
   EXPECT_EQ(setup.TestLabel, "Spaced label");
-  EXPECT_EQ(setup.TestTH, 50);     // not an integer: the default
-  EXPECT_TRUE(setup.HoldsView);    // any non-zero integer
-  EXPECT_EQ(setup.MPT, 16);        // hexadecimal
+  EXPECT_EQ(setup.TestTH, 50);   // not an integer: the default
+  EXPECT_TRUE(setup.HoldsView);  // any non-zero integer
+  EXPECT_EQ(setup.MPT, 16);      // hexadecimal
   EXPECT_EQ(setup.Lockout, 20000);
   EXPECT_EQ(setup.DivisorSys, 2.5);  // a decimal comma
   EXPECT_EQ(setup.OffsetSys, 1000.0);

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/DataSetBuilder.h"
 #include "viewer/core/AHist.h"
@@ -19,7 +19,8 @@ namespace {
 // energies shifted by one place per hit, and the mean of its first K entries.
 class ReferenceHist {
  public:
-  explicit ReferenceHist(const ATestSetup& setup) : setup_(setup), ring_(static_cast<std::size_t>(setup.MP_HstLastHits5)) {}
+  explicit ReferenceHist(const ATestSetup& setup)
+      : setup_(setup), ring_(static_cast<std::size_t>(setup.MP_HstLastHits5)) {}
 
   void AddHit(std::uint16_t energy, double t) {
     ++n_;

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <limits>
 #include <optional>
+
+#include <gtest/gtest.h>
 
 #include "viewer/core/ProfileValues.h"
 #include "viewer/core/ReportNumbers.h"
@@ -15,10 +15,22 @@ TEST(ProfileValues, Integers) {
     const char* Text;
     std::optional<int> Value;
   } cases[] = {
-      {"5000", 5000}, {" -12 ", -12}, {"+7", 7}, {"0x1F", 31}, {"0XfF", 255}, {"0xFFFFFFFF", -1},
-      {"-2147483648", -2147483647 - 1}, {"2147483647", 2147483647}, {"2147483648", std::nullopt},
-      {"0x123456789", std::nullopt}, {"", std::nullopt}, {"12a", std::nullopt}, {"1.0", std::nullopt},
-      {"0x", std::nullopt}, {"--1", std::nullopt}, {"-", std::nullopt},
+      {"5000", 5000},
+      {" -12 ", -12},
+      {"+7", 7},
+      {"0x1F", 31},
+      {"0XfF", 255},
+      {"0xFFFFFFFF", -1},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483647", 2147483647},
+      {"2147483648", std::nullopt},
+      {"0x123456789", std::nullopt},
+      {"", std::nullopt},
+      {"12a", std::nullopt},
+      {"1.0", std::nullopt},
+      {"0x", std::nullopt},
+      {"--1", std::nullopt},
+      {"-", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseProfileInt(c.Text), c.Value) << c.Text;
 }
@@ -28,9 +40,19 @@ TEST(ProfileValues, Reals) {
     const char* Text;
     std::optional<double> Value;
   } cases[] = {
-      {"4", 4.0}, {"0.800000011920929", 0.800000011920929}, {"-1.5e3", -1500.0}, {" +2.5 ", 2.5},
-      {"2,5", 2.5}, {"1,000.5", std::nullopt}, {"1,2,3", std::nullopt}, {"inf", std::nullopt},
-      {"nan", std::nullopt}, {"1e999", std::nullopt}, {"", std::nullopt}, {"abc", std::nullopt}, {"++1", std::nullopt},
+      {"4", 4.0},
+      {"0.800000011920929", 0.800000011920929},
+      {"-1.5e3", -1500.0},
+      {" +2.5 ", 2.5},
+      {"2,5", 2.5},
+      {"1,000.5", std::nullopt},
+      {"1,2,3", std::nullopt},
+      {"inf", std::nullopt},
+      {"nan", std::nullopt},
+      {"1e999", std::nullopt},
+      {"", std::nullopt},
+      {"abc", std::nullopt},
+      {"++1", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseProfileReal(c.Text), c.Value) << c.Text;
 

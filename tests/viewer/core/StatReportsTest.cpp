@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTDataSet.h"
@@ -43,16 +42,13 @@ class HandMadeStatistics : public ::testing::Test {
     ZTShortHit deleted = FullHit(4.5, 1, 70, 9, 1, 1, 1, 0b1);
     deleted.SetDeleted(true);
     data_ = test::MakeSet({
-        parametric,
-        FullHit(1.0, 1, 62, 0, 10, 100, 5, 0b001),
+        parametric, FullHit(1.0, 1, 62, 0, 10, 100, 5, 0b001),
         FullHit(2.0, 1, 50, 7, 30, 0, 3, 0b101),  // in sets 1 and 3
-        FullHit(3.0, 1, 51, 3, 6, 50, 8, 0b001),
-        FullHit(4.0, 2, 91, 100, 40, 400, 20, 0b100),
-        deleted,
-        FullHit(5.0, 1, 70, 9, 1, 1, 1, 0),        // in no set
-        FullHit(5.5, 4, 70, 9, 1, 1, 1, 0b001),    // channel 4 is not checked
-        FullHit(6.0, 0, 70, 9, 1, 1, 1, 0b001),    // no such channel
-        FullHit(6.5, 1, 80, 9, 1, 1, 1, 0b010),    // set 2 does not exist
+        FullHit(3.0, 1, 51, 3, 6, 50, 8, 0b001), FullHit(4.0, 2, 91, 100, 40, 400, 20, 0b100), deleted,
+        FullHit(5.0, 1, 70, 9, 1, 1, 1, 0),      // in no set
+        FullHit(5.5, 4, 70, 9, 1, 1, 1, 0b001),  // channel 4 is not checked
+        FullHit(6.0, 0, 70, 9, 1, 1, 1, 0b001),  // no such channel
+        FullHit(6.5, 1, 80, 9, 1, 1, 1, 0b010),  // set 2 does not exist
     });
     setup_.Holds = {{"H0", 1.5f, 0.0f, 3.0f, 1.0f}, {"H1", 2.25f, 0.5f, 4.0f, 0.0f}};
   }
@@ -85,21 +81,21 @@ TEST_F(HandMadeStatistics, StatisticDistribution) {
   EXPECT_EQ(Run()[srStatistic],
             "Chan\tMin\tMax\tTotal\tAverage\n"
             "Set 1\n"
-            "Amplitude\n1\t50\t62\t163\t54.3\n2" + none + "3" + none +
-            // Energies 0, 7, 3: the 0 does not stay the minimum.
-            "Energy\n1\t3\t7\t10\t3.3\n2" + none + "3" + none +
-            "Counts\n1\t6\t30\t46\t15.3\n2" + none + "3" + none +
-            "Duration\n1\t50\t100\t150\t50.0\n2" + none + "3" + none +
-            "RiseTime\n1\t3\t8\t16\t5.3\n2" + none + "3" + none +
-            // 10*1000/100, 30*1000/1 (duration 0 taken as 1), 6*1000/50
-            "Frequency\n1\t100\t30000\t30220\t10073.3\n2" + none + "3" + none +
-            "Set 3\n"
-            "Amplitude\n1\t50\t50\t50\t50.0\n2\t91\t91\t91\t91.0\n3" + none +
-            "Energy\n1\t7\t7\t7\t7.0\n2\t100\t100\t100\t100.0\n3" + none +
-            "Counts\n1\t30\t30\t30\t30.0\n2\t40\t40\t40\t40.0\n3" + none +
-            "Duration\n1\t-\t-\t-\t0.0\n2\t400\t400\t400\t400.0\n3" + none +
-            "RiseTime\n1\t3\t3\t3\t3.0\n2\t20\t20\t20\t20.0\n3" + none +
-            "Frequency\n1\t30000\t30000\t30000\t30000.0\n2\t100\t100\t100\t100.0\n3" + none);
+            "Amplitude\n1\t50\t62\t163\t54.3\n2" +
+                none + "3" + none +
+                // Energies 0, 7, 3: the 0 does not stay the minimum.
+                "Energy\n1\t3\t7\t10\t3.3\n2" + none + "3" + none + "Counts\n1\t6\t30\t46\t15.3\n2" + none + "3" +
+                none + "Duration\n1\t50\t100\t150\t50.0\n2" + none + "3" + none + "RiseTime\n1\t3\t8\t16\t5.3\n2" +
+                none + "3" + none +
+                // 10*1000/100, 30*1000/1 (duration 0 taken as 1), 6*1000/50
+                "Frequency\n1\t100\t30000\t30220\t10073.3\n2" + none + "3" + none +
+                "Set 3\n"
+                "Amplitude\n1\t50\t50\t50\t50.0\n2\t91\t91\t91\t91.0\n3" +
+                none + "Energy\n1\t7\t7\t7\t7.0\n2\t100\t100\t100\t100.0\n3" + none +
+                "Counts\n1\t30\t30\t30\t30.0\n2\t40\t40\t40\t40.0\n3" + none +
+                "Duration\n1\t-\t-\t-\t0.0\n2\t400\t400\t400\t400.0\n3" + none +
+                "RiseTime\n1\t3\t3\t3\t3.0\n2\t20\t20\t20\t20.0\n3" + none +
+                "Frequency\n1\t30000\t30000\t30000\t30000.0\n2\t100\t100\t100\t100.0\n3" + none);
 }
 
 TEST_F(HandMadeStatistics, Monpac) {
@@ -179,7 +175,7 @@ TEST_F(HandMadeStatistics, TheOptionsGiveTheChannelsAndTheEventsView) {
 
 TEST(StatCollection, InEventsViewOnlyTheFirstHitOfEachEventIsCounted) {
   ATestSetup setup;
-  setup.MPT = 100;        // microseconds
+  setup.MPT = 100;  // microseconds
   setup.Lockout = 1000;
   ZTShortHit deleted = FullHit(3.0, 1, 60, 1, 1, 1, 1, 1);
   deleted.SetDeleted(true);
@@ -262,10 +258,8 @@ TEST(StatCollection, TheHighAmplitudeLevelIsInTheHeaderAndBothLevelsExcludeTheir
 TEST(StatCollection, AHitAtTheTimeOfTheFirstHitAddsNoWOverV) {
   ATestSetup setup;
   const ZTDataSet data = test::MakeSet({
-      FullHit(5.0, 1, 60, 1, 10, 1, 1, 1),
-      FullHit(5.0, 1, 60, 1, 40, 1, 1, 1),  // elapsed 0: V undefined
-      FullHit(5.0, 1, 60, 1, 20, 1, 1, 1),
-      FullHit(7.0, 1, 60, 1, 20, 1, 1, 1),  // ratio 1, V = 2^4 - 1 = 15
+      FullHit(5.0, 1, 60, 1, 10, 1, 1, 1), FullHit(5.0, 1, 60, 1, 40, 1, 1, 1),  // elapsed 0: V undefined
+      FullHit(5.0, 1, 60, 1, 20, 1, 1, 1), FullHit(7.0, 1, 60, 1, 20, 1, 1, 1),  // ratio 1, V = 2^4 - 1 = 15
   });
   ATestStat stat(setup);
   stat.Collect(data, 0b1, Channels({1}), false);
@@ -355,12 +349,12 @@ TEST(StatZones, TheZoneChartClassifiesAsStated) {
     float S;
     int Class;
   } cases[] = {
-      {0.0f, 0.0f, AMonpac::zcMinor},   {10.0f, 25.0f, AMonpac::zcMinor}, {2.0f, 50.0f, AMonpac::zcA},
-      {2.0f, 50.1f, AMonpac::zcB},      {2.3f, 60.0f, AMonpac::zcB},      {2.3f, 62.0f, AMonpac::zcC},
-      {2.6f, 71.0f, AMonpac::zcC},      {10.0f, 190.0f, AMonpac::zcD},    {10.01f, 20.0f, AMonpac::zcE},
-      {2.0f, 71.0f, AMonpac::zcB},      {2.6f, 50.0f, AMonpac::zcB},      {2.5f, 150.0f, AMonpac::zcD},
-      {2.2f, 120.0f, AMonpac::zcC},     {3.1f, 150.0f, AMonpac::zcD},     {2.6f, 600.0f, AMonpac::zcD},
-      {2.6f, 600.1f, AMonpac::zcE},     {1.0f, 190.0f, AMonpac::zcC},     {1.0f, 190.5f, AMonpac::zcD},
+      {0.0f, 0.0f, AMonpac::zcMinor}, {10.0f, 25.0f, AMonpac::zcMinor}, {2.0f, 50.0f, AMonpac::zcA},
+      {2.0f, 50.1f, AMonpac::zcB},    {2.3f, 60.0f, AMonpac::zcB},      {2.3f, 62.0f, AMonpac::zcC},
+      {2.6f, 71.0f, AMonpac::zcC},    {10.0f, 190.0f, AMonpac::zcD},    {10.01f, 20.0f, AMonpac::zcE},
+      {2.0f, 71.0f, AMonpac::zcB},    {2.6f, 50.0f, AMonpac::zcB},      {2.5f, 150.0f, AMonpac::zcD},
+      {2.2f, 120.0f, AMonpac::zcC},   {3.1f, 150.0f, AMonpac::zcD},     {2.6f, 600.0f, AMonpac::zcD},
+      {2.6f, 600.1f, AMonpac::zcE},   {1.0f, 190.0f, AMonpac::zcC},     {1.0f, 190.5f, AMonpac::zcD},
   };
   for (const auto& c : cases) EXPECT_EQ(AMonpac::ZoneClassOf(c.H, c.S), c.Class) << c.H << ", " << c.S;
   EXPECT_EQ(AMonpac::ZoneText(AMonpac::zcA), "A");

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTDataSet.h"
@@ -15,8 +15,8 @@ int graphStorage[2];
 TZTGraph* const FirstGraph = reinterpret_cast<TZTGraph*>(&graphStorage[0]);
 TZTGraph* const SecondGraph = reinterpret_cast<TZTGraph*>(&graphStorage[1]);
 
-using test::Hit;
 using test::FrameBits;
+using test::Hit;
 using test::MakeSet;
 
 // Amplitude against energy on all channels.
