@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite
   libsimpleini-dev
   libgtest-dev libgmock-dev
+  clang-format
 )
 
 missing=()

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a normal build, and one with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Checks the layout of every source, then builds and runs every test twice: a normal build, and
+# one with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# One layout for every source, before anything is built.
+scripts/check-format.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
