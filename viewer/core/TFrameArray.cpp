@@ -66,9 +66,4 @@ std::uint32_t TFrameArray::GroupFrames(int mode, ZTDataSet& dataSet) const {
   return dataSet.GroupHits(mode);
 }
 
-void TFrameArray::ForgetGraph(const TZTGraph* graph) {
-  for (auto& frame : frames_)
-    if (frame && frame->Graph == graph) frame->Graph = nullptr;
-}
-
 }  // namespace ae

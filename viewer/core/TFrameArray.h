@@ -40,8 +40,6 @@ class TFrameArray {
   int DeleteAllFrames();
   // Groups the hits of the frames (ZTDataSet::gmAnd or gmOr); returns the grouped count.
   std::uint32_t GroupFrames(int mode, ZTDataSet& dataSet) const;
-  // A graph that goes away calls this, so that its frames refer to no graph.
-  void ForgetGraph(const TZTGraph* graph);
 
   static ZTFrameCriteria CriteriaOf(const TFrameRect& frame, const TFrameSelectionState& state);
 

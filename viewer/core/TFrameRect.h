@@ -5,10 +5,9 @@
 #include <cstdint>
 
 #include "datafiles/DataFileTypes.h"
+#include "viewer/core/GraphId.h"
 
 namespace ae {
-
-class TZTGraph;
 
 struct TFrameRect {
   // Pixels of the graph at the time the frame was drawn.
@@ -20,8 +19,8 @@ struct TFrameRect {
   std::int32_t AnchorX = 0;
   std::int32_t AnchorY = 0;
   bool BandActive = false;
-  // The graph it was drawn on, not owned; null once that graph is gone.
-  TZTGraph* Graph = nullptr;
+  // The graph it was drawn on; a graph that is gone never comes back under the same identifier.
+  GraphId Graph = NoGraph;
   int SlotIndex = 0;  // 0..7 in the frame list
   std::int32_t XParam = pcHits;
   std::int32_t YParam = pcHits;

@@ -10,10 +10,9 @@
 namespace ae {
 namespace {
 
-// Frames only keep the address of their graph; any distinct addresses do here.
-int graphStorage[2];
-TZTGraph* const FirstGraph = reinterpret_cast<TZTGraph*>(&graphStorage[0]);
-TZTGraph* const SecondGraph = reinterpret_cast<TZTGraph*>(&graphStorage[1]);
+// Frames only keep the identifier of their graph.
+const GraphId FirstGraph = NewGraphId();
+const GraphId SecondGraph = NewGraphId();
 
 using test::FrameBits;
 using test::Hit;
@@ -143,8 +142,11 @@ TEST(TFrameArray, FramesOfAGraphThatIsGoneReferToNoGraphButStillCount) {
   frames.AddFrame(band, set, {});
   band.Graph = SecondGraph;
   frames.AddFrame(band, set, {});
-  frames.ForgetGraph(FirstGraph);
-  EXPECT_EQ(frames.Frame(0)->Graph, nullptr);
+  // A rebuild makes new graphs: none of them can be the one a frame was drawn on.
+  const GraphId rebuilt = NewGraphId();
+  EXPECT_NE(rebuilt, NoGraph);
+  EXPECT_GT(rebuilt, SecondGraph);
+  EXPECT_EQ(frames.Frame(0)->Graph, FirstGraph);
   EXPECT_EQ(frames.Frame(1)->Graph, SecondGraph);
   EXPECT_EQ(frames.FrameCount(), 2);
   EXPECT_EQ(frames.FrameSlotMask(), 3);
