@@ -1,0 +1,118 @@
+#include "viewer/core/AGraphAxis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "datafiles/DataFileTypes.h"
+
+namespace ae {
+
+namespace {
+
+constexpr double PixelLimit = 1073741824.0;  // 2^30
+constexpr int MaxTicks = 1000;
+
+}  // namespace
+
+int TruncPixel(double value) {
+  if (!(value > -PixelLimit)) return value != value ? 0 : -static_cast<int>(PixelLimit);
+  if (!(value < PixelLimit)) return static_cast<int>(PixelLimit);
+  return static_cast<int>(value);
+}
+
+double AGraphAxis::F(double v, bool log) {
+  if (!log) return v;
+  return v == 0.0 ? 0.0 : std::log10(v);
+}
+
+void AGraphAxis::Configure(int param, bool log, std::uint32_t min, std::uint32_t max) {
+  Param = param;
+  Log = log;
+  ConfigMin = min;
+  ConfigMax = max;
+  SetRange(min, max);
+}
+
+void AGraphAxis::SetRange(std::uint32_t min, std::uint32_t max) {
+  Min = Log && min == 0 ? 1 : min;
+  Max = max;
+}
+
+void AGraphAxis::UpdateScale(int length) {
+  double span;
+  if (Log) span = F(static_cast<double>(Max)) - F(static_cast<double>(Min));
+  else span = static_cast<double>(static_cast<std::uint32_t>(Max - Min));
+  const double scale = static_cast<double>(length) / span;
+  Scale = std::isfinite(scale) && span != 0.0 ? scale : 0.0;
+}
+
+double AGraphAxis::ValueAtOffset(double offset) const {
+  const double units = Scale != 0.0 ? offset / Scale : 0.0;
+  if (Log) return std::pow(10.0, units + F(static_cast<double>(Min)));
+  return units + static_cast<double>(Min);
+}
+
+int AGraphAxis::TickCount(bool yAxis) const {
+  int n = 5;
+  if (Param == pcAmplitude && Max >= Min) {
+    const std::uint32_t range = Max - Min;
+    if (!yAxis || range <= 100) n = static_cast<int>(std::min<std::uint32_t>(range / 10, MaxTicks));
+  }
+  return std::clamp(n, 1, MaxTicks);
+}
+
+int AGraphAxis::Decades() const {
+  if (Max < 1) return 0;
+  return static_cast<int>(std::trunc(std::log10(static_cast<double>(Max))));
+}
+
+namespace {
+
+// Logarithmic ticks as distances from the origin: whole decades, and 2 and 5 times each decade
+// below the last.
+void LogOffsets(const AGraphAxis& axis, std::vector<int>& major, std::vector<int>& minor) {
+  const int n = axis.Decades();
+  const double fmin = AGraphAxis::F(static_cast<double>(axis.Min), true);
+  for (int i = 0; i <= n; ++i) major.push_back(TruncPixel((i - fmin) * axis.Scale));
+  for (int i = 0; i < n; ++i) {
+    const double decade = std::pow(10.0, i);
+    minor.push_back(TruncPixel((std::log10(2.0 * decade) - fmin) * axis.Scale));
+    minor.push_back(TruncPixel((std::log10(5.0 * decade) - fmin) * axis.Scale));
+  }
+}
+
+}  // namespace
+
+AxisTicks YAxisTicks(const AGraphAxis& axis, int top, int bottom) {
+  AxisTicks ticks;
+  if (axis.Log) {
+    LogOffsets(axis, ticks.Major, ticks.Minor);
+    for (int& y : ticks.Major) y = bottom - y;
+    for (int& y : ticks.Minor) y = bottom - y;
+    return ticks;
+  }
+  const int n = axis.TickCount(true);
+  const float s = static_cast<float>(bottom - top) / static_cast<float>(n);
+  const float t = static_cast<float>(top);
+  for (int i = 0; i <= n; ++i) ticks.Major.push_back(TruncPixel(t + static_cast<float>(i) * s));
+  for (int i = 0; i < n; ++i) ticks.Minor.push_back(TruncPixel(t + static_cast<float>(i) * s + s / 2));
+  return ticks;
+}
+
+AxisTicks XAxisTicks(const AGraphAxis& axis, int left, int right) {
+  AxisTicks ticks;
+  if (axis.Log) {
+    LogOffsets(axis, ticks.Major, ticks.Minor);
+    for (int& x : ticks.Major) x = left + x;
+    for (int& x : ticks.Minor) x = left + x;
+    return ticks;
+  }
+  const int n = axis.TickCount(false);
+  const float s = static_cast<float>(right - left) / static_cast<float>(n);
+  const float r = static_cast<float>(right);
+  for (int i = 0; i <= n; ++i) ticks.Major.push_back(TruncPixel(r - static_cast<float>(i) * s));
+  for (int i = 0; i < n; ++i) ticks.Minor.push_back(TruncPixel(r - s / 2 - static_cast<float>(i) * s));
+  return ticks;
+}
+
+}  // namespace ae

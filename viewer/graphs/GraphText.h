@@ -1,0 +1,33 @@
+#pragma once
+// Text on a graph's bitmap: the labels' font ("Tahoma", 8 points, or what the system puts in
+// its place), drawn opaque on the background, placed by the top left corner of the text.
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <string>
+
+#include "viewer/core/GraphColors.h"
+
+namespace ae {
+
+class GraphText {
+ public:
+  GraphText(QImage& image, TRgb text, TRgb background);
+
+  static QFont LabelFont();
+  int Width(const QString& text) const { return metrics_.horizontalAdvance(text); }
+  int Height() const { return metrics_.height(); }
+  void Draw(int x, int y, const QString& text);
+  // The text with its right end at x.
+  void DrawRightAligned(int x, int y, const QString& text) { Draw(x - Width(text), y, text); }
+
+ private:
+  QPainter painter_;
+  QFontMetrics metrics_;
+};
+
+inline QString QText(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace ae

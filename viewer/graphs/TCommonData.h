@@ -1,0 +1,45 @@
+#pragma once
+// The view context every graph of the viewer shares: the page and cell sizes, the frame list,
+// the loaded data set, the options and test setup the graphs read, and the flag that makes
+// every graph render again on its next paint.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "datafiles/ZTDataSet.h"
+#include "viewer/core/AOptions.h"
+#include "viewer/core/ATestSetup.h"
+#include "viewer/core/TFrameArray.h"
+
+namespace ae {
+
+class TCommonData {
+ public:
+  // The viewer passes its one data set and the global options and test setup; tests and batch
+  // rendering pass their own.
+  TCommonData(ZTDataSet& dataSet, AOptions& options, ATestSetup& setup)
+      : DataSet(&dataSet), Options(&options), Setup(&setup) {}
+
+  int PageWidth = 0;
+  int PageHeight = 0;
+  int CellWidth = 0;
+  int CellHeight = 0;
+  TFrameArray Frames;
+  ZTDataSet* DataSet;
+  bool RepaintAll = true;
+  AOptions* Options;
+  ATestSetup* Setup;
+  // The short name (axis name) of a parameter code; empty when it has none.
+  std::function<std::string(std::int32_t)> ShortNameOf;
+
+  // The page size and the cells of the options' page grid (integer division).
+  void SetPageSize(int width, int height) {
+    PageWidth = width;
+    PageHeight = height;
+    CellWidth = Options->HorizGraphNum > 0 ? width / Options->HorizGraphNum : width;
+    CellHeight = Options->VertGraphNum > 0 ? height / Options->VertGraphNum : height;
+  }
+  bool HasData() const { return DataSet != nullptr && DataSet->RecCount > 0; }
+};
+
+}  // namespace ae

@@ -1,0 +1,185 @@
+#include "viewer/graphs/TZTLineGraph.h"
+
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "datafiles/EZTData.h"
+#include "datafiles/ZTEventRule.h"
+#include "viewer/graphs/AxisPixels.h"
+#include "viewer/graphs/GraphText.h"
+#include "viewer/graphs/PixelCanvas.h"
+
+namespace ae {
+
+TZTLineGraph::TZTLineGraph(TCommonData& common, int graphNumber) : TZTGraph(common, graphNumber) { GraphKind = gkLine; }
+
+void TZTLineGraph::SetBins(const TBinSetup& bins) {
+  XBinNum = static_cast<std::int16_t>(bins.XBinNum);
+  YBinNum = static_cast<std::int16_t>(bins.YBinNum);
+  XBinSumTypeID = static_cast<std::int16_t>(bins.XBinSumTypeID);
+  YBinSumTypeID = static_cast<std::int16_t>(bins.YBinSumTypeID);
+  XCumTypeID = static_cast<std::int16_t>(bins.XCumTypeID);
+  YCumTypeID = static_cast<std::int16_t>(bins.YCumTypeID);
+  Dirty = true;
+}
+
+int TZTLineGraph::BinCount() const { return std::clamp(PlotRight - PlotLeft, 0, 32767); }
+
+void TZTLineGraph::FillBins() {
+  TCommonData& common = Common();
+  const AOptions& options = *common.Options;
+  const ATestSetup& setup = *common.Setup;
+  ZTDataSet& data = *common.DataSet;
+
+  const int bins = BinCount();
+  const int rows = options.ViewType == 2 ? 1 : 128;
+  bins_.Reset(rows, bins);
+  BinCountValue = bins;
+  RowCount = rows;
+  if (bins <= 0) return;
+
+  const int xParam = XAxis.Param, yParam = YAxis.Param;
+  const double xMin = XAxis.Min, xMax = XAxis.Max, yMin = YAxis.Min;
+  const bool xLog = XAxis.Log;
+  const double fxMin = AGraphAxis::F(xMin, xLog);
+  const double xScale = XAxis.Scale;  // the binning scale, set by DrawDataPixels
+  const bool events = options.EventsView;
+  const bool timeFilter = options.TimeRangeFilter;
+  const double timeFrom = options.FilterStart, timeTo = options.FilterEnd;
+  const bool rowPerChannel = options.ViewType == 0 && !NoColour;
+  const int sumType = YBinSumTypeID;
+  std::array<bool, 256> selected{};
+  for (int c = 1; c <= 128; ++c) selected[c] = ChannelSelected(c);
+
+  ZTEventRule rule;
+  rule.ResetMicroseconds(setup.MPT, setup.Lockout);
+  std::uint32_t eventCount = 0;
+  PassEventCount = 0;
+  for (const ZTShortHit& rec : data.Recs) {
+    if (rec.IsDeleted() || rec.Kind != rkHit) continue;
+    double x = HitValue(rec, xParam), y = HitValue(rec, yParam);
+    if (xParam == pcPar1) x = setup.ParP(x);
+    if (yParam == pcPar1) y = setup.ParP(y);
+    if (events) {
+      int eventClass;
+      try {
+        eventClass = rule.EventTest(rec);
+      } catch (const EZTData&) {
+        data.EventCount = eventCount;
+        PassEventCount.reset();
+        ZTDataSet::EventRule().ErrorTime = rule.ErrorTime;
+        throw;
+      }
+      if (eventClass != 0) continue;
+      ++eventCount;
+    }
+    if (timeFilter) {
+      const double t = HitValue(rec, pcTime);
+      if (!(timeFrom <= t && t <= timeTo)) continue;
+    }
+    if (!selected[rec.Channel]) continue;
+    if (!(xMin <= x && x <= xMax && y >= yMin)) continue;
+    const double fx = xLog ? (x == 0.0 ? 0.0 : std::log10(x)) : x;
+    const double position = std::floor((fx - fxMin) * xScale);
+    int column = position >= 0.0 ? static_cast<int>(std::min(position, static_cast<double>(bins))) : 0;
+    if (column >= bins) column = bins - 1;
+    bins_.Add(rowPerChannel ? rec.Channel - 1 : 0, column, static_cast<float>(y), sumType);
+  }
+  if (events) PassEventCount = eventCount;
+}
+
+void TZTLineGraph::DrawDataPixels(QImage& bitmap) {
+  const double pixelScale = XAxis.Scale;
+  XAxis.Scale = XScale();
+  struct RestoreScale {
+    AGraphAxis& axis;
+    double scale;
+    ~RestoreScale() { axis.Scale = scale; }
+  } restore{XAxis, pixelScale};
+
+  FillBins();
+  const double peak = bins_.Finish(YBinSumTypeID, YCumTypeID);
+  YAxis.Max = ALineBins::RescaledMax(peak, YAxis.Log, YAxis.Max);
+  YAxis.UpdateScale(PlotBottom - PlotTop);
+  DrawBins(bitmap);
+}
+
+bool TZTLineGraph::BinHeight(float value, int& height) const {
+  const double v = value;
+  if (YAxis.Log) {
+    if (v == 0.0) return false;
+    height = TruncPixel((std::log10(v) - AGraphAxis::F(YAxis.Min, true)) * YAxis.Scale);
+    if (height == 0) height = TruncPixel(YAxis.Scale * 0.1);
+    return true;
+  }
+  height = TruncPixel((v - static_cast<double>(YAxis.Min)) * YAxis.Scale);
+  return true;
+}
+
+void TZTLineGraph::DrawBins(QImage& bitmap) {
+  PixelCanvas canvas(bitmap);
+  const AOptions& options = *Common().Options;
+  const int bins = bins_.Bins();
+  for (int r = 0; r < bins_.Rows(); ++r) {
+    TRgb pen = Color(TColorRole::Point);
+    if (options.ViewType == 0 && !NoColour) pen = ChannelPalette(r + 1);
+    int penX = PlotLeft, penY = PlotBottom;
+    auto lineTo = [&](int x, int y) {
+      canvas.Line(penX, penY, x, y, pen);
+      penX = x;
+      penY = y;
+    };
+    int h = 0;
+    switch (YCumTypeID) {
+      case ctNone:
+        for (int j = 0; j < bins; ++j) {
+          const ALineBins::Bin& bin = bins_.At(r, j);
+          if (bin.Count != 0.0f && BinHeight(bin.Value, h)) lineTo(PlotLeft + j, PlotBottom - h);
+        }
+        break;
+      case ctFromLeft:
+        for (int j = 0; j < bins; ++j) {
+          if (!BinHeight(bins_.At(r, j).Value, h)) continue;
+          lineTo(PlotLeft + j, penY);
+          lineTo(PlotLeft + j, PlotBottom - h);
+        }
+        break;
+      case ctFromRight:
+        penX = PlotRight;
+        for (int j = bins - 1; j >= 0; --j) {
+          if (!BinHeight(bins_.At(r, j).Value, h)) continue;
+          lineTo(PlotLeft + j, penY);
+          lineTo(PlotLeft + j, PlotBottom - h);
+        }
+        break;
+      default: break;
+    }
+  }
+}
+
+void TZTLineGraph::DrawDataTexts(QImage& bitmap) {
+  GraphText text(bitmap, Color(TColorRole::Text), Color(TColorRole::Background));
+  const int h = text.Height();
+  char buffer[32];
+  if (YAxis.Max > 999998) std::snprintf(buffer, sizeof buffer, "%.2g", static_cast<double>(YAxis.Max));
+  else std::snprintf(buffer, sizeof buffer, "%10u", static_cast<unsigned>(YAxis.Max));
+  text.DrawRightAligned(PlotLeft - 10, PlotTop - h / 2, QString::fromLatin1(buffer));
+  if (YAxis.Log) {
+    const int n = YAxis.Decades();
+    const double fmin = AGraphAxis::F(YAxis.Min, true);
+    for (int i = 1; i < n; ++i) {
+      const int y = PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2;
+      text.DrawRightAligned(PlotLeft - 10, y, QString::number(static_cast<std::int64_t>(std::pow(10.0, n - i))));
+    }
+  } else {
+    const std::int64_t min = YAxis.Min, range = static_cast<std::int64_t>(YAxis.Max) - min;
+    for (int i = 1; i <= 4; ++i) {
+      const int y = TruncPixel(static_cast<double>(i) * (PlotBottom - PlotTop) / 5 + PlotTop - h / 2);
+      text.DrawRightAligned(PlotLeft - 10, y, QString::number(min + range * (5 - i) / 5));
+    }
+  }
+}
+
+}  // namespace ae
