@@ -23,7 +23,7 @@ GraphSetChoice GraphPageBuilder::ChooseGraphSet() const {
   return choice;
 }
 
-TGraphSetup GraphPageBuilder::SetupOf(const GraphRow& row) {
+TGraphSetup GraphPageBuilder::SetupOf(const GraphRow& row) const {
   TGraphSetup s;
   s.LX = row.LXCoord;
   s.LY = row.LYCoord;
@@ -40,10 +40,13 @@ TGraphSetup GraphPageBuilder::SetupOf(const GraphRow& row) {
   s.YMin = static_cast<std::uint32_t>(row.YMin);
   s.YMax = static_cast<std::uint32_t>(row.YMax);
   s.YLog = row.YLogType;
+  s.XShortName = params_.ShortNameOf(row.XAxisType);
+  s.YShortName = params_.ShortNameOf(row.YAxisType);
   return s;
 }
 
-std::unique_ptr<TZTGraph> GraphPageBuilder::MakeGraph(TCommonData& common, const GraphRow& row, int graphNumber) {
+std::unique_ptr<TZTGraph> GraphPageBuilder::MakeGraph(const GraphRow& row, int graphNumber) const {
+  TCommonData& common = common_;
   std::unique_ptr<TZTGraph> graph;
   switch (row.GraphTypeID) {
     case TZTGraph::gkPoint: graph = std::make_unique<TZTPointGraph>(common, graphNumber); break;
@@ -67,7 +70,7 @@ std::unique_ptr<GraphPage> GraphPageBuilder::BuildPage(const GraphPageRow& row) 
     if (static_cast<int>(i) >= page->SlotCount || g.LXCoord > columns || g.RXCoord > columns || g.LYCoord > rows ||
         g.RYCoord > rows)
       break;
-    std::unique_ptr<TZTGraph> graph = MakeGraph(common_, g, static_cast<int>(i));
+    std::unique_ptr<TZTGraph> graph = MakeGraph(g, static_cast<int>(i));
     if (!graph) break;
     if (!graph->SetupError.empty())
       page->Problems.push_back("Page \"" + row.GrPageName + "\", graph " + std::to_string(i) + " \"" + g.GraphName +

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "store/AEParamTable.h"
 #include "store/GraphDatabase.h"
 #include "viewer/graphs/GraphPage.h"
 
@@ -21,7 +22,9 @@ struct GraphSetChoice {
 
 class GraphPageBuilder {
  public:
-  GraphPageBuilder(GraphDatabase& database, TCommonData& common) : database_(database), common_(common) {}
+  GraphPageBuilder(ZTDataStore& store, TCommonData& common) : database_(store), params_(store), common_(common) {}
+
+  GraphDatabase& Database() { return database_; }
 
   // The graph set the options choose: none at all for the default set unless one was picked in
   // the graph database window; the last used (or the picked) one by key, the first one when
@@ -34,11 +37,13 @@ class GraphPageBuilder {
 
   // A graph of a row's kind (1 point, 2 line, 3 histogram), set up from the row; null for
   // another kind.
-  static std::unique_ptr<TZTGraph> MakeGraph(TCommonData& common, const GraphRow& row, int graphNumber);
-  static TGraphSetup SetupOf(const GraphRow& row);
+  std::unique_ptr<TZTGraph> MakeGraph(const GraphRow& row, int graphNumber) const;
+  // The setup values of a row, with the axis names from the parameter table.
+  TGraphSetup SetupOf(const GraphRow& row) const;
 
  private:
-  GraphDatabase& database_;
+  GraphDatabase database_;
+  AEParamTable params_;
   TCommonData& common_;
 };
 

@@ -3,8 +3,6 @@
 // the loaded data set, the options and test setup the graphs read, and the flag that makes
 // every graph render again on its next paint.
 #include <cstdint>
-#include <functional>
-#include <string>
 
 #include "datafiles/ZTDataSet.h"
 #include "viewer/core/AOptions.h"
@@ -29,8 +27,6 @@ class TCommonData {
   bool RepaintAll = true;
   AOptions* Options;
   ATestSetup* Setup;
-  // The short name (axis name) of a parameter code; empty when it has none.
-  std::function<std::string(std::int32_t)> ShortNameOf;
 
   // The page size and the cells of the options' page grid (integer division).
   void SetPageSize(int width, int height) {

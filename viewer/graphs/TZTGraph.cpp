@@ -39,10 +39,8 @@ void TZTGraph::Setup(const TGraphSetup& setup) {
   NoColour = setup.NoColour;
   XAxis.Configure(setup.XParam, setup.XLog, setup.XMin, setup.XMax);
   YAxis.Configure(setup.YParam, setup.YLog, setup.YMin, setup.YMax);
-  if (common_.ShortNameOf) {
-    XShortName = common_.ShortNameOf(setup.XParam);
-    YShortName = common_.ShortNameOf(setup.YParam);
-  }
+  XShortName = setup.XShortName;
+  YShortName = setup.YShortName;
   Channels.reset();
   SetupError.clear();
   if (!setup.Channels.empty()) SetChannels(setup.Channels);

@@ -31,6 +31,8 @@ struct TGraphSetup {
   int YParam = 0;
   std::uint32_t YMin = 0, YMax = 0;
   bool YLog = false;
+  // The short names of the axis parameters in the parameter table; empty when it has none.
+  std::string XShortName, YShortName;
 };
 
 class TZTGraph {
