@@ -16,6 +16,7 @@
 #include "tools/aetool/FilterCommand.h"
 #include "tools/aetool/Generators.h"
 #include "tools/aetool/ParamsCommand.h"
+#include "tools/aetool/RenderCommand.h"
 #include "tools/aetool/StatCommand.h"
 
 namespace ae {
@@ -31,7 +32,8 @@ constexpr const char* Usage =
     "  aetool filter (--filter NAME | --fid N) [--yes] [--report-dir DIR | --no-report] SOURCE [DEST]\n"
     "  aetool filter --save NAME --from FILE\n"
     "  aetool gen --format dta|s3000|pci|isa --hits N --seed S -o FILE\n"
-    "  aetool stat FILE [--setup FILE.ini] [--events] [--channels LIST]\n";
+    "  aetool stat FILE [--setup FILE.ini] [--events] [--channels LIST]\n"
+    "  aetool render FILE (--graph-set NAME | --gsid N) -o DIR [--size WxH] [--scheme 0..3] [--setup FILE.ini]\n";
 
 class UsageError : public std::runtime_error {
  public:
@@ -165,6 +167,12 @@ int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream
       const int rc = RunStat(argc, argv, 2, out, err);
       if (rc == 2) err << Usage;
       return rc;
+    }
+    if (command == "render") {
+      RenderArguments render;
+      const std::string problem = ParseRenderArguments(argc, argv, 2, render);
+      if (!problem.empty()) throw UsageError(problem);
+      return RenderPages(render, out, err);
     }
     const Arguments args(argc, argv, 2);
     int rc = 0;

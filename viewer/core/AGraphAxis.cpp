@@ -9,16 +9,9 @@ namespace ae {
 
 namespace {
 
-constexpr double PixelLimit = 1073741824.0;  // 2^30
 constexpr int MaxTicks = 1000;
 
 }  // namespace
-
-int TruncPixel(double value) {
-  if (!(value > -PixelLimit)) return value != value ? 0 : -static_cast<int>(PixelLimit);
-  if (!(value < PixelLimit)) return static_cast<int>(PixelLimit);
-  return static_cast<int>(value);
-}
 
 double AGraphAxis::F(double v, bool log) {
   if (!log) return v;

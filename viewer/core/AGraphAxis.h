@@ -10,7 +10,12 @@ namespace ae {
 
 // Truncation toward zero of a pixel offset; values beyond any bitmap (and NaN) are held inside
 // +-2^30 so that a degenerate range can never make the conversion undefined.
-int TruncPixel(double value);
+inline int TruncPixel(double value) {
+  constexpr double limit = 1073741824.0;  // 2^30
+  if (value > -limit && value < limit) return static_cast<int>(value);
+  if (value != value) return 0;
+  return value > 0 ? static_cast<int>(limit) : -static_cast<int>(limit);
+}
 
 struct AGraphAxis {
   int Param = 0;  // parameter code

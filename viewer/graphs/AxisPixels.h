@@ -33,7 +33,8 @@ class AxisPixels {
  public:
   // origin: the plot's left edge (X) or bottom edge (Y); direction +1 for X, -1 for Y.
   AxisPixels(const AGraphAxis& axis, int origin, int direction)
-      : origin_(origin),
+      : param_(axis.Param),
+        origin_(origin),
         direction_(direction),
         log_(axis.Log),
         fmin_(AGraphAxis::F(axis.Min, axis.Log)),
@@ -47,6 +48,12 @@ class AxisPixels {
       table_.resize(count);
       for (std::uint64_t i = 0; i < count; ++i) table_[i] = Compute(static_cast<double>(axis.Min + i));
     }
+  }
+
+  // Whether this transform is the one of that axis on that plot edge.
+  bool Matches(const AGraphAxis& axis, int origin, int direction) const {
+    return origin_ == origin && direction_ == direction && log_ == axis.Log && param_ == axis.Param &&
+           scale_ == axis.Scale && min_ == static_cast<double>(axis.Min) && max_ == static_cast<double>(axis.Max);
   }
 
   bool InRange(double v) const { return min_ <= v && v <= max_; }
@@ -67,6 +74,7 @@ class AxisPixels {
     return origin_ + direction_ * TruncPixel((f - fmin_) * scale_);
   }
 
+  int param_;
   int origin_;
   int direction_;
   bool log_;

@@ -8,12 +8,48 @@
 
 #include "datafiles/EZTData.h"
 #include "viewer/graphs/PixelCanvas.h"
+#include "viewer/graphs/TZTPointGraph.h"
 
 namespace ae {
 
 void GraphPage::UpdateAllLayouts(int pageWidth, int pageHeight) {
   common_.SetPageSize(pageWidth, pageHeight);
   for (auto& graph : Graphs) graph->UpdateLayout();
+}
+
+namespace {
+
+// Records per piece: small enough to stay in the cache while every graph of a share reads it.
+constexpr std::size_t PieceRecords = 4096;
+
+}  // namespace
+
+void GraphPage::DrawShare(const std::vector<TZTGraph*>& graphs, unsigned share, unsigned shares,
+                          std::exception_ptr& failure) {
+  try {
+    std::vector<TZTPointGraph*> points;
+    std::vector<TZTGraph*> others;
+    for (std::size_t i = share; i < graphs.size(); i += shares) {
+      if (auto* point = dynamic_cast<TZTPointGraph*>(graphs[i])) points.push_back(point);
+      else others.push_back(graphs[i]);
+    }
+    const std::vector<ZTShortHit>& recs = common_.DataSet->Recs;
+    for (int kind = 0; kind < TZTPointGraph::PassKinds; ++kind) {
+      std::vector<std::unique_ptr<PointPass>> passes;
+      for (TZTPointGraph* graph : points)
+        if (auto pass = graph->MakePass(kind, graph->Bitmap)) passes.push_back(std::move(pass));
+      if (passes.empty()) continue;
+      for (std::size_t first = 0; first < recs.size(); first += PieceRecords) {
+        const ZTShortHit* begin = recs.data() + first;
+        const ZTShortHit* end = recs.data() + std::min(recs.size(), first + PieceRecords);
+        for (auto& pass : passes) pass->Run(begin, end);
+      }
+      for (auto& pass : passes) pass->Finish();
+    }
+    for (TZTGraph* graph : others) graph->DrawDataPixels(graph->Bitmap);
+  } catch (...) {
+    failure = std::current_exception();
+  }
 }
 
 bool GraphPage::RendersInParallel() const {
@@ -47,22 +83,14 @@ std::optional<double> GraphPage::PaintGraphs() {
     graph->PassEventCount.reset();
     if (!graph->Bitmap.isNull() && graph->SetupError.empty()) withData.push_back(graph);
   }
-  std::atomic<std::size_t> next{0};
-  std::vector<std::exception_ptr> failures(withData.size());
-  auto work = [&] {
-    for (std::size_t i = next++; i < withData.size(); i = next++) {
-      try {
-        withData[i]->DrawDataPixels(withData[i]->Bitmap);
-      } catch (...) {
-        failures[i] = std::current_exception();
-      }
-    }
-  };
+  const unsigned threads = std::max(
+      1u, std::min<unsigned>({std::thread::hardware_concurrency(), 8u, static_cast<unsigned>(withData.size())}));
+  std::vector<std::exception_ptr> failures(threads);
   {
-    const unsigned helpers = std::min<unsigned>(std::thread::hardware_concurrency(), 8) - 1;
-    std::vector<std::jthread> threads;
-    for (unsigned t = 0; t < helpers && t + 1 < withData.size(); ++t) threads.emplace_back(work);
-    work();
+    std::vector<std::jthread> helpers;
+    for (unsigned t = 1; t < threads; ++t)
+      helpers.emplace_back([&, t] { DrawShare(withData, t, threads, failures[t]); });
+    DrawShare(withData, 0, threads, failures[0]);
   }
   for (const std::exception_ptr& failure : failures)
     if (failure) std::rethrow_exception(failure);

@@ -3,6 +3,7 @@
 // graphs in graph-number order, in a grid of the options' cells. The page lays its graphs out,
 // renders them (in parallel where that gives the same picture) and composes them into one image.
 #include <QImage>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,6 +43,9 @@ class GraphPage {
 
  private:
   bool RendersInParallel() const;
+  // The data of every shares-th graph from share on, point graphs pass by pass over pieces of
+  // the records; an error is kept for the caller.
+  void DrawShare(const std::vector<TZTGraph*>& graphs, unsigned share, unsigned shares, std::exception_ptr& failure);
 
   TCommonData& common_;
 };

@@ -53,6 +53,14 @@ class PixelCanvas {
         Row(y)[x] = pixel;
       return;
     }
+    // Size 2, the common one, covers x..x+1 and y-1..y.
+    if (rule.Size == 2 && static_cast<unsigned>(x) < static_cast<unsigned>(width_ - 1) &&
+        static_cast<unsigned>(y - 1) < static_cast<unsigned>(height_ - 1)) {
+      std::uint32_t* upper = Row(y - 1) + x;
+      std::uint32_t* lower = upper + stride_;
+      upper[0] = upper[1] = lower[0] = lower[1] = pixel;
+      return;
+    }
     const APointRule::Area a = rule.AreaAt(x, y);
     const int x1 = std::max(a.Left, 0), x2 = std::min(a.Left + a.Width, width_);
     const int y1 = std::max(a.Top, 0), y2 = std::min(a.Top + a.Height, height_);

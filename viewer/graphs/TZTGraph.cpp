@@ -96,6 +96,18 @@ void TZTGraph::SetTimeRangeAndRedraw(std::int32_t from, std::int32_t to) {
   Redraw();
 }
 
+const AxisPixels& TZTGraph::XPixels() const {
+  if (!xPixels_ || !xPixels_->Matches(XAxis, PlotLeft, +1))
+    xPixels_ = std::make_unique<AxisPixels>(XAxis, PlotLeft, +1);
+  return *xPixels_;
+}
+
+const AxisPixels& TZTGraph::YPixels() const {
+  if (!yPixels_ || !yPixels_->Matches(YAxis, PlotBottom, -1))
+    yPixels_ = std::make_unique<AxisPixels>(YAxis, PlotBottom, -1);
+  return *yPixels_;
+}
+
 bool TZTGraph::ChannelSelected(int channel) const {
   if (channel < 1 || channel > 128) return false;
   const auto bit = static_cast<std::size_t>(channel - 1);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "viewer/core/ChannelList.h"
 #include "viewer/core/GraphColors.h"
 #include "viewer/core/GraphId.h"
+#include "viewer/graphs/AxisPixels.h"
 #include "viewer/graphs/TCommonData.h"
 
 namespace ae {
@@ -113,6 +115,9 @@ class TZTGraph {
   // The colour scheme of the render in progress.
   int Scheme() const { return scheme_; }
   TRgb Color(TColorRole role) const { return RoleColor(role, scheme_); }
+  // The fast transforms of the current axes for a pass over the hits, kept while the axes stay.
+  const AxisPixels& XPixels() const;
+  const AxisPixels& YPixels() const;
 
  protected:
   // Whether channel c (of a hit) passes the graph's own list and the channel selection.
@@ -124,6 +129,7 @@ class TZTGraph {
 
   TCommonData& common_;
   GraphId id_;
+  mutable std::unique_ptr<AxisPixels> xPixels_, yPixels_;
   int scheme_ = 0;
 };
 

@@ -14,8 +14,8 @@ namespace {
 
 // What every pass needs: the two axes, the time window and the channels a hit may have.
 struct PassContext {
-  AxisPixels X;
-  AxisPixels Y;
+  const AxisPixels& X;
+  const AxisPixels& Y;
   int XParam;
   int YParam;
   bool TimeFilter;
@@ -26,8 +26,8 @@ struct PassContext {
   std::array<bool, 256> Checked{};   // by channel byte: the channel selection alone
 
   PassContext(const TZTGraph& g, const TCommonData& common)
-      : X(g.XAxis, g.PlotLeft, +1),
-        Y(g.YAxis, g.PlotBottom, -1),
+      : X(g.XPixels()),
+        Y(g.YPixels()),
         XParam(g.XAxis.Param),
         YParam(g.YAxis.Param),
         TimeFilter(common.Options->TimeRangeFilter),
@@ -85,117 +85,174 @@ class PassEvents {
   bool inEvent_ = false;
 };
 
+// Deleted hits, in the deleted colour, on every channel 1..128; no event rule.
+class DeletedHitsPass : public PointPass {
+ public:
+  DeletedHitsPass(const TZTPointGraph& graph, QImage& bitmap)
+      : pass_(graph, graph.Common()), canvas_(bitmap), pixel_(PixelCanvas::Pixel(graph.Color(TColorRole::Deleted))) {}
+
+  void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
+    for (const ZTShortHit* rec = begin; rec != end; ++rec) {
+      if (!rec->IsDeleted() || rec->Kind != rkHit) continue;
+      const double x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
+      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) continue;
+      if (rec->Channel < 1 || rec->Channel > 128) continue;
+      canvas_.Point(pass_.Rule, pass_.X.Pixel(x), pass_.Y.Pixel(y), pixel_);
+    }
+  }
+
+ private:
+  const PassContext pass_;
+  PixelCanvas canvas_;
+  const std::uint32_t pixel_;
+};
+
+// Every hit that is not deleted, and the time-driven samples of a parametric graph, in the
+// colour of the view type; shadows (or nothing) for the later hits of an event in event view.
+class HitsPass : public PointPass {
+ public:
+  HitsPass(TZTPointGraph& graph, QImage& bitmap)
+      : graph_(graph),
+        setup_(*graph.Common().Setup),
+        pass_(graph, graph.Common()),
+        canvas_(bitmap),
+        events_(*graph.Common().Setup, *graph.Common().DataSet) {
+    const AOptions& options = *graph.Common().Options;
+    eventsView_ = options.EventsView;
+    shadows_ = options.SecondAsShadow;
+    parametric_ = pass_.XParam == pcPar1 || pass_.YParam == pcPar1;
+    drawParametric_ = options.ShowParamData && parametric_;
+    plainColour_ = options.ViewType == 2 || graph.NoColour;
+    channelColour_ = !plainColour_ && options.ViewType == 0;
+    point_ = PixelCanvas::Pixel(graph.Color(TColorRole::Point));
+    shadow_ = PixelCanvas::Pixel(graph.Color(TColorRole::Shadow));
+    for (int c = 1; c <= 128; ++c) palette_[c] = PixelCanvas::Pixel(ChannelPalette(c));
+    previous_ = point_;
+  }
+
+  void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
+    for (const ZTShortHit* rec = begin; rec != end; ++rec) {
+      if (rec->IsDeleted()) continue;
+      const bool hit = rec->Kind == rkHit;
+      if (!hit && rec->Kind != rkTimeDriven) continue;
+      double x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
+      if (parametric_) {
+        if (pass_.XParam == pcPar1) x = setup_.ParP(x);
+        if (pass_.YParam == pcPar1) y = setup_.ParP(y);
+      }
+      int eventClass = 0;
+      if (hit && eventsView_) {
+        eventClass = events_.Classify(*rec);
+        if (eventClass != 0 && !shadows_) continue;
+      }
+      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) continue;
+
+      std::uint32_t pixel;
+      if (!hit) {
+        if (!drawParametric_) continue;
+        pixel = point_;
+      } else {
+        if (!pass_.Selected[rec->Channel]) continue;
+        if (eventClass != 0 && !pass_.Checked[events_.EventChannel(*rec)]) continue;
+        if (plainColour_) pixel = eventClass != 0 ? shadow_ : point_;
+        else if (channelColour_) pixel = eventClass != 0 ? shadow_ : palette_[rec->Channel];
+        else pixel = previous_;  // the hidden view type keeps the colour of the previous point
+      }
+      previous_ = pixel;
+      canvas_.Point(pass_.Rule, pass_.X.Pixel(x), pass_.Y.Pixel(y), pixel);
+    }
+  }
+  void Finish() override {
+    if (eventsView_) graph_.PassEventCount = events_.Count();
+  }
+
+ private:
+  TZTPointGraph& graph_;
+  const ATestSetup& setup_;
+  const PassContext pass_;
+  PixelCanvas canvas_;
+  PassEvents events_;
+  bool eventsView_, shadows_, parametric_, drawParametric_, plainColour_, channelColour_;
+  std::uint32_t point_, shadow_, previous_;
+  std::array<std::uint32_t, 256> palette_{};
+};
+
+// Framed hits in the colour of their highest frame slot, grouped hits in the grouped colour,
+// over the hits (raw values, no parametric conversion).
+class SelectionPass : public PointPass {
+ public:
+  SelectionPass(TZTPointGraph& graph, QImage& bitmap)
+      : graph_(graph),
+        pass_(graph, graph.Common()),
+        canvas_(bitmap),
+        events_(*graph.Common().Setup, *graph.Common().DataSet),
+        eventsView_(graph.Common().Options->EventsView),
+        grouped_(PixelCanvas::Pixel(graph.Color(TColorRole::Grouped))) {
+    for (int slot = 0; slot < 8; ++slot) setColours_[slot] = PixelCanvas::Pixel(SetColor(slot));
+  }
+
+  void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
+    for (const ZTShortHit* rec = begin; rec != end; ++rec) {
+      if (rec->IsDeleted() || rec->Kind != rkHit) continue;
+      const unsigned frames = rec->FrameBits & 0xFFu;
+      if (!eventsView_ && frames == 0 && !rec->IsGrouped()) continue;  // the verdict below, sooner
+      int eventClass = 0;
+      if (eventsView_) eventClass = events_.Classify(*rec);
+      const double x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
+      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) continue;
+      if (!pass_.Selected[rec->Channel]) continue;
+      if (eventClass != 0 && !pass_.Checked[events_.EventChannel(*rec)]) continue;
+      if (frames == 0 && !rec->IsGrouped()) continue;
+      const std::uint32_t pixel = rec->IsGrouped() ? grouped_ : setColours_[std::bit_width(frames) - 1];
+      canvas_.Point(pass_.Rule, pass_.X.Pixel(x), pass_.Y.Pixel(y), pixel);
+    }
+  }
+  void Finish() override {
+    if (eventsView_) graph_.PassEventCount = events_.Count();
+  }
+
+ private:
+  TZTPointGraph& graph_;
+  const PassContext pass_;
+  PixelCanvas canvas_;
+  PassEvents events_;
+  const bool eventsView_;
+  const std::uint32_t grouped_;
+  std::array<std::uint32_t, 8> setColours_{};
+};
+
 }  // namespace
 
 TZTPointGraph::TZTPointGraph(TCommonData& common, int graphNumber) : TZTGraph(common, graphNumber) {
   GraphKind = gkPoint;
 }
 
-void TZTPointGraph::DrawDataPixels(QImage& bitmap) {
+std::unique_ptr<PointPass> TZTPointGraph::MakePass(int kind, QImage& bitmap) {
   const AOptions& options = *Common().Options;
-  if (options.ShowDeleted) DrawDeletedHits(bitmap);
-  DrawHits(bitmap);
-  if (options.ViewType == 0 || (options.ViewType == 2 && !NoColour)) DrawSelection(bitmap);
-}
-
-void TZTPointGraph::DrawDeletedHits(QImage& bitmap) {
   const ZTDataSet& data = *Common().DataSet;
-  if (data.DeletedCount == 0) return;  // nothing to draw: the pass would find no deleted hit
-  const PassContext pass(*this, Common());
-  PixelCanvas canvas(bitmap);
-  const std::uint32_t pixel = PixelCanvas::Pixel(Color(TColorRole::Deleted));
-  for (const ZTShortHit& rec : data.Recs) {
-    if (!rec.IsDeleted() || rec.Kind != rkHit) continue;
-    const double x = HitValue(rec, pass.XParam), y = HitValue(rec, pass.YParam);
-    if (!pass.X.InRange(x) || !pass.Y.InRange(y) || !pass.InTime(rec)) continue;
-    if (rec.Channel < 1 || rec.Channel > 128) continue;
-    canvas.Point(pass.Rule, pass.X.Pixel(x), pass.Y.Pixel(y), pixel);
+  switch (kind) {
+    case ppDeletedHits:
+      // Without a deleted hit the pass would find nothing to draw.
+      if (!options.ShowDeleted || data.DeletedCount == 0) return nullptr;
+      return std::make_unique<DeletedHitsPass>(*this, bitmap);
+    case ppHits: return std::make_unique<HitsPass>(*this, bitmap);
+    case ppSelection:
+      if (!(options.ViewType == 0 || (options.ViewType == 2 && !NoColour))) return nullptr;
+      // Without the event rule a pass with nothing framed or grouped draws nothing.
+      if (!options.EventsView && data.FramedCount == 0 && data.GroupedCount == 0) return nullptr;
+      return std::make_unique<SelectionPass>(*this, bitmap);
+    default: return nullptr;
   }
 }
 
-void TZTPointGraph::DrawHits(QImage& bitmap) {
-  TCommonData& common = Common();
-  const AOptions& options = *common.Options;
-  const ATestSetup& setup = *common.Setup;
-  ZTDataSet& data = *common.DataSet;
-  const PassContext pass(*this, common);
-  PixelCanvas canvas(bitmap);
-
-  const bool events = options.EventsView;
-  const bool shadows = options.SecondAsShadow;
-  const bool parametric = pass.XParam == pcPar1 || pass.YParam == pcPar1;
-  const bool drawParametric = options.ShowParamData && parametric;
-  const bool plainColour = options.ViewType == 2 || NoColour;
-  const bool channelColour = !plainColour && options.ViewType == 0;
-  const std::uint32_t point = PixelCanvas::Pixel(Color(TColorRole::Point));
-  const std::uint32_t shadow = PixelCanvas::Pixel(Color(TColorRole::Shadow));
-  std::array<std::uint32_t, 256> palette{};
-  for (int c = 1; c <= 128; ++c) palette[c] = PixelCanvas::Pixel(ChannelPalette(c));
-
-  PassEvents rule(setup, data);
-  std::uint32_t previous = point;  // the hidden view type keeps the colour of the previous point
-  for (const ZTShortHit& rec : data.Recs) {
-    if (rec.IsDeleted()) continue;
-    const bool hit = rec.Kind == rkHit;
-    if (!hit && rec.Kind != rkTimeDriven) continue;
-    double x = HitValue(rec, pass.XParam), y = HitValue(rec, pass.YParam);
-    if (parametric) {
-      if (pass.XParam == pcPar1) x = setup.ParP(x);
-      if (pass.YParam == pcPar1) y = setup.ParP(y);
+void TZTPointGraph::DrawDataPixels(QImage& bitmap) {
+  const std::vector<ZTShortHit>& recs = Common().DataSet->Recs;
+  for (int kind = 0; kind < PassKinds; ++kind) {
+    if (std::unique_ptr<PointPass> pass = MakePass(kind, bitmap)) {
+      pass->Run(recs.data(), recs.data() + recs.size());
+      pass->Finish();
     }
-    int eventClass = 0;
-    if (hit && events) {
-      eventClass = rule.Classify(rec);
-      if (eventClass != 0 && !shadows) continue;
-    }
-    if (!pass.X.InRange(x) || !pass.Y.InRange(y) || !pass.InTime(rec)) continue;
-
-    std::uint32_t pixel;
-    if (!hit) {
-      if (!drawParametric) continue;
-      pixel = point;
-    } else {
-      if (!pass.Selected[rec.Channel]) continue;
-      if (eventClass != 0 && !pass.Checked[rule.EventChannel(rec)]) continue;
-      if (plainColour) pixel = eventClass != 0 ? shadow : point;
-      else if (channelColour) pixel = eventClass != 0 ? shadow : palette[rec.Channel];
-      else pixel = previous;
-    }
-    previous = pixel;
-    canvas.Point(pass.Rule, pass.X.Pixel(x), pass.Y.Pixel(y), pixel);
   }
-  if (events) PassEventCount = rule.Count();
-}
-
-void TZTPointGraph::DrawSelection(QImage& bitmap) {
-  TCommonData& common = Common();
-  const AOptions& options = *common.Options;
-  ZTDataSet& data = *common.DataSet;
-  const bool events = options.EventsView;
-  // Without the event rule a pass with nothing framed or grouped draws nothing.
-  if (!events && data.FramedCount == 0 && data.GroupedCount == 0) return;
-  const PassContext pass(*this, common);
-  PixelCanvas canvas(bitmap);
-  const std::uint32_t grouped = PixelCanvas::Pixel(Color(TColorRole::Grouped));
-  std::array<std::uint32_t, 8> setColours{};
-  for (int slot = 0; slot < 8; ++slot) setColours[slot] = PixelCanvas::Pixel(SetColor(slot));
-
-  PassEvents rule(*common.Setup, data);
-  for (const ZTShortHit& rec : data.Recs) {
-    if (rec.IsDeleted() || rec.Kind != rkHit) continue;
-    const unsigned frames = rec.FrameBits & 0xFFu;
-    if (!events && frames == 0 && !rec.IsGrouped()) continue;  // the same verdict as below, sooner
-    int eventClass = 0;
-    if (events) eventClass = rule.Classify(rec);
-    const double x = HitValue(rec, pass.XParam), y = HitValue(rec, pass.YParam);
-    if (!pass.X.InRange(x) || !pass.Y.InRange(y) || !pass.InTime(rec)) continue;
-    if (!pass.Selected[rec.Channel]) continue;
-    if (eventClass != 0 && !pass.Checked[rule.EventChannel(rec)]) continue;
-    if (frames == 0 && !rec.IsGrouped()) continue;
-    const std::uint32_t pixel = rec.IsGrouped() ? grouped : setColours[std::bit_width(frames) - 1];
-    canvas.Point(pass.Rule, pass.X.Pixel(x), pass.Y.Pixel(y), pixel);
-  }
-  if (events) PassEventCount = rule.Count();
 }
 
 }  // namespace ae

@@ -1,0 +1,237 @@
+#include "tools/aetool/RenderCommand.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryFile>
+#include <charconv>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "datafiles/ZTDataSet.h"
+#include "store/GraphDatabase.h"
+#include "store/ZTDataStore.h"
+#include "viewer/core/AOptions.h"
+#include "viewer/core/ATestSetup.h"
+#include "viewer/core/ViewerMessages.h"
+#include "viewer/core/ViewerUser.h"
+#include "viewer/graphs/GraphPageBuilder.h"
+
+namespace ae {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class RenderError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The viewer's message boxes as lines on stderr.
+class StreamUser : public ViewerUser {
+ public:
+  explicit StreamUser(std::ostream& err) : err_(err) {}
+  void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
+    err_ << caption << ": " << text << '\n';
+  }
+  bool AskYesNo(const std::string&, const std::string&) override { return false; }
+
+ private:
+  std::ostream& err_;
+};
+
+// Text needs a GUI application; batch rendering needs no screen, so it never asks for one.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+      throw RenderError("Pages cannot be rendered in this process (it has no GUI application)");
+    return;
+  }
+  static int argc = 3;
+  static char name[] = "aetool", option[] = "-platform", platform[] = "offscreen";
+  static char* argv[] = {name, option, platform, nullptr};
+  static QGuiApplication* application = new QGuiApplication(argc, argv);  // for the rest of the run
+  (void)application;
+}
+
+int GraphSetOf(const RenderArguments& args, GraphDatabase& database) {
+  if (args.Gsid) {
+    if (!database.FindGraphSet(*args.Gsid))
+      throw RenderError("No graph set has the GSystemID " + std::to_string(*args.Gsid));
+    return *args.Gsid;
+  }
+  std::vector<int> matches;
+  for (const GraphSetRow& set : database.GraphSets())
+    if (set.Name == *args.GraphSet) matches.push_back(set.GSystemID);
+  if (matches.empty()) throw RenderError("No graph set is named \"" + *args.GraphSet + "\"");
+  if (matches.size() > 1) {
+    std::string ids;
+    for (int id : matches) ids += (ids.empty() ? "" : ", ") + std::to_string(id);
+    throw RenderError("Several graph sets are named \"" + *args.GraphSet + "\" (GSystemID " + ids +
+                      "); choose one with --gsid");
+  }
+  return matches.front();
+}
+
+// The page files, first under temporary names in the folder; only when every page is written do
+// they take their own names, so that a failure leaves no page file behind.
+class PageFiles {
+ public:
+  explicit PageFiles(fs::path folder) : folder_(std::move(folder)) {}
+
+  void Write(const QImage& image, const std::string& name) {
+    auto file = std::make_unique<QTemporaryFile>(QString::fromStdString((folder_ / ".page-XXXXXX.png").string()));
+    if (!file->open()) throw RenderError("Cannot write in the folder \"" + folder_.string() + "\"");
+    if (!image.save(file.get(), "PNG") || !file->flush())
+      throw RenderError("Cannot write \"" + (folder_ / name).string() + "\"");
+    file->close();
+    pending_.push_back({std::move(file), folder_ / name});
+  }
+
+  // Gives every page its own name; returns the paths in page order.
+  std::vector<std::string> Commit() {
+    std::vector<std::string> written;
+    for (Pending& page : pending_) {
+      std::error_code error;
+      fs::rename(page.File->fileName().toStdString(), page.Target, error);
+      if (error) throw RenderError("Cannot write \"" + page.Target.string() + "\": " + error.message());
+      page.File->setAutoRemove(false);
+      written.push_back(page.Target.string());
+    }
+    return written;
+  }
+
+ private:
+  struct Pending {
+    std::unique_ptr<QTemporaryFile> File;
+    fs::path Target;
+  };
+  fs::path folder_;
+  std::vector<Pending> pending_;
+};
+
+}  // namespace
+
+bool ParseRenderSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  auto number = [](std::string_view part, int& value) {
+    const auto result = std::from_chars(part.data(), part.data() + part.size(), value);
+    return !part.empty() && result.ec == std::errc() && result.ptr == part.data() + part.size();
+  };
+  const std::string_view all = text;
+  return number(all.substr(0, x), width) && number(all.substr(x + 1), height);
+}
+
+std::string PageFileName(int position, const std::string& pageName) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "%02d-", position);
+  std::string name = prefix;
+  // One '_' for each character that is not kept, however many bytes it takes in UTF-8.
+  for (char32_t c : QString::fromStdString(pageName).toStdU32String()) {
+    const bool kept =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
+    name += kept ? static_cast<char>(c) : '_';
+  }
+  return name + ".png";
+}
+
+int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& err) {
+  try {
+    if (args.Width < RenderMinWidth || args.Height < RenderMinHeight || args.Width > RenderMaxSide ||
+        args.Height > RenderMaxSide)
+      throw RenderError("The page size " + std::to_string(args.Width) + "x" + std::to_string(args.Height) +
+                        " is outside 200x150 .. 20000x20000");
+    EnsureGuiApplication();
+
+    AOptions options;
+    options.Load();  // the page grid and display settings the viewer uses
+    if (args.Scheme) options.ColorScheme = *args.Scheme;
+    ATestSetup setup;
+    if (!args.Setup.empty()) {
+      StreamUser user(err);
+      if (!setup.Load(args.Setup, user)) return 1;
+    }
+
+    ZTDataSet data;
+    data.Load(args.File);
+    ZTDataStore store;
+    TCommonData common(data, options, setup);
+    GraphPageBuilder builder(store, common);
+    const int gsid = GraphSetOf(args, builder.Database());
+    std::vector<std::unique_ptr<GraphPage>> pages = builder.BuildPages(gsid);
+    if (pages.empty()) throw RenderError(ViewerMessage(vmNoPages));
+    for (const auto& page : pages)
+      for (const std::string& problem : page->Problems) err << "aetool render: " << problem << '\n';
+    ApplyFileTimeAxis(pages, common);
+
+    const fs::path folder = args.OutDir;
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error || !fs::is_directory(folder))
+      throw RenderError("Cannot create the folder \"" + folder.string() + "\"" +
+                        (error ? ": " + error.message() : std::string()));
+
+    PageFiles files(folder);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      GraphPage& page = *pages[i];
+      page.UpdateAllLayouts(args.Width, args.Height);
+      common.RepaintAll = true;
+      if (const std::optional<double> unsorted = page.PaintGraphs()) throw RenderError(NotSortedMessage(*unsorted));
+      common.RepaintAll = false;
+      const QImage image = page.Compose();
+      if (image.isNull())
+        throw RenderError("Not enough memory for a page of " + std::to_string(args.Width) + "x" +
+                          std::to_string(args.Height) + " pixels");
+      files.Write(image, PageFileName(static_cast<int>(i) + 1, page.Name));
+    }
+    for (const std::string& path : files.Commit()) out << path << '\n';
+    return 0;
+  } catch (const std::exception& error) {
+    err << error.what() << '\n';
+    return 1;
+  }
+}
+
+std::string ParseRenderArguments(int argc, const char* const* argv, int first, RenderArguments& args) {
+  int positional = 0;
+  for (int i = first; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg.size() > 1 && arg[0] == '-') {
+      if (i + 1 >= argc) return "missing value after " + std::string(arg);
+      const std::string value = argv[++i];
+      int number = 0;
+      const auto parsed = std::from_chars(value.data(), value.data() + value.size(), number);
+      const bool whole = !value.empty() && parsed.ec == std::errc() && parsed.ptr == value.data() + value.size();
+      if (arg == "--graph-set") {
+        args.GraphSet = value;
+      } else if (arg == "--gsid") {
+        if (!whole) return "invalid graph set identifier \"" + value + "\"";
+        args.Gsid = number;
+      } else if (arg == "-o") {
+        args.OutDir = value;
+      } else if (arg == "--size") {
+        if (!ParseRenderSize(value, args.Width, args.Height))
+          return "invalid size \"" + value + "\" (for example 1600x1000)";
+      } else if (arg == "--scheme") {
+        if (!whole || number < 0 || number > 3) return "invalid colour scheme \"" + value + "\" (0..3)";
+        args.Scheme = number;
+      } else if (arg == "--setup") {
+        args.Setup = value;
+      } else {
+        return "unknown option " + std::string(arg);
+      }
+    } else {
+      if (positional++ > 0) return "wrong number of arguments";
+      args.File = std::string(arg);
+    }
+  }
+  if (positional != 1) return "wrong number of arguments";
+  if (args.GraphSet.has_value() == args.Gsid.has_value()) return "render needs either --graph-set NAME or --gsid N";
+  if (args.OutDir.empty()) return "render needs -o DIR";
+  return {};
+}
+
+}  // namespace ae
