@@ -1,9 +1,12 @@
 #include "tools/aetool/RenderCommand.h"
 
+#include <sys/stat.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryFile>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -52,6 +55,10 @@ void EnsureGuiApplication() {
   static int argc = 3;
   static char name[] = "aetool", option[] = "-platform", platform[] = "offscreen";
   static char* argv[] = {name, option, platform, nullptr};
+  // Qt's own notes (no runtime folder, fonts substituted) mean nothing to a script's user.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+  });
   static QGuiApplication* application = new QGuiApplication(argc, argv);  // for the rest of the run
   (void)application;
 }
@@ -87,6 +94,10 @@ class PageFiles {
     if (!image.save(file.get(), "PNG") || !file->flush())
       throw RenderError("Cannot write \"" + (folder_ / name).string() + "\"");
     file->close();
+    // A temporary file is private; a page gets the mode any new file of the user gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(file->fileName().toLocal8Bit().constData(), 0666 & ~mask);
     pending_.push_back({std::move(file), folder_ / name});
   }
 
