@@ -1,0 +1,75 @@
+#include "viewer/ui/FileDialogSeam.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace ae {
+
+namespace {
+
+FileDialogSeam::Handler& CurrentHandler() {
+  static FileDialogSeam::Handler handler;
+  return handler;
+}
+
+QString Run(QWidget* owner, FileDialogSeam::Mode mode, const QString& caption, const QString& filter) {
+  if (CurrentHandler()) return CurrentHandler()(mode, caption);
+  QFileDialog dialog(owner, caption);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setNameFilters(FileDialogSeam::QtFilter(filter).split(QStringLiteral(";;")));
+  if (mode == FileDialogSeam::Mode::Open) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+const QString& FileDialogSeam::DataFileFilter() {
+  static const QString filter = QStringLiteral(
+      "All AE Systems|*.dta;*.dtt;*.ald|DiSP (*.dta)|*.dta|Spartan 3000 (*.dta, *.dtt)|*.dta;*.dtt|"
+      "ALine32D(*.ald)|*.ald|Все файлы|*.*");
+  return filter;
+}
+
+QString FileDialogSeam::QtFilter(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns;
+    for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      if (pattern == QStringLiteral("*.*")) {
+        patterns << QStringLiteral("*");  // every file, with or without an extension
+        continue;
+      }
+      // File names here are case-sensitive; instruments write upper-case extensions.
+      patterns << pattern.toLower();
+      if (pattern.toUpper() != pattern.toLower()) patterns << pattern.toUpper();
+    }
+    QString text = parts[i];
+    const int open = text.indexOf(QLatin1Char('('));
+    if (open >= 0) text = text.left(open).trimmed();
+    entries << text + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QStringLiteral(")");
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+QString FileDialogSeam::OpenFileName(QWidget* owner, const QString& caption, const QString& filter) {
+  return Run(owner, Mode::Open, caption, filter);
+}
+
+QString FileDialogSeam::SaveFileName(QWidget* owner, const QString& caption, const QString& filter) {
+  return Run(owner, Mode::Save, caption, filter);
+}
+
+void FileDialogSeam::SetHandler(Handler handler) { CurrentHandler() = std::move(handler); }
+
+void FileDialogSeam::ClearHandler() { CurrentHandler() = nullptr; }
+
+}  // namespace ae

@@ -1,0 +1,70 @@
+#include "viewer/ui/LongTask.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QTimer>
+#include <exception>
+#include <memory>
+#include <thread>
+
+#include "ui/DialogPlacement.h"
+
+namespace ae {
+
+void RunLongTask(QWidget* owner, const QString& label, const std::function<void(TaskProgress&)>& work) {
+  TaskProgress progress;
+  std::atomic<bool> done{false};
+  std::exception_ptr failure;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::thread worker([&] {
+    try {
+      work(progress);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    done = true;
+  });
+
+  // Short work ends before anything is shown; long work gets its box and the window keeps
+  // being painted (input goes to the modal box only).
+  QEventLoop loop;
+  QElapsedTimer clock;
+  clock.start();
+  std::unique_ptr<QProgressDialog> box;
+  QTimer poll;
+  poll.setInterval(40);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (done) {
+      loop.quit();
+      return;
+    }
+    if (!box && clock.elapsed() >= 500) {
+      box = std::make_unique<QProgressDialog>(label, QString(), 0, 0, owner);
+      box->setObjectName(QStringLiteral("LongTaskProgress"));
+      box->setWindowTitle(QApplication::applicationDisplayName());
+      box->setWindowModality(Qt::ApplicationModal);
+      box->setMinimumDuration(0);
+      box->setCancelButton(nullptr);
+      CenterOnOwner(box.get(), owner);
+      box->show();
+    }
+    if (box) {
+      const double fraction = progress.Get();
+      if (fraction >= 0.0) {
+        box->setRange(0, 1000);
+        box->setValue(static_cast<int>(std::min(fraction, 1.0) * 1000));
+      }
+    }
+  });
+  poll.start();
+  if (!done) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  poll.stop();
+  worker.join();
+  box.reset();
+  QApplication::restoreOverrideCursor();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace ae

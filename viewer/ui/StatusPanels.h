@@ -1,0 +1,36 @@
+#pragma once
+// The seven panels of the viewer's status bar: the coordinate readout, the counters of hits,
+// events, framed, grouped and deleted hits, and one that stays empty.
+#include <QString>
+#include <array>
+
+#include "datafiles/ZTDataSet.h"
+
+class QLabel;
+class QStatusBar;
+
+namespace ae {
+
+class StatusPanels {
+ public:
+  static constexpr std::array<int, 7> Widths = {200, 75, 75, 75, 75, 75, 50};
+
+  explicit StatusPanels(QStatusBar& bar);
+
+  // Panels 1..5 from the data set's counters; the event count only in event view.
+  void UpdateStatus(const ZTDataSet& data, bool eventsView);
+  void ShowCoordinates(const QString& text);
+  QString Text(int panel) const;
+
+  // The texts of panels 1..5.
+  static QString HitsText(std::uint32_t n);
+  static QString EventsText(std::uint32_t n, bool eventsView);
+  static QString FramedText(std::uint32_t n);
+  static QString GroupedText(std::uint32_t n);
+  static QString DeletedText(std::uint32_t n);
+
+ private:
+  std::array<QLabel*, 7> panels_{};
+};
+
+}  // namespace ae

@@ -1,0 +1,56 @@
+#include "viewer/ui/TZTTabSheet.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "viewer/ui/GraphMouse.h"
+#include "viewer/ui/TZTGraphControl.h"
+
+namespace ae {
+
+TZTTabSheet::TZTTabSheet(std::unique_ptr<GraphPage> page, GraphMouse& mouse, QWidget* parent)
+    : QWidget(parent), page_(std::move(page)), mouse_(mouse) {
+  setObjectName(QStringLiteral("Page%1").arg(page_->PageId));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  for (auto& graph : page_->Graphs) controls_.push_back(new TZTGraphControl(*graph, mouse_, this));
+}
+
+TZTTabSheet::~TZTTabSheet() {
+  for (TZTGraphControl* control : controls_) {
+    mouse_.Forget(*control);
+    control->Graph().OnInvalidate = nullptr;
+  }
+}
+
+void TZTTabSheet::UpdateAllLayouts() {
+  page_->UpdateAllLayouts(width(), height());
+  for (TZTGraphControl* control : controls_) control->FollowLayout();
+}
+
+void TZTTabSheet::Redraw() {
+  errorReported_ = false;
+  page_->Redraw();
+  update();
+}
+
+void TZTTabSheet::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit Resized();
+}
+
+void TZTTabSheet::paintEvent(QPaintEvent*) {
+  TCommonData& common = page_->Common();
+  common.SetPageSize(width(), height());
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor::fromRgb(RoleColor(TColorRole::Background, common.Options->ColorScheme)));
+  const std::optional<double> failed = page_->PaintGraphs();
+  for (TZTGraphControl* control : controls_) control->FollowLayout();
+  common.RepaintAll = false;
+  if (failed && !errorReported_) {
+    // Reported once: the box's own repaints of the page would otherwise report it forever.
+    errorReported_ = true;
+    emit TimeOrderError(*failed);
+  }
+}
+
+}  // namespace ae

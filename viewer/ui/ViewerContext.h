@@ -1,0 +1,49 @@
+#pragma once
+// What the viewer's command handlers work on: the window's parts and the program's state. The
+// main window assembles it; each handler takes only this.
+#include <QString>
+
+#include "viewer/core/AOptions.h"
+#include "viewer/core/AProtocol.h"
+#include "viewer/core/ATestSetup.h"
+
+class QAction;
+class QMainWindow;
+class QToolBar;
+
+namespace ae {
+
+class StatusPanels;
+class TChannelsPanel;
+class TMainDataModule;
+class TZTPageControl;
+
+struct ViewerContext {
+  QMainWindow* Window = nullptr;
+  AOptions* Options = nullptr;
+  ATestSetup* Setup = nullptr;
+  AProtocol* Protocol = nullptr;
+  TZTPageControl* Pages = nullptr;
+  StatusPanels* Status = nullptr;
+  TChannelsPanel* Channels = nullptr;
+  QToolBar* ToolBar = nullptr;
+  TMainDataModule* Data = nullptr;  // null when the table store could not be opened
+
+  // Every graph renders again.
+  void Redraw() const;
+  // The status bar's counters.
+  void RefreshStatus() const;
+  void RedrawAndRefresh() const {
+    Redraw();
+    RefreshStatus();
+  }
+  // "AE Varnel", or "AE Varnel - FILE" with a loaded file.
+  void SetCaption(const QString& fileName) const;
+  bool HasData() const;
+};
+
+// A checkable or plain action with the object name tests trigger it by.
+QAction* MakeAction(QObject* owner, const char* objectName, const QString& text, const QKeySequence& key = {},
+                    bool checkable = false);
+
+}  // namespace ae

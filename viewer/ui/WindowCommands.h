@@ -1,0 +1,41 @@
+#pragma once
+// The commands that open the viewer's other windows (test setup, information, framed data,
+// sets statistic, options, graph database, protocol, last changes, about) and the help topics.
+#include <QObject>
+
+#include "viewer/ui/ViewerContext.h"
+
+class QAction;
+
+namespace ae {
+
+class WindowCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // The help topics of the viewer in the shared help file.
+  enum HelpTopic : int { htZemtal = 1, htVarnel = 101, htHotKeys = 150, htQuickTour = 170 };
+
+  explicit WindowCommands(const ViewerContext& context, QObject* parent = nullptr);
+
+  QAction* TestSetupAction;
+  QAction* DataFileInfoAction;
+  QAction* ShowFramedDataAction;
+  QAction* ShowSetsStatisticAction;
+  QAction* OptionsAction;
+  QAction* GraphDataBaseAction;
+  QAction* ProtocolViewAction;
+  QAction* ZemtalHelpAction;
+  QAction* VarnelHelpAction;
+  QAction* QuickTourAction;
+  QAction* HotKeysAction;
+  QAction* LastChangesAction;
+  QAction* AboutAction;
+
+ private:
+  void Unavailable(const QString& what);
+
+  const ViewerContext& context_;
+};
+
+}  // namespace ae
