@@ -6,6 +6,7 @@
 
 #include "filter/ui/TDataModule2.h"
 #include "filter/ui/TMainForm.h"
+#include "ui/QtText.h"
 #include "ui/ResourceLanguage.h"
 #include "ui/THelpWindow.h"
 
@@ -28,7 +29,7 @@ int main(int argc, char* argv[]) {
     window.show();
     return app.exec();
   } catch (const std::exception& e) {
-    QMessageBox::critical(nullptr, "AE Sorvel", QString::fromStdString(e.what()));
+    QMessageBox::critical(nullptr, "AE Sorvel", ae::Q(e.what()));
     return 1;
   }
 }
