@@ -1,16 +1,9 @@
 #include "store/AEParamTable.h"
 
-#include "filter/core/FilterMessages.h"
 #include "store/StoreQuery.h"
 #include "store/ZTDataStore.h"
 
 namespace ae {
-
-namespace {
-
-std::string NameOfUnknownCode() { return FilterMessage(808); }
-
-}  // namespace
 
 AEParamTable::AEParamTable(ZTDataStore& store) : store_(store) {}
 
@@ -23,14 +16,15 @@ int32_t AEParamTable::ParamCodeOf(const std::string& name) const {
   return query.Next() ? query.Value("ParamConst").toInt() : 0;
 }
 
-std::string AEParamTable::ParamNameOf(int32_t code) const {
+std::optional<std::string> AEParamTable::ParamNameOf(int32_t code) const {
   // The first record of the code in AsParamConst order: the alphabetically first name.
   StoreQuery query(store_,
                    "SELECT ParamName FROM AEParams WHERE ParamConst = :CODE "
                    "ORDER BY ParamName COLLATE NOCASE, ParamID LIMIT 1",
                    "AEParams");
   query.Bind(":CODE", code).Exec();
-  return query.Next() ? query.Value("ParamName").toString().toStdString() : NameOfUnknownCode();
+  if (!query.Next()) return std::nullopt;
+  return query.Value("ParamName").toString().toStdString();
 }
 
 std::string AEParamTable::ShortNameOf(int32_t code) const {

@@ -7,8 +7,8 @@
 
 namespace ae {
 
-// Conversions between the texts of the filter program's boxes and cells and the numbers of the
-// filter tables, done the same way for every field.
+// Conversions between the texts typed into the windows' boxes and cells and the numbers of the
+// stored fields, done the same way for every field (the filter tables use them).
 
 // A decimal number as typed: blanks around it allowed, a point (or the user's locale decimal
 // separator) before the fraction, an exponent allowed; nothing else, and never an infinity or

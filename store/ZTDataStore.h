@@ -29,7 +29,7 @@ class ZTDataStore {
   ZTDataStore& operator=(const ZTDataStore&) = delete;
 
   const std::string& Path() const { return path_; }
-  // The open connection, for the table classes of this folder.
+  // The open connection, for the table classes built on the store (here and in filter/db).
   QSqlDatabase Database() const;
   // Raises EStore with the text prefixed by the file name.
   [[noreturn]] void Fail(const std::string& what) const;

@@ -4,11 +4,11 @@
 #include <exception>
 #include <memory>
 
-#include "filter/ui/MessageSeam.h"
-#include "filter/ui/ResourceLanguage.h"
 #include "filter/ui/TDataModule2.h"
-#include "filter/ui/THelpWindow.h"
 #include "filter/ui/TMainForm.h"
+#include "ui/QtText.h"
+#include "ui/ResourceLanguage.h"
+#include "ui/THelpWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
   // The language chosen in the window takes effect here, at the next start.
   ae::ResourceLanguage::Install(app, QCoreApplication::applicationFilePath());
   ae::THelpWindow::SetHelpFile(ae::THelpWindow::FindHelpFile(QCoreApplication::applicationDirPath()));
+  ae::THelpWindow::SetProgramTitle("AE Sorvel");
 
   try {
     ae::TDataModule2 data;
@@ -28,7 +29,7 @@ int main(int argc, char* argv[]) {
     window.show();
     return app.exec();
   } catch (const std::exception& e) {
-    QMessageBox::critical(nullptr, "AE Sorvel", QString::fromStdString(e.what()));
+    QMessageBox::critical(nullptr, "AE Sorvel", ae::Q(e.what()));
     return 1;
   }
 }

@@ -75,9 +75,10 @@ struct FilterControls {
     }
   }
 
-  // "&Clear": every window back to one empty row, expression rows emptied.
+  // "&Clear": every window back to one empty row, expression rows emptied. The join boxes are
+  // not part of the windows' rows and stay as they are.
   void ClearWindows() {
-    for (int w = 0; w < 4; ++w) Windows[w] = FilterGrid::Empty(w == fwD ? EquationColumns : MinMaxColumns);
+    for (int w = 0; w < 4; ++w) Windows[w].Rows = FilterGrid::Empty(w == fwD ? EquationColumns : MinMaxColumns).Rows;
     Expressions = {"", "", "", ""};
   }
 };

@@ -1,6 +1,9 @@
 #include "filter/ui/SorvelOptions.h"
 
 #include <QSettings>
+#include <memory>
+
+#include "ui/SuiteSettings.h"
 
 namespace ae {
 
@@ -22,12 +25,8 @@ void WriteBool(QSettings& settings, const char* name, bool value) {
 
 }  // namespace
 
-std::unique_ptr<QSettings> SorvelOptions::OpenSettings() {
-  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Brantel", "Zemtal");
-}
-
 SorvelOptions SorvelOptions::Read() {
-  const std::unique_ptr<QSettings> settings = OpenSettings();
+  const std::unique_ptr<QSettings> settings = SuiteSettings::Open();
   settings->beginGroup(Group);
   SorvelOptions options;
   options.SaveConfig = ReadBool(*settings, "SaveConfig", true);
@@ -44,7 +43,7 @@ SorvelOptions SorvelOptions::Read() {
 }
 
 void SorvelOptions::Write() const {
-  const std::unique_ptr<QSettings> settings = OpenSettings();
+  const std::unique_ptr<QSettings> settings = SuiteSettings::Open();
   settings->beginGroup(Group);
   WriteBool(*settings, "SaveConfig", SaveConfig);
   if (SaveConfig) {

@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <memory>
-
-class QSettings;
 
 namespace ae {
 
-// The filter program's options as kept in the per-user settings (INI format, organisation
-// "Brantel", application "Zemtal", group "Sorvel"), booleans as "1" and "0". The defaults are
+// The filter program's options as kept in the suite's settings file (SuiteSettings), group
+// "Sorvel", booleans as "1" and "0". The defaults are
 // the window's designed state.
 struct SorvelOptions {
   bool SaveConfig = true;        // "SaveConfig": "Save configuration on exit"
@@ -26,9 +23,6 @@ struct SorvelOptions {
   // Writes them: only "SaveConfig" = "0" when SaveConfig is false; otherwise every value
   // whose switch is on, and the switches themselves.
   void Write() const;
-
-  // The settings file of the suite (user scope, INI format).
-  static std::unique_ptr<QSettings> OpenSettings();
 };
 
 }  // namespace ae

@@ -2,13 +2,13 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "filter/ui/ProgramIcon.h"
+#include "ui/AboutFacts.h"
+#include "ui/ProgramIcon.h"
 
 namespace ae {
 
@@ -23,7 +23,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   setModal(true);
 
   icon_ = new QLabel(this);
-  icon_->setPixmap(ProgramIcon::Pixmap(IconSize));
+  icon_->setPixmap(ProgramIcon::Pixmap(ProgramIcon::Zmfwin, IconSize));
   icon_->setFixedSize(IconSize, IconSize);
   icon_->setToolTip("Double-click");
   icon_->installEventFilter(this);
@@ -31,15 +31,10 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   auto* product = new QLabel("<b>AE Sorvel</b>", this);
   auto* comment = new QLabel("Acoustic emission data filter", this);
   auto* build = new QLabel("Build :", this);
-  auto* buildValue = new QLabel(Version(), this);
+  auto* buildValue = new QLabel(AboutFacts::Version(), this);
   auto* memory = new QLabel("Memory Used", this);
-  auto* memoryValue = new QLabel(QString::asprintf("%d %%", MemoryLoadPercent()), this);
-  const QString site = ZMFWIN_MAKER_URL;
-  auto* link = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site.toHtmlEscaped()), this);
-  link->setObjectName("LinkLabel");
-  link->setTextFormat(Qt::RichText);
-  link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  link->setOpenExternalLinks(true);  // the system's default browser
+  auto* memoryValue = new QLabel(AboutFacts::MemoryLoadText(), this);
+  QLabel* link = AboutFacts::NewMakerLink(this);
 
   auto* facts = new QGridLayout;
   facts->addWidget(product, 0, 0, 1, 2);
@@ -69,22 +64,6 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   connect(timer_, &QTimer::timeout, this, &TAboutBox::NextFrame);
 }
 
-QString TAboutBox::Version() { return ZMFWIN_VERSION; }
-
-int TAboutBox::MemoryLoadPercent() {
-  QFile meminfo("/proc/meminfo");
-  if (!meminfo.open(QIODevice::ReadOnly)) return 0;
-  qint64 total = 0, available = -1;
-  for (const QByteArray& line : meminfo.readAll().split('\n')) {
-    const QList<QByteArray> parts = line.simplified().split(' ');
-    if (parts.size() < 2) continue;
-    if (parts[0] == "MemTotal:") total = parts[1].toLongLong();
-    else if (parts[0] == "MemAvailable:") available = parts[1].toLongLong();
-  }
-  if (total <= 0 || available < 0 || available > total) return 0;
-  return static_cast<int>((total - available) * 100 / total);
-}
-
 bool TAboutBox::IsAnimating() const { return timer_->isActive(); }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
@@ -99,7 +78,7 @@ void TAboutBox::ToggleAnimation() {
   if (timer_->isActive()) {
     timer_->stop();
     frame_ = 0;
-    icon_->setPixmap(ProgramIcon::Pixmap(IconSize));
+    icon_->setPixmap(ProgramIcon::Pixmap(ProgramIcon::Zmfwin, IconSize));
   } else {
     timer_->start();
   }
@@ -107,7 +86,7 @@ void TAboutBox::ToggleAnimation() {
 
 void TAboutBox::NextFrame() {
   frame_ = (frame_ + 1) % ProgramIcon::FrameCount;
-  icon_->setPixmap(ProgramIcon::Pixmap(IconSize, frame_));
+  icon_->setPixmap(ProgramIcon::Pixmap(ProgramIcon::Zmfwin, IconSize, frame_));
 }
 
 }  // namespace ae

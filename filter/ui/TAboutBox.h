@@ -7,17 +7,14 @@ class QTimer;
 
 namespace ae {
 
-// "About...": the program's version, the memory load, a link to the maker's site and the program
-// icon, which a double-click sets moving (six images, 200 ms each) and a further one stops.
+// "About...": the program's version, the memory load, a link to the maker's site (AboutFacts)
+// and the program icon, which a double-click sets moving (six images, 200 ms each) and a further
+// one stops.
 class TAboutBox : public QDialog {
   Q_OBJECT
 
  public:
   explicit TAboutBox(QWidget* owner);
-
-  // Physical memory in use, in percent of the total (0 when the system does not say).
-  static int MemoryLoadPercent();
-  static QString Version();
 
   bool IsAnimating() const;
   int Frame() const { return frame_; }

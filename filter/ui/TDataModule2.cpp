@@ -2,6 +2,7 @@
 
 namespace ae {
 
-TDataModule2::TDataModule2(const std::string& path) : store_(path), params_(store_), filters_(store_) {}
+TDataModule2::TDataModule2(const std::string& path)
+    : store_(path), params_(store_), paramNames_(params_), filters_(store_) {}
 
 }  // namespace ae

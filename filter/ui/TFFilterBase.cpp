@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "filter/ui/DialogPlacement.h"
-#include "filter/ui/MessageSeam.h"
-#include "store/FilterDatabase.h"
+#include "filter/db/FilterDatabase.h"
+#include "filter/ui/FilterBoxes.h"
+#include "ui/DialogPlacement.h"
+#include "ui/MessageSeam.h"
+#include "ui/QtText.h"
 
 namespace ae {
 
@@ -89,18 +91,17 @@ void TFFilterBase::Reload(int row) {
   try {
     rows = filters_.Filters();
   } catch (const std::exception& e) {
-    MessageSeam::Error(this, QString::fromStdString(e.what()));
+    FilterBoxes::Error(this, Q(e.what()));
   }
   grid_->setRowCount(static_cast<int>(rows.size()));
   const QLocale locale;
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const FilterListRow& f = rows[static_cast<size_t>(r)];
-    const QDate date = QDate::fromString(QString::fromStdString(f.FDate), Qt::ISODate);
+    const QDate date = QDate::fromString(Q(f.FDate), Qt::ISODate);
     grid_->setItem(r, 0, new QTableWidgetItem(QString::number(f.FID)));
     grid_->setItem(r, 1,
-                   new QTableWidgetItem(date.isValid() ? locale.toString(date, QLocale::ShortFormat)
-                                                       : QString::fromStdString(f.FDate)));
-    grid_->setItem(r, 2, new QTableWidgetItem(QString::fromStdString(f.FName)));
+                   new QTableWidgetItem(date.isValid() ? locale.toString(date, QLocale::ShortFormat) : Q(f.FDate)));
+    grid_->setItem(r, 2, new QTableWidgetItem(Q(f.FName)));
   }
   if (grid_->rowCount() > 0) grid_->setCurrentCell(std::clamp(row, 0, grid_->rowCount() - 1), 1);
   UpdateNavigator();
@@ -155,7 +156,7 @@ bool TFFilterBase::DeleteCurrent() {
   try {
     filters_.Delete(fid);  // the rows first, then the record
   } catch (const std::exception& e) {
-    MessageSeam::Error(this, QString::fromStdString(e.what()));
+    FilterBoxes::Error(this, Q(e.what()));
     Reload(row);
     return false;
   }

@@ -14,7 +14,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "filter/ui/MessageSeam.h"
+#include "filter/ui/FilterBoxes.h"
 
 namespace ae {
 
@@ -141,7 +141,7 @@ void TFProtocolView::SaveAsClick() {
           [&dialog](const QString& filter) { dialog.setDefaultSuffix(filter.contains("*.txt") ? "txt" : "rtf"); });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString name = dialog.selectedFiles().first();
-  if (!SaveTo(name)) MessageSeam::Error(this, QString("Cannot create file \"%1\"").arg(name));
+  if (!SaveTo(name)) FilterBoxes::Error(this, QString("Cannot create file \"%1\"").arg(name));
 }
 
 }  // namespace ae

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include "ui/QtText.h"
+
 namespace ae {
 
 TFilterGrid::TFilterGrid(int columns, QList<int> parameterColumns, QWidget* parent)
@@ -52,7 +54,7 @@ void TFilterGrid::SetCellText(int row, int column, const QString& text) {
 std::vector<std::vector<std::string>> TFilterGrid::Rows() const {
   std::vector<std::vector<std::string>> rows(static_cast<size_t>(rowCount()));
   for (int r = 0; r < rowCount(); ++r)
-    for (int c = 0; c < columnCount(); ++c) rows[static_cast<size_t>(r)].push_back(CellText(r, c).toStdString());
+    for (int c = 0; c < columnCount(); ++c) rows[static_cast<size_t>(r)].push_back(S(CellText(r, c)));
   return rows;
 }
 
@@ -65,7 +67,7 @@ void TFilterGrid::SetRows(const std::vector<std::vector<std::string>>& rows) {
     if (rows.empty()) continue;
     const auto& cells = rows[static_cast<size_t>(r)];
     for (int c = 0; c < columnCount() && c < static_cast<int>(cells.size()); ++c)
-      item(r, c)->setText(QString::fromStdString(cells[static_cast<size_t>(c)]));
+      item(r, c)->setText(Q(cells[static_cast<size_t>(c)]));
   }
   setCurrentCell(0, 0);
 }

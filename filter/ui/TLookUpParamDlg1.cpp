@@ -11,9 +11,10 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "filter/ui/DialogPlacement.h"
-#include "filter/ui/MessageSeam.h"
+#include "filter/ui/FilterBoxes.h"
 #include "store/AEParamTable.h"
+#include "ui/DialogPlacement.h"
+#include "ui/QtText.h"
 
 namespace ae {
 
@@ -47,7 +48,7 @@ TLookUpParamDlg1::TLookUpParamDlg1(const AEParamTable& params, QWidget* owner) :
   systems_ = new QButtonGroup(this);
   const auto& items = AEParamTable::SystemItems();
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-    auto* button = new QRadioButton(QString::fromStdString(items[static_cast<size_t>(i)].first), group);
+    auto* button = new QRadioButton(Q(items[static_cast<size_t>(i)].first), group);
     systems_->addButton(button, i);
     groupLayout->addWidget(button);
   }
@@ -109,12 +110,12 @@ void TLookUpParamDlg1::Query() {
   try {
     names = params_.QueryParams(items[static_cast<size_t>(item)].second);
   } catch (const std::exception& e) {
-    MessageSeam::Error(this, QString::fromStdString(e.what()));
+    FilterBoxes::Error(this, Q(e.what()));
     return;
   }
   grid_->setRowCount(static_cast<int>(names.size()));
   for (int r = 0; r < static_cast<int>(names.size()); ++r)
-    grid_->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(names[static_cast<size_t>(r)])));
+    grid_->setItem(r, 0, new QTableWidgetItem(Q(names[static_cast<size_t>(r)])));
   if (!names.empty()) grid_->setCurrentCell(0, 0);
 }
 

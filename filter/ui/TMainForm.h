@@ -1,32 +1,31 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 
 #include "filter/core/FilterControls.h"
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QRadioButton;
 class QSystemTrayIcon;
-class QTableWidget;
 class QTabWidget;
+class QTableWidget;
 
 namespace ae {
 
 class TDataModule2;
+class TExpressionGrid;
 class TFilterGrid;
+class TFiltrationPage;
+class TServicePage;
 
-// The filter program's main window "AE Sorvel": source and destination, the filter definition
-// (windows A to D, expressions, type, treatment, options), the run, the filter database commands,
-// the report options and the program options. Fixed size, 640 x 465.
+// The filter program's main window "AE Sorvel". It assembles the top panel (source,
+// destination, filter name, expressions, run), the Filtration and Service pages and the
+// notification icon, owns the commands (run, files, filter database, report view, help, about,
+// hide and close) and talks to the engine and the tables. Each page reads and applies its own
+// part of the window description. Fixed size, 640 x 465.
 class TMainForm : public QWidget {
   Q_OBJECT
 
@@ -58,16 +57,11 @@ class TMainForm : public QWidget {
   void BtnRunClick();
   void BtnSourceFileClick();
   void BtnPostFileClick();
-  void RadioGroupEventTypeClick(int item);
   void N3Click();  // "&Clear"
   void BaseLoadClick();
   void BaseAddClick();
   void BaseUpdateClick();
-  void CheckBoxPrtEnableClick();
-  void RadioGroupPrtClick();
-  void BitBtn2Click();  // the report folder button
   void BitBtnProtocolViewClick();
-  void RGLanguageClick(int item);
   void BitBtn4Click();  // "&Help"
   void BitBtn5Click();  // "&About"
   void BitBtnHideClick();
@@ -78,8 +72,10 @@ class TMainForm : public QWidget {
   // The parameter lookup for the current cell of a grid (Ctrl+F1).
   void LookupParameter(TFilterGrid* grid);
 
-  TFilterGrid* Grid(int window) const { return grids_[static_cast<size_t>(window)]; }
-  QTableWidget* Expressions() const { return gridExpressions_; }
+  TFiltrationPage& Filtration() const { return *filtration_; }
+  TServicePage& Service() const { return *service_; }
+  TFilterGrid* Grid(int window) const;
+  QTableWidget* Expressions() const;
   QAction* RestoreAction() const { return restore_; }
 
  protected:
@@ -90,14 +86,12 @@ class TMainForm : public QWidget {
 
  private:
   QWidget* BuildTopPanel();
-  QWidget* BuildFiltrationPage();
-  QWidget* BuildServicePage();
   void BuildTray();
   void ReadOptions();
-  void WriteGridTitles();
   void SetWorkFolder(const QString& folder);
-  void SetEventBoxes(int item);
-  void SetSource(const QString& file);
+  // One data file of a command line or a drop becomes the source; more than one gives the
+  // message tooMany (the two differ in that message only).
+  void TakeOneDataFile(const QStringList& files, int tooMany);
   QString ChooseDataFile(bool save);
   // Runs a command, showing whatever it throws in an error box (caption 1200).
   template <typename Command>
@@ -107,52 +101,19 @@ class TMainForm : public QWidget {
   TDataModule2& data_;
   int currentFilterId_ = 0;
   QString workFolder_;
-  bool loadingOptions_ = false;
   bool destroyed_ = false;
 
   // Top panel.
   QLineEdit* EditSourceFile;
   QLineEdit* EditPostFile;
   QLineEdit* EditFilterName;
-  QTableWidget* gridExpressions_;
+  TExpressionGrid* gridExpressions_;
   QProgressBar* ProgressRun;
   QPushButton* BtnRun;
+
   QTabWidget* pages_;
-
-  // Filtration page: windows A, B, C, D.
-  std::array<TFilterGrid*, 4> grids_{};
-  std::array<QGroupBox*, 4> gridBoxes_{};
-  std::array<QCheckBox*, 4> joinBoxes_{};
-  QButtonGroup* RadioGroupType;
-  QButtonGroup* RadioGroupEventType;
-  QGroupBox* eventsBox_;
-  QLabel* labelMPT_;
-  QLabel* labelLOCK_;
-  QLineEdit* EditMPT;
-  QLineEdit* EditLOCK;
-  QGroupBox* mechanicBox_;
-  QLabel* labelBack_;
-  QLabel* labelForward_;
-  QLineEdit* EditForward;
-  QLineEdit* EditBackWard;
-  QCheckBox* CheckBoxEOT;
-  QCheckBox* CheckBoxTDP;
-  QCheckBox* CheckBoxTR;
-
-  // Service page.
-  QCheckBox* CheckBoxPrtEnable;
-  QGroupBox* RadioGroupPrtBox;
-  QButtonGroup* RadioGroupPrt;
-  QLabel* labelPrtFolder_;
-  QLineEdit* EditPrtFileDir;
-  QPushButton* BitBtn2;
-  QCheckBox* CheckBoxSaveFolder;
-  QCheckBox* CheckBoxSaveConfig;
-  QPushButton* BaseLoad;
-  QPushButton* BaseAdd;
-  QPushButton* BaseUpdate;
-  QButtonGroup* RGLanguage;
-  QLabel* labelWorkFolder_;
+  TFiltrationPage* filtration_;
+  TServicePage* service_;
 
   // Notification icon.
   QSystemTrayIcon* tray_ = nullptr;

@@ -3,20 +3,19 @@
 #include <QProgressBar>
 #include <algorithm>
 
-#include "filter/ui/MessageSeam.h"
+#include "ui/MessageSeam.h"
+#include "ui/QtText.h"
 
 namespace ae {
 
 WindowFilterUser::WindowFilterUser(QWidget* owner, QProgressBar* progress) : owner_(owner), progress_(progress) {}
 
 bool WindowFilterUser::AskYesNo(const std::string& text, const std::string& caption) {
-  return MessageSeam::Show(owner_, MessageSeam::Kind::YesNoWarning, QString::fromStdString(text),
-                           QString::fromStdString(caption));
+  return MessageSeam::Show(owner_, MessageSeam::Kind::YesNoWarning, Q(text), Q(caption));
 }
 
 void WindowFilterUser::Inform(const std::string& text, const std::string& caption) {
-  MessageSeam::Show(owner_, MessageSeam::Kind::Information, QString::fromStdString(text),
-                    QString::fromStdString(caption));
+  MessageSeam::Show(owner_, MessageSeam::Kind::Information, Q(text), Q(caption));
 }
 
 void WindowFilterUser::SetProgressRange(int64_t maximum, int64_t step) {

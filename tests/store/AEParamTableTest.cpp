@@ -1,6 +1,7 @@
 #include <QString>
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -8,14 +9,12 @@
 #include "datafiles/DataFileTypes.h"
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
-#include "tests/store/StoreTestSupport.h"
+#include "tests/support/StoreTestSupport.h"
 
 namespace ae {
 namespace {
 
 using test::RawDb;
-
-const std::string UnknownCodeText = "Неизвестный тип фильтра";  // message 808
 
 // Every parameter code of the data files.
 const std::vector<int> AllCodes = {pcHits,     pcTime,      pcChannel, pcSeq, pcRise, pcCntPk, pcCounts,    pcEnergy,
@@ -25,7 +24,7 @@ class AEParamTableTest : public test::StoreTest {
  protected:
   std::vector<std::string> NamesOf(std::initializer_list<int> codes) {
     std::vector<std::string> names;
-    for (int code : codes) names.push_back(params_.ParamNameOf(code));
+    for (int code : codes) names.push_back(params_.ParamNameOf(code).value());
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
       return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
     });
@@ -88,9 +87,9 @@ TEST_F(AEParamTableTest, ACodeWithTwoNamesGivesTheAlphabeticallyFirst) {
   EXPECT_EQ(params_.ParamCodeOf("peak AMPLITUDE"), pcAmplitude);
 }
 
-TEST_F(AEParamTableTest, ACodeTheTableLacksGivesMessage808) {
-  EXPECT_EQ(params_.ParamNameOf(16384), UnknownCodeText);
-  EXPECT_EQ(params_.ParamNameOf(-1), UnknownCodeText);
+TEST_F(AEParamTableTest, ACodeTheTableLacksHasNoName) {
+  EXPECT_EQ(params_.ParamNameOf(16384), std::nullopt);
+  EXPECT_EQ(params_.ParamNameOf(-1), std::nullopt);
 }
 
 TEST_F(AEParamTableTest, FamiliesFollowTheFormatTable) {

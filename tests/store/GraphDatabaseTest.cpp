@@ -12,7 +12,7 @@
 #include "store/AEParamTable.h"
 #include "store/GraphDatabase.h"
 #include "store/ZTDataStore.h"
-#include "tests/store/StoreTestSupport.h"
+#include "tests/support/StoreTestSupport.h"
 #include "tools/aetool/Generators.h"
 
 namespace ae {

@@ -7,7 +7,7 @@
 
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
-#include "tests/store/StoreTestSupport.h"
+#include "tests/support/StoreTestSupport.h"
 
 namespace ae {
 namespace {

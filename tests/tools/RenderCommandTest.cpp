@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "store/ZTDataStore.h"
-#include "tests/store/StoreTestSupport.h"
 #include "tests/support/AetoolRunner.h"
+#include "tests/support/StoreTestSupport.h"
 #include "tests/support/TempDir.h"
 #include "tools/aetool/Generators.h"
 #include "tools/aetool/RenderCommand.h"

@@ -15,8 +15,9 @@
 #include "filter/core/EFilter.h"
 #include "filter/core/FilterMessages.h"
 #include "filter/core/FilterUser.h"
+#include "filter/db/FilterDatabase.h"
+#include "filter/db/StoreParamNames.h"
 #include "store/AEParamTable.h"
-#include "store/FilterDatabase.h"
 #include "store/ZTDataStore.h"
 
 namespace ae {
@@ -119,7 +120,8 @@ class ConsoleFilterUser : public FilterUser {
 
 int RunStoredFilter(const FilterArguments& args, std::ostream& out, std::ostream& err) {
   ZTDataStore store;
-  const AEParamTable params(store);
+  const AEParamTable table(store);
+  const StoreParamNames params(table);
   const FilterDatabase database(store);
   int fid = 0;
   if (args.Fid) {
@@ -157,7 +159,8 @@ int SaveFilter(const FilterArguments& args, std::ostream& out) {
   FilterControls controls = ParseFilterText(in, *args.FromFile);
   controls.FilterName = *args.SaveName;
   ZTDataStore store;
-  const AEParamTable params(store);
+  const AEParamTable table(store);
+  const StoreParamNames params(table);
   // Stored only when it is a filter the program can run, as "&Insert" does.
   const AFilter check(controls, params);
   FilterDatabase database(store);

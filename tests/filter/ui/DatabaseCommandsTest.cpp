@@ -28,7 +28,7 @@ class DatabaseCommands : public FilterUi {
     Find<QCheckBox>("BoxDepD")->setChecked(true);
     Find<QCheckBox>("CheckBoxTDP")->setChecked(true);
     Find<QCheckBox>("CheckBoxEOT")->setChecked(true);
-    w.RadioGroupEventTypeClick(tiAsEvents);
+    w.Filtration().RadioGroupEventTypeClick(tiAsEvents);
     Find<QLineEdit>("EditMPT")->setText("50");
     Find<QLineEdit>("EditLOCK")->setText("1000");
     w.Expressions()->item(0, 1)->setText("A&(C|D)");
@@ -71,7 +71,7 @@ TEST_F(DatabaseCommands, InsertOpenUpdateAndDeleteAFilter) {
 
   // Clearing does not forget the current filter; opening the first one fills the window again.
   w.N3Click();
-  w.RadioGroupEventTypeClick(tiAsHits);
+  w.Filtration().RadioGroupEventTypeClick(tiAsHits);
   Find<QLineEdit>("EditFilterName")->setText("something else");
   EXPECT_EQ(w.CurrentFilterId(), second);
   ClearBoxes();

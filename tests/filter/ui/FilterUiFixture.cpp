@@ -21,7 +21,7 @@ void FilterUi::SetUp() {
   setenv("ZTDATA_DB", dbPath_.c_str(), 1);
   MessageSeam::SetHandler([this](const MessageSeam::Box& box) {
     boxes_.push_back(box);
-    if (box.kind != MessageSeam::Kind::YesNoWarning && box.kind != MessageSeam::Kind::YesNoQuestion) return true;
+    if (!MessageSeam::AsksYesNo(box.kind)) return true;
     if (answers_.empty()) return true;
     const bool answer = answers_.front();
     answers_.pop_front();

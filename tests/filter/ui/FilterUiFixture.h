@@ -13,10 +13,13 @@
 
 #include <gtest/gtest.h>
 
-#include "filter/ui/MessageSeam.h"
+#include "filter/ui/FilterBoxes.h"
 #include "filter/ui/TDataModule2.h"
+#include "filter/ui/TFiltrationPage.h"
 #include "filter/ui/TMainForm.h"
+#include "filter/ui/TServicePage.h"
 #include "tests/support/TempDir.h"
+#include "ui/MessageSeam.h"
 
 class QWidget;
 

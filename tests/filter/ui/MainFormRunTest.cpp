@@ -123,7 +123,7 @@ TEST_F(WindowRun, ShowsEveryFailureInAnErrorBoxAndWritesNothing) {
        "Окно D Запись 1\n" + Msg(805)},
       {"MPT not a number",
        [](WindowRun& t) {
-         t.Window().RadioGroupEventTypeClick(tiAsEvents);
+         t.Window().Filtration().RadioGroupEventTypeClick(tiAsEvents);
          t.Type("EditMPT", "x");
          t.Type("EditLOCK", "100");
        },
@@ -190,7 +190,7 @@ TEST_F(WindowRun, ADataErrorShowsTheMessageOfItsCode) {
   Type("EditSourceFile", dir_.File("in.dta"));
   Type("EditPostFile", dir_.File("out.dta"));
   TypeRow(fwA, 0, {"Amplitude", "40", "100"});
-  w.RadioGroupEventTypeClick(tiAsEvents);
+  w.Filtration().RadioGroupEventTypeClick(tiAsEvents);
   Type("EditMPT", "10");
   Type("EditLOCK", "20");
   Start();

@@ -1,5 +1,5 @@
-// Pictures of every window for a person to look at: run with ZMFWIN_SCREENSHOTS set to a folder
-// (and ZMFWIN_ICON set to a file name to write the program icon). Skipped otherwise.
+// Pictures of every window for a person to look at: run with ZMFWIN_SCREENSHOTS set to a folder.
+// Skipped otherwise. (The program icons are written by the shared window helpers' tests.)
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,14 +10,13 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "filter/ui/ProgramIcon.h"
 #include "filter/ui/TAboutBox.h"
 #include "filter/ui/TFFilterBase.h"
 #include "filter/ui/TFProtocolView.h"
 #include "filter/ui/TFilterGrid.h"
-#include "filter/ui/THelpWindow.h"
 #include "filter/ui/TLookUpParamDlg1.h"
 #include "tests/filter/ui/FilterUiFixture.h"
+#include "ui/THelpWindow.h"
 
 namespace ae::test {
 namespace {
@@ -34,8 +33,6 @@ class Screenshots : public FilterUi {
 };
 
 TEST_F(Screenshots, EveryWindow) {
-  if (const QString icon = qEnvironmentVariable("ZMFWIN_ICON"); !icon.isEmpty())
-    ASSERT_TRUE(ProgramIcon::Pixmap(256).save(icon));
   if (folder_.isEmpty()) GTEST_SKIP() << "set ZMFWIN_SCREENSHOTS to a folder";
   QDir().mkpath(folder_);
 
@@ -51,7 +48,7 @@ TEST_F(Screenshots, EveryWindow) {
   w.Grid(fwA)->SetRows({{"Amplitude", "45", "100"}, {"Counts", "5", "5000"}});
   w.Grid(fwB)->SetRows({{"Duration", "10", "20000"}});
   w.Grid(fwD)->SetRows({{"Counts", "<=", "0.05", "Duration", "2"}});
-  w.RadioGroupEventTypeClick(tiAsEvents);
+  w.Filtration().RadioGroupEventTypeClick(tiAsEvents);
   Find<QLineEdit>("EditMPT")->setText("200");
   Find<QLineEdit>("EditLOCK")->setText("1000");
   w.show();
@@ -60,7 +57,7 @@ TEST_F(Screenshots, EveryWindow) {
   w.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
   Save(&w, "main-service");
   w.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
-  w.RadioGroupEventTypeClick(tiAsMechanic);
+  w.Filtration().RadioGroupEventTypeClick(tiAsMechanic);
   Save(&w, "main-mechanic");
 
   data_->Filters().Insert(w.ReadControls());

@@ -1,4 +1,5 @@
 // The window's layout and the enabling rules of its boxes.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDropEvent>
@@ -187,6 +188,33 @@ TEST_F(WindowState, TheReportControlsFollowMakeReportAndTheReportFileItem) {
   RadioNamed("Report file in each folder")->click();
   EXPECT_FALSE(button->isEnabled());
   EXPECT_FALSE(label->isEnabled());
+}
+
+TEST_F(WindowState, ClearEmptiesTheWindowsAndExpressionsOnly) {
+  TMainForm& w = Window();
+  w.Grid(fwA)->SetRows({{"Amplitude", "40", "100"}, {"Counts", "5", "50"}});
+  w.Grid(fwD)->SetRows({{"Counts", "<=", "0.5", "Duration", "-3"}});
+  w.Expressions()->item(0, 1)->setText("A|D");
+  w.Expressions()->item(2, 1)->setText("B");
+  Find<QCheckBox>("BoxDepA")->setChecked(true);
+  Edit("EditFilterName")->setText("Kept");
+
+  // "&Clear" is the Filtration page's pop-up menu item, Ctrl+Shift+Delete.
+  QAction* clear = Find<QWidget>("TabSheet1")->actions().value(0);
+  ASSERT_NE(clear, nullptr);
+  EXPECT_EQ(clear->text(), "&Clear");
+  EXPECT_EQ(clear->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+  clear->trigger();
+  for (int g = 0; g < 4; ++g) {
+    const std::vector<std::vector<std::string>> rows = w.Grid(g)->Rows();
+    ASSERT_EQ(rows.size(), 1u) << g;
+    for (const std::string& cell : rows[0]) EXPECT_EQ(cell, "") << g;
+  }
+  for (int r = 0; r < 4; ++r) EXPECT_EQ(w.Expressions()->item(r, 1)->text(), "") << r;
+  EXPECT_TRUE(Find<QCheckBox>("BoxDepA")->isChecked());  // the join boxes are no rows
+  EXPECT_EQ(Edit("EditFilterName")->text(), "Kept");
+  w.N3Click();  // the handler itself, once more on empty windows
+  EXPECT_EQ(w.Grid(fwA)->rowCount(), 1);
 }
 
 TEST_F(WindowState, ActivationSelectsFiltrationAndFillsOnlyAnEmptyMainExpression) {

@@ -5,7 +5,7 @@
 
 #include "store/GraphDatabase.h"
 #include "store/ZTDataStore.h"
-#include "tests/store/StoreTestSupport.h"
+#include "tests/support/StoreTestSupport.h"
 #include "tests/viewer/graphs/GraphFixture.h"
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/graphs/GraphPage.h"

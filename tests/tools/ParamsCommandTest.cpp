@@ -5,8 +5,8 @@
 
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
-#include "tests/store/StoreTestSupport.h"
 #include "tests/support/AetoolRunner.h"
+#include "tests/support/StoreTestSupport.h"
 #include "tools/aetool/AetoolCommands.h"
 
 namespace ae {

@@ -1,4 +1,4 @@
-#include "filter/ui/ResourceLanguage.h"
+#include "ui/ResourceLanguage.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include "filter/ui/SorvelOptions.h"
+#include "ui/SuiteSettings.h"
 
 namespace ae {
 
@@ -18,13 +18,13 @@ QString KeyOf(const QString& programFile) { return QString::fromLatin1(QUrl::toP
 }  // namespace
 
 QString ResourceLanguage::Stored(const QString& programFile) {
-  const auto settings = SorvelOptions::OpenSettings();
+  const auto settings = SuiteSettings::Open();
   settings->beginGroup("Locales");
   return settings->value(KeyOf(programFile)).toString();
 }
 
 void ResourceLanguage::Store(const QString& programFile, const QString& code) {
-  const auto settings = SorvelOptions::OpenSettings();
+  const auto settings = SuiteSettings::Open();
   settings->beginGroup("Locales");
   settings->setValue(KeyOf(programFile), code);
   settings->endGroup();

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "store/FilterDatabase.h"
+#include "filter/db/FilterDatabase.h"
 #include "store/ZTDataStore.h"
-#include "tests/store/StoreTestSupport.h"
+#include "tests/support/StoreTestSupport.h"
 
 namespace ae {
 namespace {

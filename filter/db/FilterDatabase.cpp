@@ -1,4 +1,4 @@
-#include "store/FilterDatabase.h"
+#include "filter/db/FilterDatabase.h"
 
 #include <QDate>
 #include <algorithm>

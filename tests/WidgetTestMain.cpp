@@ -1,4 +1,5 @@
-// The widget tests run on the offscreen platform inside one QApplication.
+// The main of every widget test binary: the tests run on the offscreen platform inside one
+// QApplication.
 #include <QApplication>
 
 #include <gtest/gtest.h>

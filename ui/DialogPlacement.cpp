@@ -1,4 +1,4 @@
-#include "filter/ui/DialogPlacement.h"
+#include "ui/DialogPlacement.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -10,7 +10,8 @@ void CenterOnOwner(QWidget* window, const QWidget* owner) {
   if (!window || !owner) return;
   window->adjustSize();
   const QRect frame = owner->frameGeometry();
-  QRect rect(QPoint(0, 0), window->frameGeometry().size());
+  // A window not shown yet may report a frame a pixel smaller than itself: never less than it.
+  QRect rect(QPoint(0, 0), window->frameGeometry().size().expandedTo(window->size()));
   rect.moveCenter(frame.center());
   if (const QScreen* screen = owner->screen()) {
     const QRect area = screen->availableGeometry();

@@ -1,4 +1,4 @@
-#include "filter/ui/THelpWindow.h"
+#include "ui/THelpWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,11 +20,16 @@ QString& HelpFilePath() {
   return path;
 }
 
+QString& ProgramTitle() {
+  static QString title;
+  return title;
+}
+
 }  // namespace
 
 QString THelpWindow::FindHelpFile(const QString& programDir) {
   const QDir dir(programDir);
-  for (const QString& candidate : {dir.filePath(FileName), dir.filePath(QString(ZMFWIN_HELP_DIR "/") + FileName)}) {
+  for (const QString& candidate : {dir.filePath(FileName), dir.filePath(QString(AE_HELP_DIR "/") + FileName)}) {
     if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).canonicalFilePath();
   }
   return {};
@@ -33,6 +38,8 @@ QString THelpWindow::FindHelpFile(const QString& programDir) {
 void THelpWindow::SetHelpFile(const QString& path) { HelpFilePath() = path; }
 
 QString THelpWindow::HelpFile() { return HelpFilePath(); }
+
+void THelpWindow::SetProgramTitle(const QString& title) { ProgramTitle() = title; }
 
 THelpWindow* THelpWindow::Instance() { return instance_; }
 
@@ -53,7 +60,7 @@ THelpWindow* THelpWindow::ShowContext(int context) {
 THelpWindow::THelpWindow(const QString& html) : QWidget(nullptr, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_QuitOnClose, false);  // help never keeps the program alive
-  setWindowTitle("AE Sorvel - Help");
+  setWindowTitle(ProgramTitle().isEmpty() ? QString("Help") : ProgramTitle() + " - Help");
   resize(640, 560);
 
   browser_ = new QTextBrowser(this);

@@ -10,7 +10,8 @@ namespace ae {
 
 // The help window. The help file "DAVIZ.UDU" is one HTML document (UTF-8) whose topics start at
 // anchors named by their context number (<a name="160">); the window shows the document
-// scrolled to the topic of a context. One help window serves the whole program.
+// scrolled to the topic of a context. Both programs share the file; one help window serves the
+// whole program, titled "<program title> - Help".
 class THelpWindow : public QWidget {
   Q_OBJECT
 
@@ -23,6 +24,9 @@ class THelpWindow : public QWidget {
   // The program's help file; empty means none is set and help requests do nothing.
   static void SetHelpFile(const QString& path);
   static QString HelpFile();
+  // The program's title for the window's caption ("AE Sorvel" gives "AE Sorvel - Help"); set it
+  // at start, with the help file.
+  static void SetProgramTitle(const QString& title);
 
   // Opens the help window at a context; nullptr when no help file is set or it cannot be read.
   static THelpWindow* ShowContext(int context);

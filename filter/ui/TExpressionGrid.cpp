@@ -1,0 +1,60 @@
+#include "filter/ui/TExpressionGrid.h"
+
+#include <QHeaderView>
+
+#include "filter/core/FilterControls.h"
+#include "filter/ui/FilterBoxes.h"
+#include "ui/QtText.h"
+
+namespace ae {
+
+namespace {
+
+const char* const ScopeLabels[ExpressionRows] = {"All hits", "Second hit", "Third hit", "Any hit"};
+
+}  // namespace
+
+TExpressionGrid::TExpressionGrid(QWidget* parent) : QTableWidget(ExpressionRows, 2, parent) {
+  setObjectName("GridExpressions");
+  verticalHeader()->hide();
+  horizontalHeader()->setFont(font());
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  WriteTitles();
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setStretchLastSection(true);
+  setColumnWidth(0, 72);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTabKeyNavigation(false);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  for (int r = 0; r < ExpressionRows; ++r) {
+    auto* label = new QTableWidgetItem(ScopeLabels[r]);
+    // Only the main expression is in use; the other scopes are shown disabled.
+    label->setFlags(r == 0 ? Qt::ItemIsEnabled : Qt::NoItemFlags);
+    setItem(r, 0, label);
+    setItem(r, 1, new QTableWidgetItem);
+  }
+  setCurrentCell(0, 1);
+  const int height = horizontalHeader()->sizeHint().height() + ExpressionRows * verticalHeader()->defaultSectionSize() +
+                     2 * frameWidth();
+  setFixedSize(250, height);
+}
+
+void TExpressionGrid::WriteTitles() { setHorizontalHeaderLabels({"Filter scope", Msg(1055)}); }
+
+void TExpressionGrid::DefaultMainExpression() {
+  // Only an empty main expression gets the default: activation follows every dialog and
+  // box, and must not overwrite a typed or loaded expression.
+  if (item(0, 1)->text().isEmpty()) item(0, 1)->setText("A");
+}
+
+void TExpressionGrid::ReadInto(FilterControls& controls) const {
+  for (int r = 0; r < ExpressionRows; ++r) controls.Expressions[r] = S(item(r, 1)->text());
+}
+
+void TExpressionGrid::Apply(const FilterControls& controls) {
+  for (int r = 0; r < ExpressionRows; ++r) item(r, 1)->setText(Q(controls.Expressions[r]));
+}
+
+}  // namespace ae
