@@ -82,8 +82,7 @@ void GraphMouse::GraphMouseUp(TZTGraphControl& control, Qt::MouseButton, Qt::Key
 
   if (TRubberBand::MakesFrame(options_.FrameMode, keys.testFlag(Qt::ControlModifier), band.XParam, band))
     MakeFrame(graph, band, keys.testFlag(Qt::ShiftModifier));
-  else
-    Zoom(control, band, keys.testFlag(Qt::AltModifier));
+  else Zoom(control, band, keys.testFlag(Qt::AltModifier));
 }
 
 void GraphMouse::MakeFrame(TZTGraph& graph, const TFrameRect& band, bool shift) {

@@ -15,12 +15,12 @@ SetsCommands::SetsCommands(const ViewerContext& context, QObject* parent) : QObj
       MakeAction(this, "AddAndAction", QStringLiteral("Add to grouped with AND"), QKeySequence(Qt::CTRL | Qt::Key_A));
   DeleteAllFramesAction = MakeAction(this, "DeleteAllFramesAction", QStringLiteral("Delete all frames"),
                                      QKeySequence(Qt::CTRL | Qt::Key_D));
-  ClearGroupedAction = MakeAction(this, "ClearGroupedAction", QStringLiteral("Clear grouped data"),
-                                  QKeySequence(Qt::CTRL | Qt::Key_C));
+  ClearGroupedAction =
+      MakeAction(this, "ClearGroupedAction", QStringLiteral("Clear grouped data"), QKeySequence(Qt::CTRL | Qt::Key_C));
   InvertGroupedAction = MakeAction(this, "InvertGroupedAction", QStringLiteral("Invert grouped data"));
   DeleteGroupedAction = MakeAction(this, "DeleteGroupedAction", QStringLiteral("Delete grouped data"), Qt::Key_Delete);
-  UndeleteAction = MakeAction(this, "UndeleteAction", QStringLiteral("Undelete data"),
-                              QKeySequence(Qt::ALT | Qt::Key_Backspace));
+  UndeleteAction =
+      MakeAction(this, "UndeleteAction", QStringLiteral("Undelete data"), QKeySequence(Qt::ALT | Qt::Key_Backspace));
   InvertDeletedAction = MakeAction(this, "InvertDeletedAction", QStringLiteral("Invert deleted data"));
 
   auto run = [this](QAction* action, std::function<void(ASelectionCommands&)> command) {

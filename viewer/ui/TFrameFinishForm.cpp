@@ -23,9 +23,9 @@ TFrameFinishForm::TFrameFinishForm(int* choice, QWidget* owner) : QDialog(owner)
   auto* groupLayout = new QVBoxLayout(group);
   radioGroup1_ = new QButtonGroup(this);
   int index = 0;
-  for (const char* item : {"Delete all frames, except new frame", "Ignore new frame",
-                           "Groop existing frames with \"AND\", add new frame",
-                           "Groop existing frames with \"OR\", add new frame"}) {
+  for (const char* item :
+       {"Delete all frames, except new frame", "Ignore new frame", "Groop existing frames with \"AND\", add new frame",
+        "Groop existing frames with \"OR\", add new frame"}) {
     auto* button = new QRadioButton(QString::fromLatin1(item), group);
     button->setChecked(index == 0);
     radioGroup1_->addButton(button, index++);

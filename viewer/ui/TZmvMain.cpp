@@ -125,16 +125,16 @@ void TZmvMain::BuildMenus() {
   view->addActions({view_->ViewToolbarAction, view_->ChannelsPanelAction});
   QMenu* align = view->addMenu(QStringLiteral("Toolbar alignment"));
   align->setObjectName(QStringLiteral("ToolbarAlignmentMenu"));
-  align->addActions({view_->ToolbarTopAction, view_->ToolbarBottomAction, view_->ToolbarLeftAction,
-                     view_->ToolbarRightAction});
+  align->addActions(
+      {view_->ToolbarTopAction, view_->ToolbarBottomAction, view_->ToolbarLeftAction, view_->ToolbarRightAction});
   view->addSeparator();
   view->addActions({timeWindow_->ZoomAction, timeWindow_->UnZoomAction, timeWindow_->ZoomDialogAction});
 
   QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
   data->addActions({view_->DataDependencesAction, view_->ColoredChannelsAction, view_->ColoredAmountAction});
   data->addSeparator();
-  data->addActions({view_->EventViewAction, view_->ShowShadowAction, view_->ShowDeletedAction,
-                    view_->ShowTimeMarksAction});
+  data->addActions(
+      {view_->EventViewAction, view_->ShowShadowAction, view_->ShowDeletedAction, view_->ShowTimeMarksAction});
   data->addSeparator();
   data->addAction(windows_->TestSetupAction);
   data->addSeparator();
@@ -155,8 +155,8 @@ void TZmvMain::BuildMenus() {
   setup->addActions({windows_->OptionsAction, windows_->GraphDataBaseAction, windows_->ProtocolViewAction});
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->addActions({windows_->ZemtalHelpAction, windows_->VarnelHelpAction, windows_->QuickTourAction,
-                    windows_->HotKeysAction});
+  help->addActions(
+      {windows_->ZemtalHelpAction, windows_->VarnelHelpAction, windows_->QuickTourAction, windows_->HotKeysAction});
   help->addSeparator();
   help->addActions({windows_->LastChangesAction, windows_->AboutAction});
 }
@@ -223,8 +223,8 @@ void TZmvMain::Shutdown() {
   try {
     protocol_.Save(protocol_.FileName);
   } catch (const std::exception&) {
-    MessageSeam::Show(this, MessageSeam::Kind::Error,
-                      Q(ViewerMessage(vmSavingError) + protocol_.FileName + "'."), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(ViewerMessage(vmSavingError) + protocol_.FileName + "'."),
+                      Q(ViewerMessage(vmErrorDots)));
   }
 }
 

@@ -50,7 +50,8 @@ void TZoomParamForm::BitBtn1Click() {
     field->setFocus();
     field->selectAll();
   };
-  if (!from) return refuse(edit1_, QStringLiteral("\"%1\" is not a whole number of seconds from 0.").arg(edit1_->text()));
+  if (!from)
+    return refuse(edit1_, QStringLiteral("\"%1\" is not a whole number of seconds from 0.").arg(edit1_->text()));
   if (!to) return refuse(edit2_, QStringLiteral("\"%1\" is not a whole number of seconds from 0.").arg(edit2_->text()));
   if (*from > *to) return refuse(edit1_, QStringLiteral("The minimum time value is above the maximum time value."));
   from_ = *from;

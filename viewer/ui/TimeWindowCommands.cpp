@@ -15,13 +15,14 @@ TimeWindowCommands::TimeWindowCommands(const ViewerContext& context, QObject* pa
     : QObject(parent), context_(context) {
   ZoomAction = MakeAction(this, "ZoomAction", QStringLiteral("Zoom"), Qt::Key_F2, true);
   UnZoomAction = MakeAction(this, "UnZoomAction", QStringLiteral("UnZoom"), Qt::Key_F3);
-  ZoomDialogAction = MakeAction(this, "ZoomDialogAction", QStringLiteral("Zoom.."), QKeySequence(Qt::CTRL | Qt::Key_F2));
+  ZoomDialogAction =
+      MakeAction(this, "ZoomDialogAction", QStringLiteral("Zoom.."), QKeySequence(Qt::CTRL | Qt::Key_F2));
   ScrollLeftAction =
       MakeAction(this, "ScrollLeftAction", QStringLiteral("Scroll Left"), QKeySequence(Qt::CTRL | Qt::Key_Left));
   ScrollRightAction =
       MakeAction(this, "ScrollRightAction", QStringLiteral("Scroll Right"), QKeySequence(Qt::CTRL | Qt::Key_Right));
-  RefreshToStartAction = MakeAction(this, "RefreshToStartAction", QStringLiteral("Refresh to start"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_F5));
+  RefreshToStartAction =
+      MakeAction(this, "RefreshToStartAction", QStringLiteral("Refresh to start"), QKeySequence(Qt::CTRL | Qt::Key_F5));
 
   connect(ZoomAction, &QAction::toggled, this, [this](bool on) { context_.Options->FrameMode = !on; });
   connect(UnZoomAction, &QAction::triggered, this,

@@ -33,9 +33,8 @@ ViewCommands::ViewCommands(const ViewerContext& context, QObject* parent) : QObj
   EventViewAction = MakeAction(this, "EventViewAction", QStringLiteral("Event view"), Qt::Key_F9, true);
   ShowShadowAction = MakeAction(this, "ShowShadowAction", QStringLiteral("Show Shadow hits"), {}, true);
   ShowDeletedAction = MakeAction(this, "ShowDeletedAction", QStringLiteral("Show deleted"), {}, true);
-  ShowTimeMarksAction =
-      MakeAction(this, "ShowTimeMarksAction", QStringLiteral("Show time marks"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                 true);
+  ShowTimeMarksAction = MakeAction(this, "ShowTimeMarksAction", QStringLiteral("Show time marks"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_T), true);
   RefreshAction = MakeAction(this, "RefreshAction", QStringLiteral("Refresh"), Qt::Key_F5);
   ShowAllChannelsAction = MakeAction(this, "ShowAllChannelsAction", QStringLiteral("Show all channels"),
                                      QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A));

@@ -18,8 +18,7 @@ void ViewerContext::RefreshStatus() const {
 
 void ViewerContext::SetCaption(const QString& fileName) const {
   if (Window == nullptr) return;
-  Window->setWindowTitle(fileName.isEmpty() ? QStringLiteral("AE Varnel")
-                                            : QStringLiteral("AE Varnel - ") + fileName);
+  Window->setWindowTitle(fileName.isEmpty() ? QStringLiteral("AE Varnel") : QStringLiteral("AE Varnel - ") + fileName);
 }
 
 bool ViewerContext::HasData() const { return Pages != nullptr && !Pages->DataSet().FileName.empty(); }

@@ -1,6 +1,7 @@
 #pragma once
 // What the viewer's command handlers work on: the window's parts and the program's state. The
 // main window assembles it; each handler takes only this.
+#include <QKeySequence>
 #include <QString>
 
 #include "viewer/core/AOptions.h"

@@ -1,8 +1,8 @@
 // An engineer's whole path: open a test file, frame hits, group them, delete them and save a
 // cleaned file, which must be the source less exactly those hits, byte for byte.
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/viewer/ui/ViewerFixture.h"
 #include "viewer/ui/TZTGraphControl.h"

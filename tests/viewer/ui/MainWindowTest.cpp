@@ -131,8 +131,8 @@ TEST_F(MainWindow, ANinthFrameWithShiftAsksAndEachChoiceIsFollowed) {
   FrameAll(1, Qt::ShiftModifier);
   EXPECT_EQ(window_->Pages().Common().Frames.FrameCount(), 1);
   EXPECT_GT(Data().GroupedCount, 0u);
-  EXPECT_EQ(ProtocolTexts()[lines], "Existing selections (" + std::to_string(Data().GroupedCount) +
-                                        ") grouped by AND...");
+  EXPECT_EQ(ProtocolTexts()[lines],
+            "Existing selections (" + std::to_string(Data().GroupedCount) + ") grouped by AND...");
   for (int i = 0; i < 7; ++i) FrameAll(0, Qt::ShiftModifier);
   AnswerNextDialog(0);  // delete all frames but the new one
   FrameAll(1, Qt::ShiftModifier);
@@ -209,7 +209,7 @@ TEST_F(MainWindow, AZoomBandOnATimeGraphSetsTheTimeWindowAndUnZoomRestoresIt) {
   Start({QString::fromStdString(MakeFile(500))});
   const std::uint32_t end = static_cast<std::uint32_t>(Data().TimeEnd);
   ShowPage(0);
-  TZTGraph& hits = Graph(0).Graph();  // hits against time, a line graph
+  TZTGraph& hits = Graph(0).Graph();       // hits against time, a line graph
   TZTGraph& amplitude = Graph(3).Graph();  // amplitude against time, a point graph
   // Without the zoom tool a line graph takes no band.
   Drag(Graph(0), {hits.PlotLeft + 10, hits.PlotTop + 5}, {hits.PlotLeft + 60, hits.PlotTop + 40});

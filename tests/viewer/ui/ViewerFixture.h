@@ -1,6 +1,7 @@
 #pragma once
 // A viewer main window for one test: its own settings folder, table store and program folder,
 // every message box and file dialog answered by the test, the options and test setup fresh.
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <deque>
