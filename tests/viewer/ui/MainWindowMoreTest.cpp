@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -128,6 +129,33 @@ TEST_F(MainWindowMore, TheWindowsStateGoesIntoTheOptionsAtShutdown) {
   EXPECT_EQ(window_->toolBarArea(&window_->ToolBar()), Qt::LeftToolBarArea);
   EXPECT_TRUE(window_->findChild<QAction*>(QStringLiteral("ColoredChannelsAction"))->isChecked());
   EXPECT_FALSE(window_->findChild<QAction*>(QStringLiteral("ShowTimeMarksAction"))->isChecked());
+}
+
+TEST_F(MainWindowMore, AProtocolThatCannotBeWrittenSaysSo) {
+  programDir_ = dir_.File("gone");  // no such folder: the file cannot be written there
+  Start();
+  GlobalOptions().WriteReport = true;
+  window_->close();
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text.toStdString(), "Error of saving '" + dir_.File("gone") + "/_Protocol.txt'.");
+  EXPECT_EQ(boxes_[0].caption, "Error..");
+}
+
+TEST_F(MainWindowMore, ResizingLaysOutTheHiddenPagesTooAndOnlyTheShownOneRenders) {
+  Start({QString::fromStdString(MakeFile(300))});
+  window_->resize(1000, 700);
+  QApplication::processEvents();
+  ShowPage(0);
+  const TZTGraph& hidden = *Sheet(2).Page().Graphs[0];
+  const int before = hidden.Width;
+  window_->resize(1400, 900);
+  QApplication::processEvents();
+  EXPECT_GT(hidden.Width, before);
+  EXPECT_EQ(hidden.Width, Sheet(2).width() * 3 / 5);  // 3 of the 5 columns
+  EXPECT_TRUE(hidden.Dirty);
+  Sheet(0).repaint();
+  EXPECT_FALSE(Sheet(0).Page().Graphs[0]->Dirty);
+  EXPECT_TRUE(hidden.Dirty);
 }
 
 }  // namespace
