@@ -1,5 +1,6 @@
 #include "tools/aetool/CsvExport.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -31,13 +32,18 @@ int DigitCount(std::uint64_t v) {
   }
 }
 
+char* WritePair(char* p, std::uint32_t v) {
+  std::memcpy(p, DigitPairs + 2 * v, 2);
+  return p + 2;
+}
+
 // Writes the last `digits` digits of v, with leading zeros; returns the end.
 char* WriteDigits(char* p, std::uint64_t v, int digits) {
   char* const end = p + digits;
   char* q = end;
   while (digits >= 2) {
     q -= 2;
-    std::memcpy(q, DigitPairs + 2 * (v % 100), 2);
+    WritePair(q, static_cast<std::uint32_t>(v % 100));
     v /= 100;
     digits -= 2;
   }
@@ -45,7 +51,31 @@ char* WriteDigits(char* p, std::uint64_t v, int digits) {
   return end;
 }
 
-char* WriteUnsigned(char* p, std::uint64_t v) { return WriteDigits(p, v, DigitCount(v)); }
+// Below 100000, as nearly every field of a hit is: no loop.
+char* WriteSmall(char* p, std::uint32_t v) {
+  if (v < 100) {
+    if (v < 10) {
+      *p = static_cast<char>('0' + v);
+      return p + 1;
+    }
+    return WritePair(p, v);
+  }
+  if (v < 10000) {
+    if (v < 1000) {
+      *p++ = static_cast<char>('0' + v / 100);
+      return WritePair(p, v % 100);
+    }
+    return WritePair(WritePair(p, v / 100), v % 100);
+  }
+  *p++ = static_cast<char>('0' + v / 10000);
+  v %= 10000;
+  return WritePair(WritePair(p, v / 100), v % 100);
+}
+
+char* WriteUnsigned(char* p, std::uint64_t v) {
+  if (v < 100000) return WriteSmall(p, static_cast<std::uint32_t>(v));
+  return WriteDigits(p, v, DigitCount(v));
+}
 
 char* WriteSigned(char* p, std::int64_t v) {
   if (v >= 0) return WriteUnsigned(p, static_cast<std::uint64_t>(v));
@@ -55,23 +85,96 @@ char* WriteSigned(char* p, std::int64_t v) {
 
 __extension__ typedef unsigned __int128 Wide;  // exact products of 64-bit mantissas
 
-// How the long double q, which ATestTime::Seconds computes for `ticks`, compares with the exact
-// value ticks / 4000000 (-1, 0, +1); compared exactly in integers. False when it cannot tell.
-bool CompareWithExact(std::uint64_t ticks, long double q, int& order) {
+// q as mantissa / 2^shift, exactly. False where long double has more than 64 bits.
+bool Decompose(long double q, std::uint64_t& mantissa, int& shift) {
   constexpr int digits = std::numeric_limits<long double>::digits;
-  if constexpr (digits > 64) {
-    return false;
-  } else {
+  if constexpr (digits == 64 && std::numeric_limits<long double>::max_exponent == 16384 && sizeof(long double) >= 10) {
+    // The x87 extended format: its 64-bit mantissa with an explicit integer bit, then sign and
+    // exponent; read directly, it costs nothing next to frexp.
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&mantissa, &q, sizeof mantissa);
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&q) + 8, sizeof signAndExponent);
+    shift = 16383 + 63 - (signAndExponent & 0x7FFF);
+    return true;
+  } else if constexpr (digits <= 64) {
     int exponent = 0;
     const long double fraction = std::frexp(q, &exponent);  // q = fraction * 2^exponent
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, digits));
-    const int shift = digits - exponent;  // q = mantissa / 2^shift
-    if (shift < 0 || shift + 48 > 127) return false;
-    const Wide scaled = static_cast<Wide>(mantissa) * 4000000u;
-    const Wide exact = static_cast<Wide>(ticks) << shift;
-    order = scaled > exact ? 1 : scaled < exact ? -1 : 0;
+    mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, digits));
+    shift = digits - exponent;
     return true;
+  } else {
+    return false;
   }
+}
+
+// The row index as decimal text, counted up in place: consecutive rows need no formatting.
+class DecimalCounter {
+ public:
+  void Set(std::uint64_t value) { length_ = static_cast<int>(WriteUnsigned(text_, value) - text_); }
+  void Increment() {
+    int i = length_ - 1;
+    while (i >= 0 && text_[i] == '9') text_[i--] = '0';
+    if (i >= 0) {
+      ++text_[i];
+      return;
+    }
+    std::memmove(text_ + 1, text_, static_cast<std::size_t>(length_));
+    text_[0] = '1';
+    ++length_;
+  }
+  // Copies a fixed amount (the row buffer has the room) and moves on by the length.
+  char* Write(char* p) const {
+    std::memcpy(p, text_, sizeof text_);
+    return p + length_;
+  }
+
+ private:
+  char text_[24] = {};
+  int length_ = 0;
+};
+
+// The long double SecondsPerTick as mantissa / 2^shift.
+struct TickScale {
+  bool Known = false;
+  std::uint64_t Mantissa = 0;
+  int Shift = 0;
+};
+
+const TickScale& Scale() {
+  static const TickScale scale = [] {
+    TickScale s;
+    s.Known = Decompose(ATestTime::SecondsPerTick, s.Mantissa, s.Shift);
+    return s;
+  }();
+  return scale;
+}
+
+// How the long double ATestTime::Seconds computes for `ticks` compares with the exact value
+// ticks / 4000000 (-1, 0, +1), in integers only. Seconds multiplies the exact tick count by
+// SecondsPerTick once: the exact product rounded to the digits of long double, to even, as the
+// floating-point unit rounds. False when it cannot tell.
+bool CompareWithExact(std::uint64_t ticks, int& order) {
+  constexpr int digits = std::numeric_limits<long double>::digits;
+  const TickScale& scale = Scale();
+  if (!scale.Known) return false;
+  const Wide product = static_cast<Wide>(ticks) * scale.Mantissa;
+  const auto high = static_cast<std::uint64_t>(product >> 64);
+  const int width = high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(product));
+  Wide mantissa = product;
+  int shift = scale.Shift;
+  if (width > digits) {
+    const int dropped = width - digits;
+    mantissa = product >> dropped;
+    const Wide rest = product & ((Wide{1} << dropped) - 1);
+    const Wide half = Wide{1} << (dropped - 1);
+    if (rest > half || (rest == half && (mantissa & 1) != 0)) ++mantissa;
+    shift -= dropped;
+  }
+  if (shift < 0 || std::bit_width(ticks) + shift > 127) return false;
+  const Wide scaled = mantissa * 4000000u;
+  const Wide exact = static_cast<Wide>(ticks) << shift;
+  order = scaled > exact ? 1 : scaled < exact ? -1 : 0;
+  return true;
 }
 
 char* WriteFixed(char* p, double v, int decimals) {
@@ -92,35 +195,42 @@ char* CsvRecordWriter::FormatSeconds(char* out, const ATestTime& time) {
   // exact value, or, when it is exact, to the even digit.
   std::uint64_t decimals = rest * 25 / 10;
   if (rest & 1) {
-    const long double q = time.Seconds();
     int order = 0;
-    if (!CompareWithExact(ticks, q, order)) {
-      const auto result = std::to_chars(out, out + 64, q, std::chars_format::fixed, 7);
+    if (!CompareWithExact(ticks, order)) {
+      const auto result = std::to_chars(out, out + 64, time.Seconds(), std::chars_format::fixed, 7);
       return result.ptr;
     }
     if (order > 0 || (order == 0 && (decimals & 1))) ++decimals;  // at most 9999998: no carry
   }
   char* p = WriteUnsigned(out, seconds);
   *p++ = '.';
-  return WriteDigits(p, decimals, 7);
+  p = WritePair(p, static_cast<std::uint32_t>(decimals / 100000));
+  decimals %= 100000;
+  p = WritePair(p, static_cast<std::uint32_t>(decimals / 1000));
+  decimals %= 1000;
+  p = WritePair(p, static_cast<std::uint32_t>(decimals / 10));
+  *p = static_cast<char>('0' + decimals % 10);
+  return p + 1;
 }
 
 CsvRecordWriter::CsvRecordWriter(std::ostream& out, std::string outputName)
-    : out_(out), outputName_(std::move(outputName)), buffer_(FlushSize + RowRoom, '\0') {}
+    : out_(out), outputName_(std::move(outputName)), buffer_(new char[FlushSize + RowRoom]) {}
 
 void CsvRecordWriter::Begin(const ExportSource&) {
   const std::size_t n = std::strlen(CsvExportHeader);
-  std::memcpy(buffer_.data() + used_, CsvExportHeader, n);
+  std::memcpy(buffer_.get() + used_, CsvExportHeader, n);
   used_ += n;
   buffer_[used_++] = '\n';
 }
 
 void CsvRecordWriter::Rows(std::int64_t first, const ZTShortHit* recs, std::size_t count) {
-  char* const base = buffer_.data();
+  char* const base = buffer_.get();
   char* p = base + used_;
-  for (std::size_t k = 0; k < count; ++k) {
+  DecimalCounter index;
+  index.Set(static_cast<std::uint64_t>(first));
+  for (std::size_t k = 0; k < count; ++k, index.Increment()) {
     const ZTShortHit& rec = recs[k];
-    p = WriteSigned(p, first + static_cast<std::int64_t>(k));
+    p = index.Write(p);
     *p++ = ',';
     p = WriteSigned(p, rec.Kind);
     *p++ = ',';
@@ -160,7 +270,7 @@ void CsvRecordWriter::Rows(std::int64_t first, const ZTShortHit* recs, std::size
 }
 
 void CsvRecordWriter::Flush() {
-  if (used_ > 0) out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+  if (used_ > 0) out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
   used_ = 0;
 }
 

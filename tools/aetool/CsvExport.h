@@ -2,6 +2,7 @@
 // "aetool export" as CSV: one row per record of a data file.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -41,7 +42,7 @@ class CsvRecordWriter : public RecordSink {
 
   std::ostream& out_;
   std::string outputName_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;  // not cleared: only written bytes are read
   std::size_t used_ = 0;
 };
 
