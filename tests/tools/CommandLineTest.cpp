@@ -1,5 +1,8 @@
 // The command line of aetool: help of the tool and of every subcommand, the version, and the
 // README showing the same help.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -69,6 +72,30 @@ TEST(CommandLine, TheReadmeShowsTheHelp) {
   EXPECT_NE(readme.str().find("```\n$ aetool --help\n" + help + "```\n"), std::string::npos)
       << "the README's aetool section must show this help:\n"
       << help;
+}
+
+// What the bash completion offers for the words typed so far (the last one being completed).
+std::string Completion(const std::string& words) {
+  const std::string folder = std::filesystem::path(AE_AETOOL_PATH).parent_path().string();
+  const std::string script = std::string(AE_SOURCE_DIR) + "/resources/completion/aetool.bash";
+  const std::string command = "PATH='" + folder + "':\"$PATH\" bash -c 'source \"" + script + "\"; COMP_WORDS=(" +
+                              words + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _aetool; echo \"${COMPREPLY[*]}\"'";
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    pclose(pipe);
+  }
+  return output;
+}
+
+TEST(CommandLine, BashCompletionTakesItsWordsFromTheHelp) {
+  if (std::system("bash -c true 2>/dev/null") != 0) GTEST_SKIP() << "no bash";
+  EXPECT_EQ(Completion("aetool \"\""), "dump describe export filter params stat gen --help --version\n");
+  EXPECT_EQ(Completion("aetool ex"), "export\n");
+  EXPECT_EQ(Completion("aetool export --f"), "--format\n");
+  EXPECT_EQ(Completion("aetool gen --format \"\""), "dta s3000 pci isa\n");
+  EXPECT_EQ(Completion("aetool filter --no"), "--no-report\n");
 }
 
 }  // namespace
