@@ -291,6 +291,14 @@ TEST_F(Export, APipeIsWrittenNotReplaced) {
   EXPECT_EQ(r.Code, 0) << r.Err;
   EXPECT_TRUE(fs::is_fifo(fifo));
   EXPECT_EQ(received, RunTool({"export", dir_.File("a.dta")}).Out);
+  // HDF5 cannot be written into a pipe as it goes: the finished table goes through it.
+  std::thread tableReader([&] { received = ReadText(fifo); });
+  const test::ToolResult h5 = RunTool({"export", dir_.File("a.dta"), "--format", "hdf5", "-o", fifo});
+  tableReader.join();
+  EXPECT_EQ(h5.Code, 0) << h5.Err;
+  ASSERT_EQ(RunTool({"export", dir_.File("a.dta"), "--format", "hdf5", "-o", dir_.File("a.h5")}).Code, 0);
+  EXPECT_EQ(received.size(), ReadText(dir_.File("a.h5")).size());
+  EXPECT_EQ(received.substr(0, 8), "\x89HDF\r\n\x1a\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/aetool/ExportCommand.h"
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -32,7 +33,21 @@ int Export(const ExportOptions& options, CommandIo& io) {
   }
   const std::string name = "\"" + options.Out + "\"";
   OutputFile output(options.Out);  // removed again unless the export completes
-  if (hdf5) {
+  if (hdf5 && output.Direct()) {
+    // HDF5 needs a file it can seek in: the table is made in the temporary folder and then
+    // copied to the pipe or device.
+    OutputFile scratch((std::filesystem::temp_directory_path() / "aetool-export.h5").string());
+    {
+      Hdf5RecordWriter writer(scratch.Path(), name);
+      ExportRecords(options.File, writer, &progress);
+    }
+    std::ifstream in(scratch.Path(), std::ios::binary);
+    std::ofstream out(output.Path(), std::ios::binary);
+    if (!in || !out) throw EDataFile("Cannot create " + name);
+    out << in.rdbuf();
+    out.close();
+    if (!out) throw EDataFile("Cannot write " + name);
+  } else if (hdf5) {
     Hdf5RecordWriter writer(output.Path(), name);
     ExportRecords(options.File, writer, &progress);
   } else {

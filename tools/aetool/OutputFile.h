@@ -19,6 +19,8 @@ class OutputFile {
   // Where to write.
   const std::string& Path() const { return path_; }
   const std::string& Destination() const { return destination_; }
+  // Whether Path is the destination itself (not a regular file), which cannot be sought in.
+  bool Direct() const { return !temporary_ && path_ == target_; }
   // Puts the written file in the destination's place; raises EDataFile.
   void Commit();
 
