@@ -9,9 +9,11 @@
 
 namespace ae {
 
-// The arguments after "filter". Exit code 0 on success, 1 with the message on err when the
-// filter is invalid or the run fails, 2 on a usage error.
-int FilterCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+class CommandLine;
+
+// Exit code 0 on success, 1 with the message on stderr when the filter is invalid or the run
+// fails, 2 on a usage error.
+void AddFilterCommand(CommandLine& cli);
 
 // The plain text form of a filter (see the README): the window as "KEY = VALUE" lines. Raises
 // std::runtime_error naming the line for what the form does not allow; the filter itself is
