@@ -25,7 +25,12 @@ WriterPair MakePair(const DataFormat& format, std::FILE* source, std::FILE* dest
 OpenedDataFile OpenDataFile(const std::string& name) {
   OpenedDataFile opened;
   opened.Stream = DataStream(name, "rb");
-  if (!opened.Stream) throw EDataFile(MsgFileDoesNotExist);
+  switch (opened.Stream.OpenProblem()) {
+    case DataStream::Problem::None: break;
+    case DataStream::Problem::Folder: throw EDataFile(FolderMessage(name));
+    case DataStream::Problem::NotRegular: throw EDataFile(NotRegularFileMessage(name));
+    case DataStream::Problem::CannotOpen: throw EDataFile(MsgFileDoesNotExist);
+  }
   for (const DataFormat& format : ReaderFormats()) {
     if (!format.Recognise(opened.Stream.Get())) continue;
     opened.Type = format.Type;
