@@ -124,6 +124,11 @@ class TemporaryFile {
   std::string path_;
 };
 
+int RecognisedType(const std::string& path) {
+  const DataStream stream(path, "rb");
+  return stream ? RecogniseDataFile(stream.Get()) : -1;
+}
+
 // The records of a large file fill tens of megabytes that are touched once, in order. Asking
 // for transparent huge pages makes that first touch cost one page fault per 2 MB instead of one
 // per 4 KB; on a virtual machine those faults were most of the loading time.
@@ -311,6 +316,11 @@ void ZTDataSet::SaveAs(const std::string& destination) const {
   // The new file must be complete on disk before it takes the destination's place.
   const bool written = std::fflush(out.Get()) == 0 && ::fsync(fileno(out.Get())) == 0;
   if (!out.Close() || !written) throw EDataFile(SaveError(destination, MsgWriteError));
+  // And it must open again as what it is: the header fields a writer sets, or records that
+  // move up when hits are left out, could make it pass another format's test first.
+  if (RecognisedType(temporary.Path()) != DataType)
+    throw EDataFile(SaveError(destination, "the saved data would not open again as \"" +
+                                               std::string(DataTypeName(DataType)) + "\" data, so nothing was saved"));
   temporary.Commit(target, destination);
 }
 

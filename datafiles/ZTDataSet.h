@@ -66,7 +66,9 @@ class ZTDataSet {
   // file is written beside the destination under a temporary name and renamed over it only
   // when complete, so an error (raised as EDataFile) leaves the destination and the loaded
   // file as they were. Refused when the loaded file has changed on disk since it was loaded
-  // (also by an earlier save onto it): the deleted flags would hit the wrong records.
+  // (also by an earlier save onto it): the deleted flags would hit the wrong records. Refused
+  // as well, leaving the destination as it was, when the written file would not be recognised
+  // again as the loaded format.
   void SaveAs(const std::string& destination) const;
   // Empties the data set; EventCount, MaxTime and TimeEnd keep their values.
   void Clear();

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -465,6 +466,36 @@ TEST_F(SDFileTest, ASavedFileIsRecognisedAgainWithTheSourcesHeader) {
     again.Load(saved);
     EXPECT_EQ(again.HitCount, 1u);
   }
+}
+
+// The header fields a save sets could make the file pass another format's test first; such a
+// save is refused instead of leaving a file that opens as something else.
+TEST_F(SDFileTest, ASaveThatWouldOpenAsAnotherFormatIsRefused) {
+  Spartan3000Builder b;
+  for (int k = 0; k < 104; ++k) b.AddHit({.Ticks = OneSecond * static_cast<std::uint64_t>(k + 1)});
+  // Record 104 has no time; its bytes 4 to 7 are file offset 3844, where A-Line ISA files have
+  // their configuration signature.
+  Spartan3000Builder::Record untimed{};
+  untimed[0] = 77;
+  PutU32(untimed.data() + 4, 0x1313CFCF);
+  b.AddRecord(untimed);
+  // The greatest time makes the last hit time of the header 0xAA01, the A-Line file type word.
+  b.AddHit({.Ticks = 0xAA01ull * 65536 + 10}).EndOfData();
+  const std::string source = SaveBytes(b.Get());
+  ASSERT_EQ(OpenDataFile(source).Type, ftSpartan3000);
+
+  ZTDataSet set;
+  set.Load(source);
+  const std::string saved = NewPath();
+  try {
+    set.SaveAs(saved);
+    ADD_FAILURE() << "saved";
+  } catch (const EDataFile& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot save the data to \"" + saved +
+                                         "\": the saved data would not open again as \"Spartan 3000\" data, so "
+                                         "nothing was saved");
+  }
+  EXPECT_FALSE(std::filesystem::exists(saved));
 }
 
 TEST_F(SDFileTest, WriterWithoutFinishLeavesTheHeaderSpaceEmpty) {
