@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -19,7 +21,7 @@ DataStream::Problem ProblemOf(const struct stat& info) {
 
 // A regular file opened for reading. The type is checked before the file is opened, and again
 // on what was opened, without waiting, in case the name was given to a pipe in between.
-std::FILE* OpenRegularForReading(const std::string& path, DataStream::Problem& problem) {
+std::FILE* OpenRegularForReading(const std::string& path, DataStream::Problem& problem, std::int64_t& size) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     problem = DataStream::Problem::CannotOpen;
@@ -34,6 +36,7 @@ std::FILE* OpenRegularForReading(const std::string& path, DataStream::Problem& p
   }
   if (::fstat(fd, &info) != 0) problem = DataStream::Problem::CannotOpen;
   else problem = ProblemOf(info);
+  size = static_cast<std::int64_t>(info.st_size);
   const int flags = problem == DataStream::Problem::None ? ::fcntl(fd, F_GETFL) : -1;
   std::FILE* file = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? ::fdopen(fd, "rb") : nullptr;
   if (file == nullptr) {
@@ -47,14 +50,19 @@ std::FILE* OpenRegularForReading(const std::string& path, DataStream::Problem& p
 
 DataStream::DataStream(const std::string& path, const char* mode) {
   const std::string_view m = mode;
-  if (m == "r" || m == "rb") file_ = OpenRegularForReading(path, problem_);
+  std::int64_t size = -1;
+  if (m == "r" || m == "rb") file_ = OpenRegularForReading(path, problem_, size);
   else file_ = std::fopen(path.c_str(), mode);
   if (file_ == nullptr) {
     if (problem_ == Problem::None) problem_ = Problem::CannotOpen;
     return;
   }
-  buffer_ = std::make_unique<char[]>(BufferSize);
-  std::setvbuf(file_, buffer_.get(), _IOFBF, BufferSize);
+  // A file read that is smaller than the buffer gets a buffer of its own size, in whole pages.
+  std::size_t bytes = BufferSize;
+  if (size >= 0 && static_cast<std::uint64_t>(size) < BufferSize)
+    bytes = std::max<std::size_t>(MinBufferSize, (static_cast<std::size_t>(size) + 4095) & ~std::size_t{4095});
+  buffer_ = std::make_unique_for_overwrite<char[]>(bytes);
+  std::setvbuf(file_, buffer_.get(), _IOFBF, bytes);
 }
 
 DataStream::DataStream(DataStream&& other) noexcept

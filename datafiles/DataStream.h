@@ -10,6 +10,7 @@ namespace ae {
 class DataStream {
  public:
   static constexpr std::size_t BufferSize = 1 << 20;
+  static constexpr std::size_t MinBufferSize = 1 << 12;
 
   // Why a stream could not be opened.
   enum class Problem { None, CannotOpen, Folder, NotRegular };

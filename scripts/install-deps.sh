@@ -8,6 +8,7 @@ packages=(
   libsimpleini-dev
   libgtest-dev libgmock-dev
   clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()
