@@ -54,8 +54,6 @@ class ALNDFile : public AWDiskFile {
   static int BodySize(std::uint32_t type);
 
   const ALNHead& Head() const { return head_; }
-  // The calibration in force at the current record.
-  const ALNCalibration& Calibration() const { return calibration_; }
   std::uint32_t StartTime() const { return startTime_; }
   std::int64_t ConfigDataOffset() const { return head_.ConfigDataOffset(); }
 

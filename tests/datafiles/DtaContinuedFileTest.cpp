@@ -132,6 +132,15 @@ TEST_F(DtaContinuedFile, MessageEightIsOneRecordWhoseSetupDecodesTheHits) {
   EXPECT_EQ(rec.Parametric, 2100.0f);
   EXPECT_DOUBLE_EQ(reader.GetTime(), 100.0);
 
+  // The raw walk reads the embedded messages as messages of their own.
+  std::ostringstream ids;
+  reader.SeekFirst();
+  reader.DumpIds(ids);
+  const std::string walk =
+      "ID =   8  Length =    116 \nID =  41  Length =     52 \nID =   7  Length =     10 \n"
+      "ID =  99  Length =     13 \nID =  42  Length =     14 \nID =   5  Length =      8 \n";
+  EXPECT_EQ(ids.str().substr(0, walk.size()), walk);
+
   ZTDataSet set;
   set.Load(dir_.File("TEST__1.DTA"));
   EXPECT_EQ(set.RecCount, 8);
