@@ -8,7 +8,7 @@ packages=(
   libsimpleini-dev
   libgtest-dev libgmock-dev
   clang-format
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm-14
 )
 
 missing=()
