@@ -9,6 +9,7 @@ packages=(
   libcli11-dev libhdf5-dev libaec-dev zlib1g-dev help2man
   libgtest-dev libgmock-dev
   clang-format
+  clang libclang-rt-14-dev llvm-14
 )
 
 missing=()
