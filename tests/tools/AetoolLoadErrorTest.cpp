@@ -16,7 +16,9 @@
 namespace ae {
 namespace {
 
-TEST(AetoolLoadError, AFileTooLargeForTheMemoryFailsExportAndStat) {
+// Export streams the records and never holds the file, so only the commands that load it can run
+// out of memory.
+TEST(AetoolLoadError, AFileTooLargeForTheMemoryFailsStatButNotTheStreamedExport) {
   test::TempDir dir;
   const std::string path = dir.File("big.dta");
   test::DtaBuilder dta;
@@ -27,12 +29,13 @@ TEST(AetoolLoadError, AFileTooLargeForTheMemoryFailsExportAndStat) {
                               "\": its 102 records need 4896 bytes, and only 1000 bytes are available.\n";
 
   test::MemoryLimit limit(1000);
-  for (const char* command : {"export", "stat"}) {
-    const test::ToolResult result = test::RunTool({command, path});
-    EXPECT_EQ(result.Code, 1) << command;
-    EXPECT_EQ(result.Err, message) << command;
-    EXPECT_EQ(result.Out, "") << command;
-  }
+  const test::ToolResult stat = test::RunTool({"stat", path});
+  EXPECT_EQ(stat.Code, 1);
+  EXPECT_EQ(stat.Err, message);
+  EXPECT_EQ(stat.Out, "");
+  const test::ToolResult exported = test::RunTool({"export", path});
+  EXPECT_EQ(exported.Code, 0) << exported.Err;
+  EXPECT_NE(exported.Out.find("\n101,0,1.0990000,"), std::string::npos);
 }
 
 TEST(AetoolLoadError, APipeOrAFolderFailsAtOnce) {
