@@ -266,6 +266,17 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
   s.ClearHolds();
   if (!opened_.FileName.empty()) s.FileName = opened_.FileName;
   s.TestLabel = S(testLabel_->text());
+  // An up-down keeps its last number while its text is edited; a text it does not take is refused.
+  for (QSpinBox* box : {testTH_, classes_[0], classes_[1], classes_[2]}) {
+    if (box->hasAcceptableInput()) continue;
+    const QString title = box == testTH_ ? QStringLiteral("Test ThresHold")
+                                         : QStringLiteral("Class %1").arg(box->objectName().right(1));
+    Refuse(box, QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4.")
+                    .arg(title, box->text())
+                    .arg(box->minimum())
+                    .arg(box->maximum()));
+    return std::nullopt;
+  }
   s.TestTH = testTH_->value();
   s.HoldsView = viewHolds_->isChecked();
   for (const IntField& field : IntFields) {

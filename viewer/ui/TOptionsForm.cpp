@@ -71,8 +71,6 @@ int CheckedOr(const QButtonGroup* group, int value) {
 
 }  // namespace
 
-TOptionsForm::TOptionsForm(AOptions& options, QWidget* owner) : TOptionsForm(options, GlobalTestSetup(), owner) {}
-
 TOptionsForm::TOptionsForm(AOptions& options, ATestSetup& setup, QWidget* owner)
     : QDialog(owner), options_(options), setup_(setup) {
   setObjectName(QStringLiteral("OptionsForm"));
@@ -144,13 +142,28 @@ TOptionsForm::TOptionsForm(AOptions& options, ATestSetup& setup, QWidget* owner)
   CenterOnOwner(this, owner);
 }
 
-bool TOptionsForm::Execute(AOptions& options, QWidget* owner) {
-  TOptionsForm window(options, owner);
+bool TOptionsForm::Execute(AOptions& options, ATestSetup& setup, QWidget* owner) {
+  TOptionsForm window(options, setup, owner);
   return window.exec() == QDialog::Accepted;
 }
 
 bool TOptionsForm::OKBtnClick() {
-  // Every control is read before anything is stored.
+  // Every control is read before anything is stored. An up-down holds the last number it took
+  // while its text is being edited; a text it would not take is refused, not replaced by that.
+  auto refuse = [this](QWidget* control, const QString& text) {
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerMessage(vmWarning)));
+    control->setFocus();
+  };
+  for (const auto& [box, title] :
+       {std::pair{pointSizeEdit_, "Point size"}, std::pair{udVertGrNum_, "Vertical graph number"},
+        std::pair{udHrznGrNum_, "Horisontal graph number"}}) {
+    if (box->hasAcceptableInput()) continue;
+    refuse(box, QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4.")
+                    .arg(QString::fromLatin1(title), box->text())
+                    .arg(box->minimum())
+                    .arg(box->maximum()));
+    return false;
+  }
   ATestSetup setup = setup_;
   for (const auto& [edit, field, title] :
        {std::tuple{divSEdit_, &ATestSetup::DivisorSys, "DivV"}, std::tuple{offsetSEdit_, &ATestSetup::OffsetSys, "ShiftV"},
@@ -158,9 +171,7 @@ bool TOptionsForm::OKBtnClick() {
         std::tuple{offsetREdit_, &ATestSetup::OffsetReal, "ShiftP"}}) {
     const std::optional<double> value = RealOf(edit);
     if (!value) {
-      MessageSeam::Show(this, MessageSeam::Kind::Warning,
-                        QStringLiteral("%1: \"%2\" is not a number.").arg(QString::fromLatin1(title), edit->text()),
-                        Q(ViewerMessage(vmWarning)));
+      refuse(edit, QStringLiteral("%1: \"%2\" is not a number.").arg(QString::fromLatin1(title), edit->text()));
       return false;
     }
     setup.*field = *value;

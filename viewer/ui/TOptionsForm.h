@@ -20,11 +20,10 @@ class TOptionsForm : public QDialog {
 
  public:
   // The parametric conversion edits belong to the viewer's current test setup.
-  TOptionsForm(AOptions& options, QWidget* owner);
   TOptionsForm(AOptions& options, ATestSetup& setup, QWidget* owner);
 
   // Shows the window modally over owner; true when it closed with OK.
-  static bool Execute(AOptions& options, QWidget* owner);
+  static bool Execute(AOptions& options, ATestSetup& setup, QWidget* owner);
 
   // OK; false (the window stays open, nothing stored) when a control is refused.
   bool OKBtnClick();
