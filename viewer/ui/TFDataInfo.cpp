@@ -18,7 +18,6 @@ TFDataInfo::TFDataInfo(const std::string& fileName, QWidget* owner) : QDialog(ow
   setObjectName(QStringLiteral("FDataInfo"));
   setWindowTitle(QStringLiteral("Data File Information"));
   setModal(true);
-  resize(560, 360);
 
   richEdit1_ = new QTextEdit(this);
   richEdit1_->setObjectName(QStringLiteral("RichEdit1"));

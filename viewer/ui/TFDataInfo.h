@@ -18,6 +18,8 @@ class TFDataInfo : public QDialog {
   static void Execute(const std::string& fileName, QWidget* owner);
 
   QTextEdit* RichEdit1() const { return richEdit1_; }
+  // Room for the text at first; placing the window sizes it to this.
+  QSize sizeHint() const override { return {560, 360}; }
 
  private:
   QTextEdit* richEdit1_;

@@ -19,7 +19,6 @@ TFLastChanges::TFLastChanges(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("FLastChanges"));
   setWindowTitle(QStringLiteral("Last changes information"));
   setModal(true);
-  resize(640, 480);
 
   richEdit1_ = new QTextEdit(this);
   richEdit1_->setObjectName(QStringLiteral("RichEdit1"));

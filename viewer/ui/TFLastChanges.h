@@ -31,6 +31,8 @@ class TFLastChanges : public QDialog {
 
   bool FileRead() const { return fileRead_; }
   QTextEdit* RichEdit1() const { return richEdit1_; }
+  // Room for the text at first; placing the window sizes it to this.
+  QSize sizeHint() const override { return {640, 480}; }
   QStatusBar* StatusBar1() const { return statusBar1_; }
 
  private:

@@ -33,7 +33,7 @@ struct IntField {
   const char* Name;
   const char* Caption;
   const char* Title;
-  int ATestSetup::* Member;
+  int ATestSetup::*Member;
   bool FromZero;  // microseconds of a window
 };
 
@@ -58,8 +58,8 @@ struct RealField {
   const char* Caption;
   const char* Title;
   int Digits;
-  double ATestSetup::* Real;
-  float ATestSetup::* Single;  // instead of Real
+  double ATestSetup::*Real;
+  float ATestSetup::*Single;  // instead of Real
 };
 
 constexpr RealField RealFields[] = {
@@ -269,8 +269,8 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
   // An up-down keeps its last number while its text is edited; a text it does not take is refused.
   for (QSpinBox* box : {testTH_, classes_[0], classes_[1], classes_[2]}) {
     if (box->hasAcceptableInput()) continue;
-    const QString title = box == testTH_ ? QStringLiteral("Test ThresHold")
-                                         : QStringLiteral("Class %1").arg(box->objectName().right(1));
+    const QString title =
+        box == testTH_ ? QStringLiteral("Test ThresHold") : QStringLiteral("Class %1").arg(box->objectName().right(1));
     Refuse(box, QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4.")
                     .arg(title, box->text())
                     .arg(box->minimum())
@@ -371,17 +371,15 @@ void TFTestSetup::BBSaveClick() {
   // applying makes the setup's own.
   const std::string target = opened_.FileName.empty() ? setup_.FileName : opened_.FileName;
   if (target.empty()) return BBSaveAsClick();  // nothing loaded yet: ask where to
-  const std::string question =
-      ViewerMessage(vmSetupRewritePrefix) + target + ViewerMessage(vmSetupRewriteSuffix);
+  const std::string question = ViewerMessage(vmSetupRewritePrefix) + target + ViewerMessage(vmSetupRewriteSuffix);
   if (!MessageSeam::Show(this, MessageSeam::Kind::YesNoQuestion, Q(question), Q(ViewerMessage(vmWarning)))) return;
   if (!Apply()) return;
   SaveInto(setup_.FileName);
 }
 
 void TFTestSetup::BBSaveAsClick() {
-  const QString name =
-      FileDialogSeam::SaveFileName(this, Q(ViewerMessage(vmSaveAs)), QString::fromLatin1(FileFilter),
-                                   QString::fromLatin1(DefaultExtension), true);
+  const QString name = FileDialogSeam::SaveFileName(this, Q(ViewerMessage(vmSaveAs)), QString::fromLatin1(FileFilter),
+                                                    QString::fromLatin1(DefaultExtension), true);
   if (name.isEmpty()) return;
   if (!Apply()) return;
   if (SaveInto(S(name))) setWindowTitle(Q(ViewerMessage(vmTestSetupCaption)) + name);

@@ -63,8 +63,8 @@ THoldsGrid::Reading THoldsGrid::ReadHolds() const {
         reading.Row = r;
         reading.Column = column;
         reading.Problem = QStringLiteral("Pressure holds, row %1, %2: \"%3\" is not a number.")
-                      .arg(r + 1)
-                      .arg(Q(ViewerMessage(vmHoldLabel + static_cast<int>(column))), CellText(r, column));
+                              .arg(r + 1)
+                              .arg(Q(ViewerMessage(vmHoldLabel + static_cast<int>(column))), CellText(r, column));
         reading.Holds.clear();
         return reading;
       }

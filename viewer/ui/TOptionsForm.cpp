@@ -102,10 +102,9 @@ TOptionsForm::TOptionsForm(AOptions& options, ATestSetup& setup, QWidget* owner)
                                 {"Classic (White on Gray)", "Borland (Yellow on Blue)", "Windows (Black on White)",
                                  "Professional (White on Black)"},
                                 options.ColorScheme, this, right);
-  startUpGraphRadioGroup_ =
-      RadioGroup("StartUpGraphRadioGroup", " Startup graph set ",
-                 {"Default graph set", "Last used graph set", "First graph set from DataBase"}, options.StartUpGraph,
-                 this, right);
+  startUpGraphRadioGroup_ = RadioGroup("StartUpGraphRadioGroup", " Startup graph set ",
+                                       {"Default graph set", "Last used graph set", "First graph set from DataBase"},
+                                       options.StartUpGraph, this, right);
   right->addStretch();
 
   // The test setup's parametric conversion, kept here hidden.
@@ -165,10 +164,10 @@ bool TOptionsForm::OKBtnClick() {
     return false;
   }
   ATestSetup setup = setup_;
-  for (const auto& [edit, field, title] :
-       {std::tuple{divSEdit_, &ATestSetup::DivisorSys, "DivV"}, std::tuple{offsetSEdit_, &ATestSetup::OffsetSys, "ShiftV"},
-        std::tuple{divREdit_, &ATestSetup::DivisorReal, "DivP"},
-        std::tuple{offsetREdit_, &ATestSetup::OffsetReal, "ShiftP"}}) {
+  for (const auto& [edit, field, title] : {std::tuple{divSEdit_, &ATestSetup::DivisorSys, "DivV"},
+                                           std::tuple{offsetSEdit_, &ATestSetup::OffsetSys, "ShiftV"},
+                                           std::tuple{divREdit_, &ATestSetup::DivisorReal, "DivP"},
+                                           std::tuple{offsetREdit_, &ATestSetup::OffsetReal, "ShiftP"}}) {
     const std::optional<double> value = RealOf(edit);
     if (!value) {
       refuse(edit, QStringLiteral("%1: \"%2\" is not a number.").arg(QString::fromLatin1(title), edit->text()));

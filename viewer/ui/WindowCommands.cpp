@@ -66,7 +66,9 @@ void WindowCommands::DataFileInfoActionExecute() {
 
 void WindowCommands::ProtocolViewActionExecute() { TFLastChanges::ShowProtocol(*context_.Protocol, context_.Window); }
 
-void WindowCommands::LastChangesActionExecute() { TFLastChanges::ShowLastChanges(context_.ProgramDir, context_.Window); }
+void WindowCommands::LastChangesActionExecute() {
+  TFLastChanges::ShowLastChanges(context_.ProgramDir, context_.Window);
+}
 
 void WindowCommands::AboutActionExecute() { TAboutBox::Execute(context_.Window); }
 

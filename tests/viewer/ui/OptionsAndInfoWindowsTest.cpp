@@ -84,8 +84,10 @@ TEST_F(OptionsWindow, ShowsTheOptionsAndOkWritesThemBackAndSavesThem) {
   TOptionsForm w(options_, setup_, &owner_);
   EXPECT_EQ(w.windowTitle(), "Options..");
   EXPECT_TRUE(w.isModal());
-  const std::pair<const char*, bool> boxes[] = {{"SaveCheckBox", true},         {"ReportChkBox", true},
-                                                {"GridChkBox", true},           {"TimeAxisRangeCheckBox", false},
+  const std::pair<const char*, bool> boxes[] = {{"SaveCheckBox", true},
+                                                {"ReportChkBox", true},
+                                                {"GridChkBox", true},
+                                                {"TimeAxisRangeCheckBox", false},
                                                 {"ShowParamCheckBox", false}};
   for (const auto& [name, checked] : boxes) EXPECT_EQ(Child<QCheckBox>(w, name)->isChecked(), checked) << name;
   EXPECT_EQ(Child<QCheckBox>(w, "ReportChkBox")->text(), "Save protocol file ( _Protocol.txt )");
@@ -100,8 +102,8 @@ TEST_F(OptionsWindow, ShowsTheOptionsAndOkWritesThemBackAndSavesThem) {
     EXPECT_EQ(box->minimum(), min) << name;
     EXPECT_EQ(box->maximum(), max) << name;
   }
-  for (const auto& [name, text] : {std::pair{"DivSEdit", "2"}, {"OffsetSEdit", "0.123457"}, {"DivREdit", "4"},
-                                   {"OffsetREdit", "-1"}}) {
+  for (const auto& [name, text] :
+       {std::pair{"DivSEdit", "2"}, {"OffsetSEdit", "0.123457"}, {"DivREdit", "4"}, {"OffsetREdit", "-1"}}) {
     EXPECT_EQ(Child<QLineEdit>(w, name)->text(), text) << name;
     EXPECT_TRUE(Child<QLineEdit>(w, name)->isHidden()) << name;
   }
@@ -320,8 +322,8 @@ TEST_F(InfoWindows, TheHelpFileHasTheViewersTopicsAndEveryHotKeyOfItsWindow) {
   for (QAction* action : window_->findChildren<QAction*>()) {
     for (const QKeySequence& key : action->shortcuts()) {
       const QString text = key.toString(QKeySequence::PortableText);
-      EXPECT_TRUE(topic.contains("<kbd>" + text + "</kbd>")) << text.toStdString() << " (" << action->text().toStdString()
-                                                             << ")";
+      EXPECT_TRUE(topic.contains("<kbd>" + text + "</kbd>"))
+          << text.toStdString() << " (" << action->text().toStdString() << ")";
       ++keys;
     }
   }

@@ -96,10 +96,10 @@ TEST_F(TestSetupWindow, ShowsEveryFieldAndOkWritesEveryControlBack) {
     EXPECT_TRUE(Child<QCheckBox>(w, hidden)->isHidden()) << hidden;
   }
   const std::pair<const char*, const char*> shown[] = {
-      {"MPT", "4000"},          {"Lockout", "15000"},     {"DivSEdit", "1.23457"},    {"OffsetSEdit", "-0.5"},
-      {"DivREdit", "2"},        {"OffsetREdit", "0.125"}, {"EEvTH", "48"},            {"EHighAmpLev", "70"},
-      {"ESevHitNum", "12"},     {"EHstLimit1", "11"},     {"EHstLimit2", "16"},       {"EHstLimit3", "80"},
-      {"EHstLimit4", "900"},    {"EHstLimit5", "900"},    {"EHstLastHits2", "3"},     {"EHstLastHits3", "14"},
+      {"MPT", "4000"},           {"Lockout", "15000"},     {"DivSEdit", "1.23457"}, {"OffsetSEdit", "-0.5"},
+      {"DivREdit", "2"},         {"OffsetREdit", "0.125"}, {"EEvTH", "48"},         {"EHighAmpLev", "70"},
+      {"ESevHitNum", "12"},      {"EHstLimit1", "11"},     {"EHstLimit2", "16"},    {"EHstLimit3", "80"},
+      {"EHstLimit4", "900"},     {"EHstLimit5", "900"},    {"EHstLastHits2", "3"},  {"EHstLastHits3", "14"},
       {"EHstLastHits4", "0.75"}, {"EHstLastHits5", "250"}, {"ELDExponent", "3.5"},
   };
   for (const auto& [name, text] : shown) EXPECT_EQ(Edit(w, name)->text(), text) << name;
@@ -110,7 +110,7 @@ TEST_F(TestSetupWindow, ShowsEveryFieldAndOkWritesEveryControlBack) {
     EXPECT_EQ(Child<QSpinBox>(w, name)->maximum(), 30000) << name;
   }
   EXPECT_EQ(GridRows(w), (std::vector<std::vector<QString>>{{"Hold 1", "1.5", "600", "600", "120"},
-                                                           {"Hold 2", "2.25", "1800.5", "900", "60"}}));
+                                                            {"Hold 2", "2.25", "1800.5", "900", "60"}}));
   QStringList titles;
   for (int c = 0; c < Grid(w)->columnCount(); ++c) titles << Grid(w)->horizontalHeaderItem(c)->text();
   EXPECT_EQ(titles, QStringList({"Hold label", "Pressure, MPa", "Start, sec", "Length, sec", "Delay, sec"}));
@@ -124,10 +124,10 @@ TEST_F(TestSetupWindow, ShowsEveryFieldAndOkWritesEveryControlBack) {
   // Every control changed goes into its field.
   TFTestSetup again(global_, &owner_);
   const std::pair<const char*, const char*> typed[] = {
-      {"TestLabel", "Vessel 8"}, {"MPT", "3000"},          {"Lockout", "0x4E20"},     {"DivSEdit", "2.5"},
-      {"OffsetSEdit", "1,5"},    {"DivREdit", "4"},        {"OffsetREdit", "-1"},     {"EEvTH", "40"},
-      {"EHighAmpLev", "60"},     {"ESevHitNum", "20"},     {"EHstLimit1", "5"},       {"EHstLimit2", "10"},
-      {"EHstLimit3", "50"},      {"EHstLimit4", "500"},    {"EHstLastHits2", "7"},    {"EHstLastHits3", "9"},
+      {"TestLabel", "Vessel 8"}, {"MPT", "3000"},          {"Lockout", "0x4E20"},   {"DivSEdit", "2.5"},
+      {"OffsetSEdit", "1,5"},    {"DivREdit", "4"},        {"OffsetREdit", "-1"},   {"EEvTH", "40"},
+      {"EHighAmpLev", "60"},     {"ESevHitNum", "20"},     {"EHstLimit1", "5"},     {"EHstLimit2", "10"},
+      {"EHstLimit3", "50"},      {"EHstLimit4", "500"},    {"EHstLastHits2", "7"},  {"EHstLastHits3", "9"},
       {"EHstLastHits4", "0.5"},  {"EHstLastHits5", "300"}, {"ELDExponent", "2.25"},
   };
   for (const auto& [name, text] : typed) Edit(again, name)->setText(QString::fromLatin1(text));
@@ -259,24 +259,23 @@ TEST_F(TestSetupWindow, TheHoldsGridKeysAndRowsWithoutAStart) {
   grid->setCurrentCell(2, 1);
   QTest::keyClick(grid, Qt::Key_Insert);  // before the current row, which stays where it is
   EXPECT_EQ(GridRows(w), (Rows{{"A", "1", "100", "600", "120"},
-                              {"", "", "", "600", "120"},
-                              {"", "", "", "600", "120"},
-                              {"C", "1", "300", "600", "120"}}));
+                               {"", "", "", "600", "120"},
+                               {"", "", "", "600", "120"},
+                               {"C", "1", "300", "600", "120"}}));
   EXPECT_EQ(grid->currentRow(), 2);
   QTest::keyClick(grid, Qt::Key_Insert, Qt::ShiftModifier);  // not the key with a modifier
   EXPECT_EQ(grid->rowCount(), 4);
   QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
   EXPECT_EQ(grid->rowCount(), 3);
   grid->setCurrentCell(2, 0);
-  QTest::keyClick(grid, Qt::Key_Up, Qt::ShiftModifier);  // C moves up; the cursor keeps its place
+  QTest::keyClick(grid, Qt::Key_Up, Qt::ShiftModifier);    // C moves up; the cursor keeps its place
   QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);  // on the last row: no swap, no new row
   grid->setCurrentCell(0, 0);
   QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);  // A below C ...
   QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);  // ... and back
   QTest::keyClick(grid, Qt::Key_Up, Qt::ShiftModifier);    // the first row has none above
-  EXPECT_EQ(GridRows(w), (Rows{{"A", "1", "100", "600", "120"},
-                              {"C", "1", "300", "600", "120"},
-                              {"", "", "", "600", "120"}}));
+  EXPECT_EQ(GridRows(w),
+            (Rows{{"A", "1", "100", "600", "120"}, {"C", "1", "300", "600", "120"}, {"", "", "", "600", "120"}}));
 
   // Rows 1 and 3 with a start, row 2 without: two holds, in grid order.
   fill(2, "B", "200");
