@@ -21,7 +21,8 @@ THoldsGrid::THoldsGrid(QWidget* parent) : TRowEditGrid(ColumnCount, parent) {
   QStringList titles;
   for (int id = vmHoldLabel; id <= vmHoldDelay; ++id) titles << Q(ViewerMessage(id));
   setHorizontalHeaderLabels(titles);
-  horizontalHeader()->setStretchLastSection(true);
+  // The five columns share the grid's width, so that every title shows without scrolling.
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   SetHolds({});
 }
 
