@@ -227,15 +227,15 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
 void AddRenderCommand(CommandLine& cli) {
   auto args = std::make_shared<RenderArguments>();
   auto gsid = std::make_shared<int>(0);
-  CLI::App* sub = cli.Add(
-      "render",
-      "The pages of a graph set over a data file, as the viewer shows them after loading it: one PNG per page, "
-      "named NN-PAGE.png; the written paths are printed",
-      [args, gsid](CommandIo& io) {
-        if (args->GraphSet.has_value() == args->Gsid.has_value())
-          throw UsageError("render needs either --graph-set NAME or --gsid N");
-        return RenderPages(*args, io.Out, io.Err, io.Progress);
-      });
+  CLI::App* sub =
+      cli.Add("render",
+              "The pages of a graph set over a data file, as the viewer shows them after loading it: one PNG per page, "
+              "named NN-PAGE.png; the written paths are printed",
+              [args, gsid](CommandIo& io) {
+                if (args->GraphSet.has_value() == args->Gsid.has_value())
+                  throw UsageError("render needs either --graph-set NAME or --gsid N");
+                return RenderPages(*args, io.Out, io.Err, io.Progress);
+              });
   sub->add_option("FILE", args->File, "The data file")->required();
   sub->add_option_function<std::string>(
          "--graph-set", [args](const std::string& name) { args->GraphSet = name; },
