@@ -1,13 +1,13 @@
 #include "ui/THelpWindow.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "ui/ProgramDataFile.h"
 
 namespace ae {
 
@@ -27,13 +27,7 @@ QString& ProgramTitle() {
 
 }  // namespace
 
-QString THelpWindow::FindHelpFile(const QString& programDir) {
-  const QDir dir(programDir);
-  for (const QString& candidate : {dir.filePath(FileName), dir.filePath(QString(AE_HELP_DIR "/") + FileName)}) {
-    if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).canonicalFilePath();
-  }
-  return {};
-}
+QString THelpWindow::FindHelpFile(const QString& programDir) { return FindProgramDataFile(programDir, FileName); }
 
 void THelpWindow::SetHelpFile(const QString& path) { HelpFilePath() = path; }
 

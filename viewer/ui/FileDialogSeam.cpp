@@ -1,29 +1,39 @@
 #include "viewer/ui/FileDialogSeam.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace ae {
 
 namespace {
 
-FileDialogSeam::Handler& CurrentHandler() {
-  static FileDialogSeam::Handler handler;
+FileDialogSeam::RequestHandler& CurrentHandler() {
+  static FileDialogSeam::RequestHandler handler;
   return handler;
 }
 
-QString Run(QWidget* owner, FileDialogSeam::Mode mode, const QString& caption, const QString& filter) {
-  if (CurrentHandler()) return CurrentHandler()(mode, caption);
-  QFileDialog dialog(owner, caption);
+QString Run(QWidget* owner, const FileDialogSeam::Request& request) {
+  if (CurrentHandler()) {
+    // The handler answers as a typed name: the dialog would add the default suffix to it (to open,
+    // only when no file has the name as it stands).
+    QString name = CurrentHandler()(request);
+    const bool existing = request.mode == FileDialogSeam::Mode::Open && QFileInfo(name).isFile();
+    if (!name.isEmpty() && !request.defaultSuffix.isEmpty() && !existing && QFileInfo(name).suffix().isEmpty())
+      name += QLatin1Char('.') + request.defaultSuffix;
+    return name;
+  }
+  QFileDialog dialog(owner, request.caption);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setNameFilters(FileDialogSeam::QtFilter(filter).split(QStringLiteral(";;")));
-  if (mode == FileDialogSeam::Mode::Open) {
+  dialog.setNameFilters(FileDialogSeam::QtFilter(request.filter).split(QStringLiteral(";;")));
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  if (request.mode == FileDialogSeam::Mode::Open) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().first();
@@ -60,15 +70,24 @@ QString FileDialogSeam::QtFilter(const QString& filter) {
   return entries.join(QStringLiteral(";;"));
 }
 
-QString FileDialogSeam::OpenFileName(QWidget* owner, const QString& caption, const QString& filter) {
-  return Run(owner, Mode::Open, caption, filter);
+QString FileDialogSeam::OpenFileName(QWidget* owner, const QString& caption, const QString& filter,
+                                     const QString& defaultSuffix) {
+  return Run(owner, {Mode::Open, caption, filter, defaultSuffix, false});
 }
 
-QString FileDialogSeam::SaveFileName(QWidget* owner, const QString& caption, const QString& filter) {
-  return Run(owner, Mode::Save, caption, filter);
+QString FileDialogSeam::SaveFileName(QWidget* owner, const QString& caption, const QString& filter,
+                                     const QString& defaultSuffix, bool confirmOverwrite) {
+  return Run(owner, {Mode::Save, caption, filter, defaultSuffix, confirmOverwrite});
 }
 
-void FileDialogSeam::SetHandler(Handler handler) { CurrentHandler() = std::move(handler); }
+void FileDialogSeam::SetHandler(Handler handler) {
+  if (!handler) return ClearHandler();
+  CurrentHandler() = [handler = std::move(handler)](const Request& request) {
+    return handler(request.mode, request.caption);
+  };
+}
+
+void FileDialogSeam::SetRequestHandler(RequestHandler handler) { CurrentHandler() = std::move(handler); }
 
 void FileDialogSeam::ClearHandler() { CurrentHandler() = nullptr; }
 

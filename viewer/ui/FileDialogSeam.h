@@ -11,7 +11,16 @@ namespace ae {
 class FileDialogSeam {
  public:
   enum class Mode { Open, Save };
+  // What a window asks for.
+  struct Request {
+    Mode mode = Mode::Open;
+    QString caption;
+    QString filter;         // "Text|*.a;*.b|..."
+    QString defaultSuffix;  // added to a chosen name without an extension; empty: none
+    bool confirmOverwrite = false;
+  };
   using Handler = std::function<QString(Mode mode, const QString& caption)>;
+  using RequestHandler = std::function<QString(const Request& request)>;
 
   // The data file filter of both dialogs.
   static const QString& DataFileFilter();
@@ -19,11 +28,15 @@ class FileDialogSeam {
   static QString QtFilter(const QString& filter);
 
   // An existing file to open, or empty.
-  static QString OpenFileName(QWidget* owner, const QString& caption, const QString& filter);
-  // A file to save into (an existing one is replaced without a question), or empty.
-  static QString SaveFileName(QWidget* owner, const QString& caption, const QString& filter);
+  static QString OpenFileName(QWidget* owner, const QString& caption, const QString& filter,
+                              const QString& defaultSuffix = {});
+  // A file to save into, or empty. An existing one is replaced without a question unless
+  // confirmOverwrite asks first.
+  static QString SaveFileName(QWidget* owner, const QString& caption, const QString& filter,
+                              const QString& defaultSuffix = {}, bool confirmOverwrite = false);
 
   static void SetHandler(Handler handler);
+  static void SetRequestHandler(RequestHandler handler);
   static void ClearHandler();
 };
 

@@ -55,6 +55,7 @@ TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(pare
   context_.Options = &options;
   context_.Setup = &setup;
   context_.Protocol = &protocol_;
+  context_.ProgramDir = start_.ProgramDir;
 
   // The page control first, then the options and the test setup, then the protocol.
   mouseHost_ = std::make_unique<MouseHost>(context_);

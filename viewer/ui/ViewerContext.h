@@ -29,6 +29,7 @@ struct ViewerContext {
   TChannelsPanel* Channels = nullptr;
   QToolBar* ToolBar = nullptr;
   TMainDataModule* Data = nullptr;  // null when the table store could not be opened
+  QString ProgramDir;               // the program's folder: the protocol file, the last changes
 
   // Every graph renders again.
   void Redraw() const;

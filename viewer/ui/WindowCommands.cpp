@@ -5,6 +5,12 @@
 
 #include "ui/MessageSeam.h"
 #include "ui/THelpWindow.h"
+#include "viewer/ui/TAboutBox.h"
+#include "viewer/ui/TFDataInfo.h"
+#include "viewer/ui/TFLastChanges.h"
+#include "viewer/ui/TFTestSetup.h"
+#include "viewer/ui/TOptionsForm.h"
+#include "viewer/ui/TZTPageControl.h"
 
 namespace ae {
 
@@ -35,10 +41,36 @@ WindowCommands::WindowCommands(const ViewerContext& context, QObject* parent) : 
   help(QuickTourAction, htQuickTour);
   help(HotKeysAction, htHotKeys);
 
-  for (QAction* action : {TestSetupAction, DataFileInfoAction, ShowFramedDataAction, ShowSetsStatisticAction,
-                          OptionsAction, GraphDataBaseAction, ProtocolViewAction, LastChangesAction, AboutAction})
+  connect(TestSetupAction, &QAction::triggered, this, &WindowCommands::TestSetupActionExecute);
+  connect(OptionsAction, &QAction::triggered, this, &WindowCommands::OptionsActionExecute);
+  connect(DataFileInfoAction, &QAction::triggered, this, &WindowCommands::DataFileInfoActionExecute);
+  connect(ProtocolViewAction, &QAction::triggered, this, &WindowCommands::ProtocolViewActionExecute);
+  connect(LastChangesAction, &QAction::triggered, this, &WindowCommands::LastChangesActionExecute);
+  connect(AboutAction, &QAction::triggered, this, &WindowCommands::AboutActionExecute);
+
+  for (QAction* action : {ShowFramedDataAction, ShowSetsStatisticAction, GraphDataBaseAction})
     connect(action, &QAction::triggered, this, [this, action] { Unavailable(action->text()); });
 }
+
+void WindowCommands::TestSetupActionExecute() {
+  if (TFTestSetup::Execute(*context_.Setup, context_.Window)) context_.Redraw();
+}
+
+void WindowCommands::OptionsActionExecute() {
+  if (TOptionsForm::Execute(*context_.Options, *context_.Setup, context_.Window)) context_.Pages->BuildPages();
+}
+
+void WindowCommands::DataFileInfoActionExecute() {
+  TFDataInfo::Execute(context_.Pages->DataSet().FileName, context_.Window);
+}
+
+void WindowCommands::ProtocolViewActionExecute() { TFLastChanges::ShowProtocol(*context_.Protocol, context_.Window); }
+
+void WindowCommands::LastChangesActionExecute() {
+  TFLastChanges::ShowLastChanges(context_.ProgramDir, context_.Window);
+}
+
+void WindowCommands::AboutActionExecute() { TAboutBox::Execute(context_.Window); }
 
 void WindowCommands::Unavailable(const QString& what) {
   MessageSeam::Show(context_.Window, MessageSeam::Kind::Information,

@@ -33,6 +33,12 @@ class WindowCommands : public QObject {
   QAction* AboutAction;
 
  private:
+  void TestSetupActionExecute();
+  void OptionsActionExecute();
+  void DataFileInfoActionExecute();
+  void ProtocolViewActionExecute();
+  void LastChangesActionExecute();
+  void AboutActionExecute();
   void Unavailable(const QString& what);
 
   const ViewerContext& context_;
