@@ -148,6 +148,8 @@ void TDataBaseForm::BuildControls() {
       view->setColumnHidden(column, false);
     }
     view->horizontalHeader()->setStretchLastSection(true);
+    if (grid == gGraphs)
+      for (const char* field : {"LXCoord", "LYCoord", "RXCoord", "RYCoord"}) view->setColumnWidth(table.Column(field), 40);
     view->installEventFilter(this);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, grid] { ChosenChanged(static_cast<Grid>(grid)); });
@@ -158,7 +160,7 @@ void TDataBaseForm::BuildControls() {
   }
   layout->addLayout(grids, 1);
   editors_ = BuildGraphEditors();
-  layout->addWidget(editors_);
+  layout->addWidget(editors_, 1);
 
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(layout, 1);
@@ -183,13 +185,18 @@ QWidget* TDataBaseForm::BuildGraphEditors() {
   auto map = [&](QWidget* editor, const char* field) { mapper_->addMapping(editor, graphs.Column(field)); };
 
   auto* position = new QGroupBox(QStringLiteral("Plot position"), box);
-  auto* positionLayout = new QFormLayout(position);
+  auto* positionLayout = new QGridLayout(position);
   const std::pair<const char*, const char*> coordinates[] = {
       {"LXCoord", "Left X"}, {"LYCoord", "Left Y"}, {"RXCoord", "Right X"}, {"RYCoord", "Right Y"}};
+  int place = 0;
   for (const auto& [field, caption] : coordinates) {
     QLineEdit* edit = FieldEdit(field, position);
-    positionLayout->addRow(QString::fromLatin1(caption), edit);
+    // Left and right edges side by side.
+    const int row = place % 2, column = 2 * (place / 2);
+    positionLayout->addWidget(new QLabel(QString::fromLatin1(caption), position), row, column);
+    positionLayout->addWidget(edit, row, column + 1);
     map(edit, field);
+    ++place;
   }
   layout->addWidget(position);
 

@@ -41,6 +41,8 @@ TFDataView::TFDataView(const ZTDataSet& data, const AOptions& options, const ATe
   richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   richEdit1_->setUndoRedoEnabled(false);
   layout->addWidget(richEdit1_, 1);
+  // The header stands over the columns of the text below it.
+  label1_->setIndent(richEdit1_->frameWidth() + static_cast<int>(richEdit1_->document()->documentMargin()));
 
   auto* bottom = new QHBoxLayout;
   checkBoxEventView_ = new QCheckBox(QStringLiteral("Event view"), this);
