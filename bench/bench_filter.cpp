@@ -1,7 +1,7 @@
 // Filtration speed against a plain copy: a generated 1-million-hit DTA file is filtered "As
 // Hits" with a one-row window (the file is read twice: counting and filtering) and "As
 // Mechanic" (read three times), and copied with cp, all from a warm page cache in the same run.
-// Prints the throughputs and both ratios; the goals are 30 % and 20 % of cp.
+// Prints the throughputs and both ratios; the goals are 40 % and 25 % of cp.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -109,11 +109,11 @@ int main(int argc, char** argv) {
     const double mechanicRatio = cp / byMechanic;
     std::printf("source: %.1f MB, %llu hits\n", megabytes, static_cast<unsigned long long>(hits));
     std::printf("cp:          %.3f s  %7.0f MB/s\n", cp, megabytes / cp);
-    std::printf("As Hits:     %.3f s  %7.0f MB/s  %d records kept  ratio to cp %.0f %% (goal 30 %%)\n", byHits,
+    std::printf("As Hits:     %.3f s  %7.0f MB/s  %d records kept  ratio to cp %.0f %% (goal 40 %%)\n", byHits,
                 megabytes / byHits, hitsAccepted, 100.0 * hitsRatio);
-    std::printf("As Mechanic: %.3f s  %7.0f MB/s  %d records kept  ratio to cp %.0f %% (goal 20 %%)\n", byMechanic,
+    std::printf("As Mechanic: %.3f s  %7.0f MB/s  %d records kept  ratio to cp %.0f %% (goal 25 %%)\n", byMechanic,
                 megabytes / byMechanic, mechanicAccepted, 100.0 * mechanicRatio);
-    if (hitsRatio < 0.30 || mechanicRatio < 0.20) {
+    if (hitsRatio < 0.40 || mechanicRatio < 0.25) {
       std::printf("below the goal\n");
       status = 2;
     }

@@ -32,9 +32,20 @@ unsigned TruncateInto(double value, unsigned max) {
 
 }  // namespace
 
-ALNDFile::ALNDFile(std::FILE* stream) : AWDiskFile(stream) {
+ALNDFile::ALNDFile(std::FILE* stream)
+    : AWDiskFile(stream), startCalibration_(ALNCalibration::Shared()), calibration_(startCalibration_) {
   head_.Read(stream);
   startTime_ = head_.StartTime();
+}
+
+void ALNDFile::SeekBegin() {
+  SeekTo(0);
+  calibration_ = startCalibration_;
+}
+
+void ALNDFile::SeekFirst() {
+  SeekTo(head_.FirstRecordOffset());
+  calibration_ = startCalibration_;
 }
 
 int ALNDFile::BodySize(std::uint32_t type) {
@@ -66,8 +77,11 @@ bool ALNDFile::ReadNext() {
 void ALNDFile::ApplySystemMessage() {
   if (GetU32(body_.data() + SysSubtype) != sysChannelSetup) return;
   // A channel beyond the table is ignored by the table itself.
-  ALNCalibration::Shared().ApplyChannelSetup(body_[SetupChannel], GetU16(body_.data() + SetupValue),
-                                             body_[SetupGainCode]);
+  const int channel = body_[SetupChannel];
+  const std::uint16_t value = GetU16(body_.data() + SetupValue);
+  const std::uint8_t gainCode = body_[SetupGainCode];
+  calibration_.ApplyChannelSetup(channel, value, gainCode);
+  ALNCalibration::Shared().ApplyChannelSetup(channel, value, gainCode);
 }
 
 double ALNDFile::GetTime() {
@@ -78,7 +92,7 @@ double ALNDFile::GetTime() {
 }
 
 double ALNDFile::AmplitudeDb() const {
-  return ALNCalibration::Shared().AmplitudeDb(ChannelIndex(), GetU16(body_.data() + HitAmplitude));
+  return calibration_.AmplitudeDb(ChannelIndex(), GetU16(body_.data() + HitAmplitude));
 }
 
 std::uint8_t ALNDFile::Amplitude8() const { return static_cast<std::uint8_t>(TruncateInto(AmplitudeDb(), 0xFF)); }

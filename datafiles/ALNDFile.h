@@ -1,11 +1,14 @@
 #pragma once
 // A-Line 32D data files of the ISA generation; read only. After the header come records of a
 // type, a time in seconds and microseconds since 1970, and a body whose length the type fixes.
-// Amplitudes are stored as ADC counts and turned into dB with the shared channel calibration,
-// which channel-setup messages update as they are read.
+// Amplitudes are stored as ADC counts and turned into dB with the channel calibration in force
+// at the record's place in the file: the shared table as it stood when the reader was made,
+// changed by the channel-setup messages before the record. Reading a setup message also updates
+// the shared table, so that it stays in force for a file read afterwards.
 #include <array>
 #include <cstdint>
 
+#include "datafiles/ALNCalibration.h"
 #include "datafiles/ALNHead.h"
 #include "datafiles/AWDiskFile.h"
 
@@ -34,8 +37,10 @@ class ALNDFile : public AWDiskFile {
   double GetValue(int code) override;
   double GetTime() override;
   bool IsFirst() override { return Tell() == head_.FirstRecordOffset(); }
-  void SeekBegin() override { SeekTo(0); }
-  void SeekFirst() override { SeekTo(head_.FirstRecordOffset()); }
+  // Both go back to the calibration the reader started with: a count or an earlier pass that
+  // has read the whole file must not change the amplitudes of the hits read afterwards.
+  void SeekBegin() override;
+  void SeekFirst() override;
   bool ReadNext() override;
   bool IsHit() override { return type_ == recHit || type_ == recLongHit; }
   bool HasTime() override { return true; }
@@ -70,6 +75,8 @@ class ALNDFile : public AWDiskFile {
   void ApplySystemMessage();
 
   ALNHead head_;
+  ALNCalibration startCalibration_;
+  ALNCalibration calibration_;
   std::uint32_t startTime_ = 0;
   std::uint32_t type_ = NoRecord;
   std::uint32_t seconds_ = 0;

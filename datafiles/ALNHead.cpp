@@ -36,6 +36,10 @@ void ALNHead::Read(std::FILE* stream) {
 
   // Both counts come from the file: they must describe bytes that exist before they size
   // anything. 64-bit arithmetic, so no product or sum can wrap.
+  if (blockCount_ > MaxBlocks)
+    throw EDataFile("The A-Line ISA header declares " + std::to_string(blockCount_) +
+                    " configuration blocks, more than the " + std::to_string(MaxBlocks) +
+                    " a file can have: the file is damaged.");
   const std::int64_t tableBytes = std::int64_t{BlockEntrySize} * blockCount_;
   if (tableBytes > size - BlockTableOffset)
     throw EDataFile("The A-Line ISA configuration block count (" + std::to_string(blockCount_) +
@@ -44,12 +48,12 @@ void ALNHead::Read(std::FILE* stream) {
     throw EDataFile("The A-Line ISA configuration size (" + std::to_string(configSize_) +
                     " bytes) does not fit in the file");
 
-  std::vector<std::uint8_t> table(static_cast<std::size_t>(tableBytes));
-  ReadExactly(stream, table.data(), table.size());
+  // The table is decoded as it is read, so it is held once.
   blocks_.resize(blockCount_);
-  for (std::size_t i = 0; i < blocks_.size(); ++i) {
-    const std::uint8_t* entry = table.data() + i * BlockEntrySize;
-    blocks_[i] = Block{GetU32(entry), GetU32(entry + 4), GetU32(entry + 8)};
+  for (Block& block : blocks_) {
+    std::uint8_t entry[BlockEntrySize];
+    ReadExactly(stream, entry, sizeof entry);
+    block = Block{GetU32(entry), GetU32(entry + 4), GetU32(entry + 8)};
   }
   if (fseeko(stream, static_cast<off_t>(FirstRecordOffset()), SEEK_SET) != 0)
     throw EDataFile("The A-Line ISA header is truncated");

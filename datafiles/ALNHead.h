@@ -21,6 +21,10 @@ class ALNHead {
   static constexpr std::int64_t FileTypeOffset = 12;
   static constexpr std::int64_t StartTimeOffset = 1896;
 
+  // More configuration blocks than any instrument writes: a header that declares more is
+  // damaged, and its table is not read (a count from the file must not size memory freely).
+  static constexpr std::uint32_t MaxBlocks = 65536;
+
   static constexpr std::uint32_t FileType = 0xAA01;
   static constexpr std::uint32_t ConfigSignature = 0x1313CFCF;
 
@@ -31,8 +35,9 @@ class ALNHead {
   };
 
   // Reads the header from the start of the stream and leaves the stream at the first record.
-  // A header shorter than its fixed part, or a block table or configuration data reaching
-  // beyond the end of the file, raises EDataFile; nothing is allocated before that check.
+  // A header shorter than its fixed part, more than MaxBlocks blocks, or a block table or
+  // configuration data reaching beyond the end of the file, raises EDataFile; nothing is
+  // allocated before those checks.
   void Read(std::FILE* stream);
 
   const std::array<std::uint8_t, FileHeaderSize>& FileHeader() const { return fileHeader_; }

@@ -111,7 +111,7 @@ void ALNPCIDFile::Append(AWDiskFile& source) {
   if (from == nullptr) throw EDataFile("An A-Line PCI file can only copy records of an A-Line PCI file");
   if (from->Length() == 0) throw EDataFile("The A-Line PCI source has no current record to copy");
   AppendBookkeeping(source);
-  ++RecsAppended;
+  CountOne(RecsAppended);
   WriteBytes(from->record_.data(), static_cast<std::size_t>(PrefixSize + from->Length()));
 }
 

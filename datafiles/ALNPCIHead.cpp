@@ -40,6 +40,14 @@ void ALNPCIHead::Read(std::FILE* stream) {
   // 64-bit sums: neither a count nor a size of 2^32 - 1 can wrap here.
   const std::int64_t blockCount = hrdwDescr.BlockCount();
   const std::int64_t configSize = hrdwDescr.ConfigSize();
+  // Counts beyond what any instrument writes are refused before they size memory: the reader
+  // holds the configuration data, and a writer copies it.
+  if (blockCount > ALNPCIHead::MaxBlocks)
+    Damaged("the header declares " + std::to_string(blockCount) + " configuration blocks, more than the " +
+            std::to_string(ALNPCIHead::MaxBlocks) + " a file can have");
+  if (configSize > ALNPCIHead::MaxConfigSize)
+    Damaged("the header declares " + std::to_string(configSize) + " bytes of configuration data, more than the " +
+            std::to_string(ALNPCIHead::MaxConfigSize) + " a file can have");
   const std::int64_t tableEnd = FixedHeaderSize + blockCount * BlockEntrySize;
   if (tableEnd > fileSize)
     Damaged("the table of " + std::to_string(blockCount) + " configuration blocks does not fit in the file");

@@ -15,11 +15,15 @@ namespace ae {
 class ALNPCIHead {
  public:
   static constexpr std::uint32_t ChannelBlockType = 1;
+  // Limits far above what an instrument writes (its channel block is 128 x 1168 bytes).
+  static constexpr std::int64_t MaxBlocks = 65536;
+  static constexpr std::int64_t MaxConfigSize = std::int64_t{64} << 20;
 
   ALNPCIHead() = default;
 
   // Reads the header from the start of the stream. Every count and offset is checked against
-  // the file's size before it sizes a buffer; a damaged header raises EDataFile. The stream
+  // the file's size and the limits above before it sizes a buffer; a damaged header raises
+  // EDataFile. The stream
   // position afterwards is unspecified.
   void Read(std::FILE* stream);
 

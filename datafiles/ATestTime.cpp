@@ -38,11 +38,6 @@ ATestTime ATestTime::FromTicks(std::uint64_t ticks) {
                    static_cast<std::uint16_t>(ticks >> 32));
 }
 
-ATestTime ATestTime::FromBytes(const std::uint8_t* p) {
-  return ATestTime(static_cast<std::uint16_t>(p[0] | (p[1] << 8)), static_cast<std::uint16_t>(p[2] | (p[3] << 8)),
-                   static_cast<std::uint16_t>(p[4] | (p[5] << 8)));
-}
-
 void ATestTime::ToBytes(std::uint8_t* p) const {
   const std::uint16_t words[3] = {Low, Middle, High};
   for (int i = 0; i < 3; ++i) {

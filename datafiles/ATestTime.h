@@ -23,8 +23,11 @@ struct ATestTime {
   // wrap per word instead of invoking undefined float-to-integer conversions.
   static ATestTime FromSeconds(long double seconds);
   static ATestTime FromTicks(std::uint64_t ticks);
-  // Reads the 6 bytes of a time field (low word first).
-  static ATestTime FromBytes(const std::uint8_t* p);
+  // Reads the 6 bytes of a time field (low word first). Inline: every record read asks for it.
+  static ATestTime FromBytes(const std::uint8_t* p) {
+    return ATestTime(static_cast<std::uint16_t>(p[0] | (p[1] << 8)), static_cast<std::uint16_t>(p[2] | (p[3] << 8)),
+                     static_cast<std::uint16_t>(p[4] | (p[5] << 8)));
+  }
   void ToBytes(std::uint8_t* p) const;
 
   long double Seconds() const {

@@ -23,7 +23,7 @@ void AWDiskFile::AppendBookkeeping(AWDiskFile& source) {
 int AWDiskFile::CountByReading(bool hitsOnly) {
   SeekFirst();
   int n = 0;
-  while (ReadNext())
+  while (n < CountCap && ReadNext())
     if (!hitsOnly || IsHit()) ++n;
   return n;
 }

@@ -15,6 +15,10 @@ namespace ae {
 
 class AWDiskFile {
  public:
+  // Record counts stop here: a file with more records answers CountCap, which no data set
+  // can hold, instead of a count that has wrapped.
+  static constexpr int CountCap = INT32_MAX;
+
   explicit AWDiskFile(std::FILE* stream) : Stream(stream) {}
   AWDiskFile(const AWDiskFile&) = delete;
   AWDiskFile& operator=(const AWDiskFile&) = delete;
@@ -51,6 +55,7 @@ class AWDiskFile {
   virtual std::string GetDate() { return {}; }
   virtual bool HasHeader() { return false; }
   virtual int RecNo() { return 0; }
+  // At most CountCap.
   virtual int CountRecs() { return 0; }
   virtual int CountHits() { return 0; }
   virtual void DumpRec(std::ostream& /*os*/, int /*mask*/) {}
@@ -82,8 +87,12 @@ class AWDiskFile {
   void AppendBookkeeping(AWDiskFile& source);
 
   // SeekFirst, then ReadNext until it fails: the number of records read, or of the hits among
-  // them. Leaves the cursor at the end.
+  // them, at most CountCap (the walk stops there). Leaves the cursor at the end.
   int CountByReading(bool hitsOnly);
+  // One more record appended or kept; a count at the top of its range stays there.
+  static void CountOne(std::int32_t& count) {
+    if (count < INT32_MAX) ++count;
+  }
 
   // Buffered stream access. Reads report how many bytes arrived; writes raise EDataFile on
   // any short write, so that a full disk never passes for success.

@@ -25,14 +25,23 @@ WriterPair MakePair(const DataFormat& format, std::FILE* source, std::FILE* dest
 OpenedDataFile OpenDataFile(const std::string& name) {
   OpenedDataFile opened;
   opened.Stream = DataStream(name, "rb");
-  if (!opened.Stream) throw EDataFile(MsgFileDoesNotExist);
-  for (const DataFormat& format : ReaderFormats()) {
-    if (!format.Recognise(opened.Stream.Get())) continue;
-    opened.Type = format.Type;
-    opened.Reader = format.MakeReader(opened.Stream.Get());
-    return opened;
+  switch (opened.Stream.OpenProblem()) {
+    case DataStream::Problem::None: break;
+    case DataStream::Problem::Folder: throw EDataFile(FolderMessage(name));
+    case DataStream::Problem::NotRegular: throw EDataFile(NotRegularFileMessage(name));
+    case DataStream::Problem::CannotOpen: throw EDataFile(MsgFileDoesNotExist);
   }
-  throw EDataFile(MsgUnknownDataType);
+  opened.Type = RecogniseDataFile(opened.Stream.Get());
+  const DataFormat* format = FindDataFormat(opened.Type);
+  if (format == nullptr) throw EDataFile(MsgUnknownDataType);
+  opened.Reader = format->MakeReader(opened.Stream.Get());
+  return opened;
+}
+
+int RecogniseDataFile(std::FILE* stream) {
+  for (const DataFormat& format : ReaderFormats())
+    if (format.Recognise(stream)) return format.Type;
+  return -1;
 }
 
 WriterPair CreateWriterPair(std::FILE* source, std::FILE* destination) {

@@ -17,9 +17,14 @@ struct OpenedDataFile {
   int Type = -1;
 };
 
+// The type code of the first format whose test passes on the stream (A-Line ISA, A-Line PCI,
+// Spartan 3000, DTA), or -1 when none does.
+int RecogniseDataFile(std::FILE* stream);
+
 // Opens the file for reading and makes the reader of the first format whose test passes
 // (A-Line ISA, A-Line PCI, Spartan 3000, DTA). Raises EDataFile "Data file doesn't exist" or
-// "Unknown data type..". The caller calls SeekFirst before reading records.
+// "Unknown data type.."; a folder, a pipe or a device is refused with its own message before it
+// is opened. The caller calls SeekFirst before reading records.
 OpenedDataFile OpenDataFile(const std::string& name);
 
 struct WriterPair {

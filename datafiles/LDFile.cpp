@@ -1,10 +1,13 @@
 #include "datafiles/LDFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iomanip>
 #include <ostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
@@ -23,6 +26,53 @@ constexpr int ChidAbsoluteEnergy = 21;
 
 // Raw parametric counts into volts, as the instrument's 0..4000 range maps onto +-10 V.
 double ParametricVolts(unsigned raw) { return raw * 0.005 - 10.0; }
+
+// Calls visit(bytes from the identifier on, LEN) for every message framed inside msg from byte
+// `from` up to `length`. A message running past the end of its container is not used, nor is
+// anything after it.
+template <class Visit>
+void ForEachInner(const std::uint8_t* msg, int from, int length, Visit visit) {
+  int pos = from;
+  while (pos + 2 <= length) {
+    const int innerLength = GetU16(msg + pos);
+    pos += 2;
+    if (pos + innerLength > length) break;
+    visit(msg + pos, innerLength);
+    pos += innerLength;
+  }
+}
+
+// The continuation time as the instrument's DOS clock gave it: minute, hour, hundredths,
+// second, then the year (16 bits), day and month. Bytes that are no such time are shown as
+// they are.
+std::string DosTimeText(const std::uint8_t* b) {
+  const unsigned minute = b[0], hour = b[1], hundredths = b[2], second = b[3];
+  const unsigned year = GetU16(b + 4), day = b[6], month = b[7];
+  const bool valid = minute < 60 && hour < 24 && hundredths < 100 && second < 60 && year >= 1980 && year <= 2107 &&
+                     day >= 1 && day <= 31 && month >= 1 && month <= 12;
+  char text[64];
+  if (valid) {
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u.%02u", year, month, day, hour, minute, second,
+                  hundredths);
+  } else {
+    std::snprintf(text, sizeof text, "(time bytes %02X %02X %02X %02X %02X %02X %02X %02X)", b[0], b[1], b[2], b[3],
+                  b[4], b[5], b[6], b[7]);
+  }
+  return text;
+}
+
+// Every line of a text indented, ending with an end of line.
+void WriteIndented(std::ostream& os, const std::string& text, const char* indent) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    if (end > start) os << indent;  // an empty line stays empty
+    os.write(text.data() + start, static_cast<std::streamsize>(end - start));
+    os << '\n';
+    start = end + 1;
+  }
+}
 
 }  // namespace
 
@@ -77,7 +127,7 @@ bool LDFile::ReadMessage(bool clearFirst) {
 
 bool LDFile::ReadNext() {
   if (!ReadMessage(true)) return false;
-  if (Id() == msgHardwareSetup) ApplyHardwareSetup();
+  ApplySetup();
   valuesInMessage_ = Id() == msgHit;
   return true;
 }
@@ -86,9 +136,12 @@ bool LDFile::ReadNextRaw() {
   const std::int64_t start = Tell();
   if (!ReadMessage(false)) return false;
   if (Id() == msgHardwareSetup) {
-    ApplyHardwareSetup();
+    ApplyHardwareSetup(Message(), length_);
     // Read the sub-messages next, as messages of their own.
     if (length_ >= HardwareSetupFirstSub) SeekTo(start + LengthBytes + HardwareSetupFirstSub);
+  } else if (Id() == msgContinuedFile && length_ >= ContinuedFirstEmbedded) {
+    // The embedded setup messages come next and take effect as they are read.
+    SeekTo(start + LengthBytes + ContinuedFirstEmbedded);
   }
   valuesInMessage_ = Id() == msgHit;
   return true;
@@ -98,17 +151,22 @@ bool LDFile::SkipNext() { return ReadMessage(false); }
 
 std::uint16_t LDFile::MessageU16(int offset) const { return GetU16(Message() + offset); }
 
-void LDFile::ApplyHardwareSetup() {
-  const std::uint8_t* msg = Message();
-  int pos = HardwareSetupFirstSub;
-  while (pos < length_) {
-    if (pos + 2 > length_) break;  // no room for a SUBLEN
-    const int subLength = GetU16(msg + pos);
-    pos += 2;
-    if (pos + subLength > length_) break;  // a sub-message running past its message is not used
-    if (subLength >= 1 && msg[pos] == msgDataSetDefinition) SetDefinition(msg + pos, subLength, false);
-    pos += subLength;
+void LDFile::ApplySetup() {
+  const int id = Id();
+  if (id == msgHardwareSetup) {
+    ApplyHardwareSetup(Message(), length_);
+  } else if (id == msgContinuedFile) {
+    // The test's setup as the first file of the test has it at its top level.
+    ForEachInner(Message(), ContinuedFirstEmbedded, length_, [this](const std::uint8_t* inner, int innerLength) {
+      if (innerLength >= 1 && inner[0] == msgHardwareSetup) ApplyHardwareSetup(inner, innerLength);
+    });
   }
+}
+
+void LDFile::ApplyHardwareSetup(const std::uint8_t* msg, int length) {
+  ForEachInner(msg, HardwareSetupFirstSub, length, [this](const std::uint8_t* sub, int subLength) {
+    if (subLength >= 1 && sub[0] == msgDataSetDefinition) SetDefinition(sub, subLength, false);
+  });
 }
 
 void LDFile::SetDefinition(const std::uint8_t* body, int bodyLength, bool keepParametricCount) {
@@ -240,7 +298,7 @@ void LDFile::Append(AWDiskFile& source) {
   auto* from = dynamic_cast<LDFile*>(&source);
   if (from == nullptr) throw EDataFile("A DTA file can only copy records of a DTA file");
   AppendBookkeeping(source);
-  ++RecsAppended;
+  CountOne(RecsAppended);
   WriteBytes(from->area_.get(), static_cast<std::size_t>(LengthBytes + from->length_));
 }
 
@@ -251,12 +309,12 @@ int LDFile::CountRecs() {
   SeekFirst();
   int n = 0;
   if (size < 0) {
-    while (SkipNext()) ++n;
+    while (n < CountCap && SkipNext()) ++n;
     return n;
   }
   std::int64_t position = 0;
   std::uint8_t lengthBytes[LengthBytes];
-  while (position + LengthBytes <= size && ReadBytes(lengthBytes, LengthBytes) == LengthBytes) {
+  while (n < CountCap && position + LengthBytes <= size && ReadBytes(lengthBytes, LengthBytes) == LengthBytes) {
     const int length = GetU16(lengthBytes);
     if (length > MaxMessageLength || position + LengthBytes + length > size) break;
     SkipBytes(static_cast<std::size_t>(length));
@@ -321,7 +379,7 @@ void LDFile::DumpChannelSetup(std::ostream& os) {
   }
 }
 
-void LDFile::DumpRec(std::ostream& os, int /*mask*/) {
+void LDFile::DumpRec(std::ostream& os, int mask) {
   WritePrefix(os);
   const int id = Id();
   bool lineEnded = false;
@@ -351,6 +409,10 @@ void LDFile::DumpRec(std::ostream& os, int /*mask*/) {
       break;
     case msgComment:
     case msgText: DumpText(os, 1); break;
+    case msgContinuedFile:
+      DumpContinuedFile(os, mask);
+      lineEnded = true;
+      break;
     case msgResetClock: os << "Reset Clock"; break;
     case msgEndOfData:
       os << "Test Abort";
@@ -374,6 +436,36 @@ void LDFile::DumpRec(std::ostream& os, int /*mask*/) {
     default: os << "Default DiSP record" << '\n' << "ID = " << id << " Length = " << length_; break;
   }
   if (!lineEnded) os << '\n';
+}
+
+void LDFile::DumpContinuedFile(std::ostream& os, int mask) {
+  os << "Continued file";
+  if (length_ >= ContinuedFirstEmbedded) os << ' ' << DosTimeText(Message() + 1);
+  os << '\n';
+  if (dumpingEmbedded_) return;
+
+  // Each embedded message is put into the message area in turn and dumped as a message of its
+  // own; the continued-file message is put back afterwards, as ReadNext left it.
+  const std::vector<std::uint8_t> saved(area_.get(), area_.get() + LengthBytes + length_);
+  const int savedLength = length_;
+  dumpingEmbedded_ = true;
+  ForEachInner(saved.data() + LengthBytes, ContinuedFirstEmbedded, savedLength,
+               [&](const std::uint8_t* inner, int innerLength) {
+                 ClearArea();
+                 std::memcpy(area_.get(), inner - LengthBytes, static_cast<std::size_t>(LengthBytes + innerLength));
+                 length_ = innerLength;
+                 dirty_ = innerLength;
+                 valuesInMessage_ = innerLength >= 1 && inner[0] == msgHit;
+                 std::ostringstream text;
+                 DumpRec(text, mask);
+                 WriteIndented(os, text.str(), "    ");
+               });
+  dumpingEmbedded_ = false;
+  ClearArea();
+  std::memcpy(area_.get(), saved.data(), saved.size());
+  length_ = savedLength;
+  dirty_ = savedLength;
+  valuesInMessage_ = false;
 }
 
 void LDFile::DumpAll(std::ostream& os, int mask) {

@@ -15,6 +15,11 @@ class LDFile : public AWDiskFile {
  public:
   static constexpr int MaxMessageLength = 50000;
   static constexpr int MaxDefinitionChids = ChidMax;
+  // A continued file (the second and later files of a split test) starts with message 8: the
+  // DOS time and date of the continuation, then the test's setup messages as the first file
+  // has them at its top level.
+  static constexpr int ContinuedTimeBytes = 8;
+  static constexpr int ContinuedFirstEmbedded = 1 + ContinuedTimeBytes;
 
   // Message identifiers the reader and the queries tell apart.
   enum : int {
@@ -23,6 +28,7 @@ class LDFile : public AWDiskFile {
     msgDemand = 3,
     msgDataSetDefinition = 5,
     msgComment = 7,
+    msgContinuedFile = 8,
     msgResetClock = 11,
     msgEndOfData = 15,
     msgGain = 22,
@@ -70,7 +76,8 @@ class LDFile : public AWDiskFile {
   ATestTime CurrentTestTime() override { return ATestTime::FromBytes(Message() + 1); }
 
   // Like ReadNext, but without clearing the message area first; after a hardware setup the
-  // stream is put at its byte 4, so that its sub-messages are read next as messages.
+  // stream is put at its byte 4, and after a continued-file message at its first embedded
+  // message, so that what they hold is read next as messages.
   virtual bool ReadNextRaw();
   virtual bool IsTimeMarkMsg() { return Id() == msgTimeMark; }
   // ReadNextRaw to the end, one line with identifier and length per message.
@@ -101,7 +108,10 @@ class LDFile : public AWDiskFile {
 
   bool ReadMessage(bool clearFirst);
   void ClearArea();
-  void ApplyHardwareSetup();
+  // Setup messages take effect when read: a hardware setup at the top level or inside a
+  // continued-file message.
+  void ApplySetup();
+  void ApplyHardwareSetup(const std::uint8_t* msg, int length);
   void SetDefinition(const std::uint8_t* body, int bodyLength, bool keepParametricCount);
   void PlanHitLayout();
   bool NextIsCompleteHit() const;
@@ -113,6 +123,8 @@ class LDFile : public AWDiskFile {
   void DumpChannelSetup(std::ostream& os);
   void DumpText(std::ostream& os, int from);
   void WritePrefix(std::ostream& os);
+  // The continuation time and then every embedded message as DumpRec writes it, indented.
+  void DumpContinuedFile(std::ostream& os, int mask);
 
   // LEN (2 bytes) followed by the message, so that Append writes both with one call.
   std::unique_ptr<std::uint8_t[]> area_;
@@ -132,6 +144,7 @@ class LDFile : public AWDiskFile {
   std::array<std::uint32_t, ChidMax + 1> slots_{};
   std::array<std::uint8_t, 3> parametric_{};
   bool columnTitles_ = true;
+  bool dumpingEmbedded_ = false;  // a continued-file message inside another is not opened
 };
 
 }  // namespace ae

@@ -15,6 +15,8 @@ constexpr std::uint32_t AlineIsaConfigSignature = 0x1313CFCF;
 constexpr std::uint32_t AlinePciHardwareSignature = 0x1515CFCF;
 constexpr std::uint16_t DtaMaxLength = 50000;
 constexpr std::uint16_t DtaProductDefinition = 41;
+constexpr std::uint8_t DtaContinuedFile = 8;
+constexpr int DtaContinuedTimeBytes = 8;
 
 // Reads bytes at an absolute offset and puts the stream back where it was.
 class PeekReader {
@@ -69,26 +71,48 @@ bool IsAlinePciFile(std::FILE* stream) {
          signature == AlinePciHardwareSignature;
 }
 
-bool IsSpartan3000File(std::FILE* stream) {
-  PeekReader peek(stream);
-  std::uint8_t head[512];
-  if (!peek.Read(0, head, sizeof head)) return false;
+bool IsSpartan3000Header(const std::uint8_t* head) {
   const int n = head[46];
   return !IsText(head, 512) && IsText(head + 20, 17) && IsText(head + 40, 6) && n >= 1 && n <= 40 &&
          IsText(head + 47, n - 2);
 }
 
+bool IsSpartan3000File(std::FILE* stream) {
+  PeekReader peek(stream);
+  std::uint8_t head[512];
+  if (!peek.Read(0, head, sizeof head)) return false;
+  return IsSpartan3000Header(head);
+}
+
+namespace {
+
+// A product definition whose LEN word stands at `offset`: message 41 with a zero byte after
+// the identifier, its L - 4 bytes from offset + 6 in the file and the first L - 6 of them
+// text. `room` is how many bytes from offset on it may take (LEN word included).
+bool IsProductDefinitionAt(PeekReader& peek, std::int64_t offset, std::int64_t room) {
+  std::uint8_t start[4];
+  if (!peek.Read(offset, start, sizeof start)) return false;
+  const std::uint16_t length = GetU16(start);
+  if (length >= DtaMaxLength || length < 4 || length + 2 > room) return false;
+  if (GetU16(start + 2) != DtaProductDefinition) return false;
+  std::vector<std::uint8_t> text(length - 4u);
+  if (!peek.Read(offset + 6, text.data(), text.size())) return false;
+  return IsText(text.data(), static_cast<long>(length) - 6);
+}
+
+}  // namespace
+
 bool IsDtaFile(std::FILE* stream) {
   PeekReader peek(stream);
-  std::uint8_t start[4];
+  if (IsProductDefinitionAt(peek, 0, DtaMaxLength + 2)) return true;
+  // A continued file of a split test: message 8 with its time bytes, then the test's setup
+  // from its product definition on, inside message 8.
+  std::uint8_t start[3];
   if (!peek.Read(0, start, sizeof start)) return false;
   const std::uint16_t length = GetU16(start);
-  if (length >= DtaMaxLength || length < 4) return false;
-  if (GetU16(start + 2) != DtaProductDefinition) return false;
-  // The product text: L - 4 bytes from offset 6 must be in the file, the first L - 6 are text.
-  std::vector<std::uint8_t> text(length - 4u);
-  if (!peek.Read(6, text.data(), text.size())) return false;
-  return IsText(text.data(), static_cast<long>(length) - 6);
+  if (length >= DtaMaxLength || start[2] != DtaContinuedFile) return false;
+  const std::int64_t embedded = 3 + DtaContinuedTimeBytes;
+  return IsProductDefinitionAt(peek, embedded, 2 + std::int64_t{length} - embedded);
 }
 
 }  // namespace ae

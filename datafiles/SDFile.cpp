@@ -166,8 +166,8 @@ void SDFile::Append(AWDiskFile& source) {
   AppendBookkeeping(source);
   WriteBytes(from->record_.data(), from->record_.size());
   // The header's total leaves out the end-of-data record.
-  if (from->Code() != codeEndOfData) ++RecsKept;
-  ++RecsAppended;
+  if (from->Code() != codeEndOfData) CountOne(RecsKept);
+  CountOne(RecsAppended);
 }
 
 std::string SDFile::HeaderText(int offset, int length) const {
@@ -199,8 +199,13 @@ bool SDFile::HasHeader() {
   fseeko(Stream, static_cast<off_t>(saved < 0 ? 0 : saved), SEEK_SET);
   if (!complete) return false;
   const int n = static_cast<std::int8_t>(head[hdrLabelLength]);
-  return IsText(head.data() + hdrDate, 18) && IsText(head.data() + hdrVersion, VersionLength) && n <= MaxLabelLength &&
-         IsText(head.data() + hdrLabel, n);
+  const bool valid = IsText(head.data() + hdrDate, 18) && IsText(head.data() + hdrVersion, VersionLength) &&
+                     n <= MaxLabelLength && IsText(head.data() + hdrLabel, n);
+  // A header that made the file a Spartan 3000 file is copied as well, however its date or
+  // label end, or a saved file would open as "Unknown data type..". Its copy is recognised
+  // again: Finish changes only bytes 0 to 19, and the first hit number 1 it stores keeps the
+  // header from being text as a whole.
+  return valid || IsSpartan3000Header(head.data());
 }
 
 int SDFile::RecNo() {

@@ -70,8 +70,8 @@ class SDFile : public AWDiskFile {
 
   // Reader: reads the header; the stream is left after it.
   explicit SDFile(std::FILE* stream);
-  // Writer: copies the source's header image (when the source has a valid header) and
-  // positions the destination after the header.
+  // Writer: copies the source's header image (when the source HasHeader) and positions the
+  // destination after the header.
   SDFile(SDFile& source, std::FILE* destination);
 
   void Finish() override;
@@ -98,6 +98,8 @@ class SDFile : public AWDiskFile {
   std::string GetLabel() override;
   std::string GetVersion() override;
   std::string GetDate() override;
+  // The header test of the format, or the recognition test: a file recognised as Spartan 3000
+  // always has its header copied.
   bool HasHeader() override;
   int RecNo() override;
   int CountRecs() override;

@@ -8,9 +8,12 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <new>
+#include <optional>
 #include <stdexcept>
 
 #include "datafiles/AWDiskFile.h"
@@ -19,6 +22,7 @@
 #include "datafiles/DataStream.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/EZTData.h"
+#include "datafiles/SystemMemory.h"
 
 namespace ae {
 
@@ -31,6 +35,32 @@ std::string SaveError(const std::string& destination, const std::string& reason)
 }
 
 std::string SystemReason() { return std::strerror(errno); }
+
+// "The data file "NAME" " followed by what went wrong, as one sentence.
+std::string LoadError(const std::string& name, const std::string& what) {
+  std::string text = "The data file \"" + name + "\" " + what;
+  if (text.back() != '.') text += '.';
+  return text;
+}
+
+std::string InputError() { return "the system reported an input/output error"; }
+
+// A size for people: bytes below a megabyte, then megabytes or gigabytes with one decimal.
+std::string MemoryText(std::uint64_t bytes) {
+  char text[64];
+  if (bytes < 1000000ull) std::snprintf(text, sizeof text, "%llu bytes", static_cast<unsigned long long>(bytes));
+  else if (bytes < 1000000000ull) std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
+  else std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / 1e9);
+  return text;
+}
+
+std::string NoMemoryError(const std::string& name, int count, std::uint64_t needed,
+                          std::optional<std::uint64_t> available) {
+  std::string text = "Not enough memory to load the data file \"" + name + "\": its " + std::to_string(count) +
+                     " records need " + MemoryText(needed);
+  if (available) text += ", and only " + MemoryText(*available) + " are available";
+  return text + ".";
+}
 
 // The file a save replaces: a symbolic link is followed, so that saving through a link
 // updates the file it points to, as writing to the link would.
@@ -93,6 +123,11 @@ class TemporaryFile {
 
   std::string path_;
 };
+
+int RecognisedType(const std::string& path) {
+  const DataStream stream(path, "rb");
+  return stream ? RecogniseDataFile(stream.Get()) : -1;
+}
 
 // The records of a large file fill tens of megabytes that are touched once, in order. Asking
 // for transparent huge pages makes that first touch cost one page fault per 2 MB instead of one
@@ -167,39 +202,81 @@ void ZTDataSet::LoadFrom(AWDiskFile& reader, int dataType, const std::string& na
     FileName = name;
     Loaded_ = IdentityOf(reader.GetStream());
     ReadRecords(reader);
-  } catch (const std::exception&) {
+  } catch (...) {
     // A file that cannot be read completely is not shown in part.
     Clear();
     MaxTime = 0.0;
     TimeEnd = 0.0;
+    throw;
   }
 }
 
+ZTDataSet::MemorySource& ZTDataSet::AvailableMemory() {
+  static MemorySource source = AvailableMemoryBytes;
+  return source;
+}
+
 void ZTDataSet::ReadRecords(AWDiskFile& reader) {
+  std::FILE* stream = reader.GetStream();
   const int count = reader.CountRecs();
-  if (count < 0) throw EDataFile("Negative record count");
+  if (stream != nullptr && std::ferror(stream))
+    throw EDataFile(LoadError(FileName, "could not be read while its records were counted: " + InputError()));
+  if (count < 0) throw EDataFile(LoadError(FileName, "gives a negative number of records"));
+  if (count > MaxRecords)
+    throw EDataFile(LoadError(
+        FileName, "holds more than " + std::to_string(MaxRecords) + " records, more than the viewer can hold"));
+  const std::uint64_t needed = std::uint64_t{sizeof(ZTShortHit)} * static_cast<std::uint64_t>(count);
+  if (const std::optional<std::uint64_t> available = AvailableMemory() ? AvailableMemory()() : std::nullopt;
+      available && needed > *available)
+    throw EDataFile(NoMemoryError(FileName, count, needed, available));
   reader.SeekFirst();
-  Recs.reserve(static_cast<std::size_t>(count));
-  PreferHugePages(Recs.data(), Recs.capacity() * sizeof(ZTShortHit));
-  Recs.resize(static_cast<std::size_t>(count));
+  try {
+    Recs.reserve(static_cast<std::size_t>(count));
+    PreferHugePages(Recs.data(), Recs.capacity() * sizeof(ZTShortHit));
+    Recs.resize(static_cast<std::size_t>(count));
+  } catch (const std::bad_alloc&) {
+    Recs = std::vector<ZTShortHit>();
+    throw EDataFile(NoMemoryError(FileName, count, needed, std::nullopt));
+  }
   RecCount = count;
 
-  for (ZTShortHit& rec : Recs) {
-    if (!reader.ReadNext()) break;
-    reader.GetRec(rec);
-    if (rec.Kind == rkHit) ++HitCount;
-    else if (rec.Kind == rkTimeMark) ++MarkCount;
-    if (reader.HasTime()) {
-      const double t = reader.GetTime();
-      if (t > MaxTime) MaxTime = t;
+  std::size_t i = 0;
+  try {
+    for (; i < Recs.size(); ++i) {
+      if (!reader.ReadNext()) {
+        // The count walked the same records: a read that fails before it is an error of the
+        // medium, or the file was changed while it was loaded.
+        if (stream != nullptr && std::ferror(stream)) throw EDataFile(InputError());
+        throw EDataFile("the file ends before it; it may have been changed while it was being loaded");
+      }
+      ZTShortHit& rec = Recs[i];
+      reader.GetRec(rec);
+      if (rec.Kind == rkHit) ++HitCount;
+      else if (rec.Kind == rkTimeMark) ++MarkCount;
+      if (reader.HasTime()) {
+        const double t = reader.GetTime();
+        if (t > MaxTime) MaxTime = t;
+      }
+      if (reader.IsEndOfData()) break;
     }
-    if (reader.IsEndOfData()) break;
+  } catch (const std::bad_alloc&) {
+    throw EDataFile(NoMemoryError(FileName, count, needed, std::nullopt));
+  } catch (const EZTData&) {
+    throw;
+  } catch (const std::exception& error) {
+    throw EDataFile(LoadError(FileName, "could not be read at record " + std::to_string(i + 1) + " of " +
+                                            std::to_string(count) + ": " + error.what()));
   }
 
-  if (MarkCount > 0) {
-    Marks.reserve(MarkCount);
-    for (const ZTShortHit& rec : Recs)
-      if (rec.Kind == rkTimeMark) Marks.push_back(rec.Time);
+  try {
+    if (MarkCount > 0) {
+      Marks.reserve(MarkCount);
+      for (const ZTShortHit& rec : Recs)
+        if (rec.Kind == rkTimeMark) Marks.push_back(rec.Time);
+    }
+  } catch (const std::bad_alloc&) {
+    throw EDataFile(
+        NoMemoryError(FileName, count, needed + std::uint64_t{sizeof(ATestTime)} * MarkCount, std::nullopt));
   }
   TimeEnd = TimeEndOf(MaxTime);
 }
@@ -239,6 +316,11 @@ void ZTDataSet::SaveAs(const std::string& destination) const {
   // The new file must be complete on disk before it takes the destination's place.
   const bool written = std::fflush(out.Get()) == 0 && ::fsync(fileno(out.Get())) == 0;
   if (!out.Close() || !written) throw EDataFile(SaveError(destination, MsgWriteError));
+  // And it must open again as what it is: the header fields a writer sets, or records that
+  // move up when hits are left out, could make it pass another format's test first.
+  if (RecognisedType(temporary.Path()) != DataType)
+    throw EDataFile(SaveError(destination, "the saved data would not open again as \"" +
+                                               std::string(DataTypeName(DataType)) + "\" data, so nothing was saved"));
   temporary.Commit(target, destination);
 }
 

@@ -5,6 +5,8 @@
 // only and writes the records that are not deleted into a new file of the same format.
 #include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,19 +45,30 @@ class ZTDataSet {
   // program has one data set.
   std::uint8_t GroupMask = 0;
 
-  // Replaces the contents with the file. Open and recognition errors are raised (EDataFile)
-  // with the data set already empty; a file that fails while it is read leaves it empty
-  // without an error.
+  // The most records a data set holds.
+  static constexpr int MaxRecords = INT32_MAX - 1;
+
+  // Replaces the contents with the file. Every error is raised with the data set left empty:
+  // open and recognition errors (EDataFile "Data file doesn't exist", "Unknown data type.."),
+  // a file of more records than a data set holds or than the memory available can take (with
+  // the record count and the memory needed; checked before anything is allocated), and a read
+  // error (with the record where it happened). The texts are whole sentences for the user.
   void Load(const std::string& name);
   // What Load does once the file is open: resets the data set and reads every record of the
-  // reader (a reader fresh from OpenDataFile, of the given type). A reader that fails leaves
-  // the data set empty without an error.
+  // reader (a reader fresh from OpenDataFile, of the given type), with the errors of Load.
   void LoadFrom(AWDiskFile& reader, int dataType, const std::string& name);
+
+  // Where a load learns how much memory it may still take (AvailableMemoryBytes unless a test
+  // sets another); nothing means unknown, and then only a failed allocation stops a load.
+  using MemorySource = std::function<std::optional<std::uint64_t>()>;
+  static MemorySource& AvailableMemory();
   // Writes every record that is not a deleted hit into a new file of the loaded format. The
   // file is written beside the destination under a temporary name and renamed over it only
   // when complete, so an error (raised as EDataFile) leaves the destination and the loaded
   // file as they were. Refused when the loaded file has changed on disk since it was loaded
-  // (also by an earlier save onto it): the deleted flags would hit the wrong records.
+  // (also by an earlier save onto it): the deleted flags would hit the wrong records. Refused
+  // as well, leaving the destination as it was, when the written file would not be recognised
+  // again as the loaded format.
   void SaveAs(const std::string& destination) const;
   // Empties the data set; EventCount, MaxTime and TimeEnd keep their values.
   void Clear();

@@ -6,8 +6,10 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libqt6sql6-sqlite
   libsimpleini-dev
+  libcli11-dev libhdf5-dev libaec-dev zlib1g-dev help2man
   libgtest-dev libgmock-dev
   clang-format
+  clang libclang-rt-14-dev llvm-14
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the suite, generates the demo data (a synthetic pressure-vessel proof test), describes
-# it, evaluates it (hit statistics and MONPAC) and filters it with a stored filter. The demo uses
-# its own table store, demo/ZTData.sqlite, so it never touches the user's.
+# it, evaluates it (hit statistics and MONPAC), filters it with a stored filter and renders the
+# viewer's pages of it. The demo uses its own table store, demo/ZTData.sqlite, so it never
+# touches the user's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,10 +12,10 @@ cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
 aetool=./build/apps/aetool/aetool
 export ZTDATA_DB="$PWD/demo/ZTData.sqlite"
 mkdir -p demo
-rm -f demo/PROOF.DTA demo/PROOF-F.DTA demo/Protocol.txt
+rm -rf demo/PROOF.DTA demo/PROOF-F.DTA demo/Protocol.txt demo/pages
 
 echo "== Generating demo/PROOF.DTA"
-$aetool gen --format dta --hits 2000 --seed 7 -o demo/PROOF.DTA
+$aetool gen --format dta --hits 20000 --seed 7 -o demo/PROOF.DTA
 $aetool describe demo/PROOF.DTA
 
 echo "== Hit statistics and MONPAC of channels 1-8"
@@ -26,6 +27,11 @@ $aetool filter --fid "$fid" --report-dir demo demo/PROOF.DTA demo/PROOF-F.DTA
 echo "== Report block (demo/Protocol.txt)"
 cat demo/Protocol.txt
 
+echo "== The viewer's \"Proof test\" pages of demo/PROOF.DTA (demo/pages)"
+$aetool render demo/PROOF.DTA --graph-set "Proof test" -o demo/pages
+
 echo
 echo "Start the filter program on the demo file with:"
 echo "  ZTDATA_DB=demo/ZTData.sqlite build/apps/Zmfwin/Zmfwin demo/PROOF.DTA"
+echo "Start the viewer on the demo file with:"
+echo "  ZTDATA_DB=demo/ZTData.sqlite build/apps/ZmvWin2/ZmvWin2 demo/PROOF.DTA"

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -670,6 +671,40 @@ TEST_F(ALNPCIDFileTest, DamagedHeadersAreRejectedBeforeAnythingIsAllocated) {
   // The header alone, without records, is a valid empty file.
   Opened f = Open(Bytes(good.begin(), good.begin() + static_cast<long>(4064 + 12 + 1168)));
   EXPECT_EQ(f.File->CountRecs(), 0);
+}
+
+// Counts that a file could hold but no instrument writes are refused before they size any
+// memory: the reader holds the configuration data and a writer copies it.
+TEST_F(ALNPCIDFileTest, HeaderCountsBeyondWhatAnInstrumentWritesAreRefused) {
+  const struct {
+    const char* Name;
+    std::uint32_t Blocks;
+    std::uint32_t ConfigSize;
+    const char* Message;
+  } cases[] = {
+      {"blocks", ALNPCIHead::MaxBlocks + 1, 0,
+       "Damaged A-Line PCI file: the header declares 65537 configuration blocks, more than the 65536 a file can have"},
+      {"configuration data", 0, ALNPCIHead::MaxConfigSize + 1,
+       "Damaged A-Line PCI file: the header declares 67108865 bytes of configuration data, more than the 67108864 a "
+       "file can have"},
+  };
+  for (const auto& c : cases) {
+    Bytes header = AlinePciBuilder().Build();
+    header.resize(4064);
+    AlinePciBuilder::PutU32(header, 4056, c.Blocks);
+    AlinePciBuilder::PutU32(header, 4060, c.ConfigSize);
+    const std::string path = dir_.File("large.ald");
+    test::WriteFileBytes(path, header);
+    // A sparse file that holds what the header declares, and a record.
+    std::filesystem::resize_file(path, 4064 + std::uintmax_t{12} * c.Blocks + c.ConfigSize + 100);
+    DataStream stream(path, "rb");
+    try {
+      ALNPCIDFile f(stream.Get());
+      ADD_FAILURE() << c.Name << " was accepted";
+    } catch (const EDataFile& e) {
+      EXPECT_EQ(std::string(e.what()), c.Message);
+    }
+  }
 }
 
 TEST_F(ALNPCIDFileTest, WithoutAChannelBlockEveryRowIsZero) {

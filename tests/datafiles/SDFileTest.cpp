@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -15,6 +16,7 @@
 #include "datafiles/LDFile.h"
 #include "datafiles/Recognition.h"
 #include "datafiles/SDFile.h"
+#include "datafiles/ZTDataSet.h"
 #include "tests/support/DtaBuilder.h"
 #include "tests/support/Spartan3000Builder.h"
 #include "tests/support/TempDir.h"
@@ -333,6 +335,8 @@ TEST_F(SDFileTest, HeaderTextsAndFilterFlag) {
   EXPECT_FALSE(continuous->CanFilter());
 }
 
+// The header test alone looks at other bytes than the recognition test; a header that passes
+// the recognition test counts as one to copy as well, so that a saved file opens again.
 TEST_F(SDFileTest, HasHeaderAndTheRecognitionTestLookAtDifferentBytes) {
   const struct {
     const char* Name;
@@ -341,13 +345,13 @@ TEST_F(SDFileTest, HasHeaderAndTheRecognitionTestLookAtDifferentBytes) {
     bool HasHeader;
   } cases[] = {
       {"valid", [](Spartan3000Builder&) {}, true, true},
-      {"last date byte not text", [](Spartan3000Builder& b) { b.HeaderByte(37, 1); }, true, false},
+      {"last date byte not text", [](Spartan3000Builder& b) { b.HeaderByte(37, 1); }, true, true},
       {"first date byte zero", [](Spartan3000Builder& b) { b.HeaderByte(20, 0); }, false, false},
       {"version not text", [](Spartan3000Builder& b) { b.HeaderByte(43, 0x80); }, false, false},
       {"empty label", [](Spartan3000Builder& b) { b.HeaderByte(46, 0); }, false, true},
       {"label of 41", [](Spartan3000Builder& b) { b.HeaderByte(46, 41); }, false, false},
       {"label length negative", [](Spartan3000Builder& b) { b.HeaderByte(46, 200); }, false, true},
-      {"last label byte not text", [](Spartan3000Builder& b) { b.HeaderByte(47 + 7, 1); }, true, false},
+      {"last label byte not text", [](Spartan3000Builder& b) { b.HeaderByte(47 + 7, 1); }, true, true},
       {"whole header text",
        [](Spartan3000Builder& b) {
          b.HeaderText(0, std::string(20, 'x'));
@@ -413,7 +417,8 @@ TEST_F(SDFileTest, WriterCountsAppendedAndKeptRecords) {
 
 TEST_F(SDFileTest, WriterOfASourceWithoutHeaderStartsFromZeros) {
   Spartan3000Builder b;
-  b.HeaderByte(37, 1).HeaderByte(100, 0xAB).AddHit({.Ticks = 2 * OneSecond}).EndOfData();
+  // Neither test passes: the first date byte is zero.
+  b.HeaderByte(20, 0).HeaderByte(100, 0xAB).AddHit({.Ticks = 2 * OneSecond}).EndOfData();
   const Bytes copy = CopyThroughWriter(b.Get());
   ASSERT_EQ(copy.size(), 512u + 64u);
   Bytes expectedHeader(512, 0);
@@ -425,6 +430,72 @@ TEST_F(SDFileTest, WriterOfASourceWithoutHeaderStartsFromZeros) {
   EXPECT_EQ(Bytes(copy.begin(), copy.begin() + 512), expectedHeader);
   const Bytes original = b.Get();
   EXPECT_TRUE(std::equal(copy.begin() + 512, copy.end(), original.begin() + 512));
+}
+
+// A header the recognition test accepts is copied, whatever the stricter header test says, so
+// that the user's saved data is a Spartan 3000 file again.
+TEST_F(SDFileTest, ASavedFileIsRecognisedAgainWithTheSourcesHeader) {
+  const struct {
+    const char* Name;
+    void (*Change)(Spartan3000Builder&);
+  } cases[] = {
+      {"last date byte not text", [](Spartan3000Builder& b) { b.HeaderByte(37, 1); }},
+      {"last label byte not text", [](Spartan3000Builder& b) { b.HeaderByte(47 + 7, 0x80); }},
+      {"label byte before the last not text", [](Spartan3000Builder& b) { b.HeaderByte(47 + 6, 2); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Spartan3000Builder b;
+    b.AddHit({.Ticks = OneSecond, .Seq = 1}).AddHit({.Ticks = 2 * OneSecond, .Seq = 2}).EndOfData();
+    c.Change(b);
+    const std::string source = SaveBytes(b.Get());
+    ASSERT_EQ(OpenDataFile(source).Type, ftSpartan3000);
+
+    ZTDataSet set;
+    set.Load(source);
+    set.Recs[0].SetDeleted(true);
+    const std::string saved = NewPath();
+    set.SaveAs(saved);
+
+    EXPECT_EQ(OpenDataFile(saved).Type, ftSpartan3000);
+    const Bytes original = b.Get();
+    const Bytes copy = test::ReadFileBytes(saved);
+    ASSERT_EQ(copy.size(), original.size() - 32);
+    EXPECT_TRUE(std::equal(copy.begin() + 20, copy.begin() + 512, original.begin() + 20));
+    ZTDataSet again;
+    again.Load(saved);
+    EXPECT_EQ(again.HitCount, 1u);
+  }
+}
+
+// The header fields a save sets could make the file pass another format's test first; such a
+// save is refused instead of leaving a file that opens as something else.
+TEST_F(SDFileTest, ASaveThatWouldOpenAsAnotherFormatIsRefused) {
+  Spartan3000Builder b;
+  for (int k = 0; k < 104; ++k) b.AddHit({.Ticks = OneSecond * static_cast<std::uint64_t>(k + 1)});
+  // Record 104 has no time; its bytes 4 to 7 are file offset 3844, where A-Line ISA files have
+  // their configuration signature.
+  Spartan3000Builder::Record untimed{};
+  untimed[0] = 77;
+  PutU32(untimed.data() + 4, 0x1313CFCF);
+  b.AddRecord(untimed);
+  // The greatest time makes the last hit time of the header 0xAA01, the A-Line file type word.
+  b.AddHit({.Ticks = 0xAA01ull * 65536 + 10}).EndOfData();
+  const std::string source = SaveBytes(b.Get());
+  ASSERT_EQ(OpenDataFile(source).Type, ftSpartan3000);
+
+  ZTDataSet set;
+  set.Load(source);
+  const std::string saved = NewPath();
+  try {
+    set.SaveAs(saved);
+    ADD_FAILURE() << "saved";
+  } catch (const EDataFile& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot save the data to \"" + saved +
+                                         "\": the saved data would not open again as \"Spartan 3000\" data, so "
+                                         "nothing was saved");
+  }
+  EXPECT_FALSE(std::filesystem::exists(saved));
 }
 
 TEST_F(SDFileTest, WriterWithoutFinishLeavesTheHeaderSpaceEmpty) {

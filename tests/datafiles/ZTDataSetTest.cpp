@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "datafiles/ZTDataSet.h"
 #include "tests/support/DataSetBuilder.h"
 #include "tests/support/DtaBuilder.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TempDir.h"
 
 namespace ae {
@@ -190,17 +192,23 @@ TEST(ZTDataSetLoad, AnOpenErrorIsRaisedAndLeavesTheDataSetEmpty) {
   }
 }
 
-// A reader that fails while the records are read.
+// A reader of `count` records that fails at record `failAt` (0-based) in one of several ways.
 class FailingReader : public AWDiskFile {
  public:
-  FailingReader(int count, int failAt, bool badAlloc)
-      : AWDiskFile(nullptr), count_(count), failAt_(failAt), badAlloc_(badAlloc) {}
+  enum class Failure { Ends, TextError, BadAlloc, TimeOrder };
+
+  FailingReader(int count, int failAt, Failure failure = Failure::Ends)
+      : AWDiskFile(nullptr), count_(count), failAt_(failAt), failure_(failure) {}
   int CountRecs() override { return count_; }
   void SeekFirst() override { read_ = 0; }
   bool ReadNext() override {
     if (read_ == failAt_) {
-      if (badAlloc_) throw std::bad_alloc();
-      throw EZTData(EZTData::TimeOrderError);
+      switch (failure_) {
+        case Failure::Ends: return false;
+        case Failure::TextError: throw EDataFile("the record is damaged");
+        case Failure::BadAlloc: throw std::bad_alloc();
+        case Failure::TimeOrder: throw EZTData(EZTData::TimeOrderError);
+      }
     }
     return read_++ < count_;
   }
@@ -214,26 +222,118 @@ class FailingReader : public AWDiskFile {
  private:
   int count_;
   int failAt_;
-  bool badAlloc_;
+  Failure failure_;
   int read_ = 0;
 };
 
-TEST(ZTDataSetLoad, AReadErrorLeavesTheDataSetEmptyWithoutAnError) {
-  for (bool badAlloc : {false, true}) {
+// A load that fails says why in a sentence the viewer can show, and leaves nothing loaded.
+TEST(ZTDataSetLoad, AFailedLoadRaisesAClearErrorAndLeavesTheDataSetEmpty) {
+  using Failure = FailingReader::Failure;
+  struct Case {
+    const char* what;
+    int count;
+    int failAt;
+    Failure failure;
+    std::uint64_t memory;  // what the load may still take
+    std::string message;
+  };
+  const std::uint64_t plenty = std::uint64_t{1} << 40;
+  const Case cases[] = {
+      {"file ends early", 5, 3, Failure::Ends, plenty,
+       "The data file \"some.dta\" could not be read at record 4 of 5: the file ends before it; it may have been "
+       "changed while it was being loaded."},
+      {"damaged record", 5, 0, Failure::TextError, plenty,
+       "The data file \"some.dta\" could not be read at record 1 of 5: the record is damaged."},
+      {"allocation fails", 5, 3, Failure::BadAlloc, plenty,
+       "Not enough memory to load the data file \"some.dta\": its 5 records need 240 bytes."},
+      {"memory too small", 1000000000, 100, Failure::Ends, 1000000000,
+       "Not enough memory to load the data file \"some.dta\": its 1000000000 records need 48.0 GB, and only 1.0 GB "
+       "are available."},
+      {"more records than a data set holds", AWDiskFile::CountCap, 100, Failure::Ends, plenty,
+       "The data file \"some.dta\" holds more than 2147483646 records, more than the viewer can hold."},
+      {"negative count", -1, 100, Failure::Ends, plenty,
+       "The data file \"some.dta\" gives a negative number of records."},
+  };
+  test::TempDir dir;
+  const std::string good = dir.File("good.dta");
+  HitFile(10).Save(good);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::MemoryLimit limit(c.memory);
     ZTDataSet set;
-    FailingReader reader(5, 3, badAlloc);
-    EXPECT_NO_THROW(set.LoadFrom(reader, ftDiSP, "some.dta"));
+    set.Load(good);
+    FailingReader reader(c.count, c.failAt, c.failure);
+    try {
+      set.LoadFrom(reader, ftDiSP, "some.dta");
+      ADD_FAILURE() << "no error";
+    } catch (const EDataFile& error) {
+      EXPECT_EQ(std::string(error.what()), c.message);
+    }
     ExpectEmpty(set);
   }
+
+  // A coded error keeps its code.
   ZTDataSet set;
-  FailingReader negative(-1, 100, false);
-  EXPECT_NO_THROW(set.LoadFrom(negative, ftDiSP, "some.dta"));
+  FailingReader unsorted(5, 2, Failure::TimeOrder);
+  EXPECT_THROW(set.LoadFrom(unsorted, ftDiSP, "some.dta"), EZTData);
   ExpectEmpty(set);
 
-  FailingReader fine(5, 100, false);
+  FailingReader fine(5, 100);
   set.LoadFrom(fine, ftDiSP, "some.dta");
   EXPECT_EQ(set.HitCount, 5u);
   EXPECT_EQ(set.MaxTime, 5.0);
+}
+
+// Zero bytes after the data read as empty messages: a file padded with them keeps every one of
+// its records, or, when they are too many for the memory, is refused with a message instead of
+// loading as an empty file.
+TEST(ZTDataSetLoad, AFilePaddedWithZerosKeepsItsRecordsOrIsRefused) {
+  test::TempDir dir;
+  const std::string path = dir.File("padded.dta");
+  DtaBuilder dta = HitFile(10);
+  dta.Raw(DtaBuilder::Bytes(100000, 0));
+  dta.Save(path);
+
+  ZTDataSet set;
+  set.Load(path);
+  EXPECT_EQ(set.RecCount, 13 + 50000);
+  EXPECT_EQ(set.HitCount, 10u);
+
+  test::MemoryLimit limit(1000000);
+  try {
+    set.Load(path);
+    ADD_FAILURE() << "no error";
+  } catch (const EDataFile& error) {
+    EXPECT_EQ(std::string(error.what()), "Not enough memory to load the data file \"" + path +
+                                             "\": its 50013 records need 2.4 MB, and only 1.0 MB are available.");
+  }
+  ExpectEmpty(set);
+}
+
+// Only regular files are opened: a pipe would block the open until a writer came.
+TEST(ZTDataSetLoad, APipeOrAFolderIsRefusedBeforeItIsOpened) {
+  test::TempDir dir;
+  const std::string pipe = dir.File("pipe.dta");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string folder = dir.File("folder.dta");
+  fs::create_directory(folder);
+  struct Case {
+    std::string path;
+    std::string message;
+  };
+  for (const Case& c : {Case{pipe, NotRegularFileMessage(pipe)}, Case{folder, FolderMessage(folder)}}) {
+    ZTDataSet set;
+    try {
+      set.Load(c.path);
+      ADD_FAILURE() << "no error for " << c.path;
+    } catch (const EDataFile& error) {
+      EXPECT_EQ(std::string(error.what()), c.message);
+    }
+    ExpectEmpty(set);
+  }
+  EXPECT_EQ(NotRegularFileMessage("a"),
+            "\"a\" is not a regular file (a pipe, a device or a socket) and cannot be opened as a data file.");
+  EXPECT_EQ(FolderMessage("b"), "\"b\" is a folder, not a data file.");
 }
 
 // ---- Saving -----------------------------------------------------------------------------

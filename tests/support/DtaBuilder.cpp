@@ -69,6 +69,22 @@ DtaBuilder& DtaBuilder::Timed(int id, std::uint64_t ticks, const Bytes& rest) {
   return Message(id, body);
 }
 
+DtaBuilder::Bytes DtaBuilder::DosTime(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                                      unsigned second, unsigned hundredths) {
+  Bytes b = {static_cast<unsigned char>(minute), static_cast<unsigned char>(hour),
+             static_cast<unsigned char>(hundredths), static_cast<unsigned char>(second)};
+  AddU16(b, year);
+  b.push_back(static_cast<unsigned char>(day));
+  b.push_back(static_cast<unsigned char>(month));
+  return b;
+}
+
+DtaBuilder& DtaBuilder::ContinuedFile(const DtaBuilder& setup, const Bytes& dosTime) {
+  Bytes body = dosTime;
+  body.insert(body.end(), setup.Get().begin(), setup.Get().end());
+  return Message(8, body);
+}
+
 void DtaBuilder::Save(const std::string& path) const { WriteFileBytes(path, bytes_); }
 
 }  // namespace ae::test

@@ -23,6 +23,12 @@ class DtaBuilder {
   DtaBuilder& StandardHit(std::uint64_t ticks, int channel, int rise, int counts, int energy, std::uint32_t duration,
                           int amplitude, int parametric);
   DtaBuilder& Timed(int id, std::uint64_t ticks, const Bytes& rest = {});
+  // Message 8 that starts a continued file: the 8 bytes of DOS time and date (minute, hour,
+  // hundredths, second, year, day, month), then the messages of `setup` as they stand.
+  DtaBuilder& ContinuedFile(const DtaBuilder& setup, const Bytes& dosTime = DosTime(2021, 5, 27, 10, 53, 54, 12));
+
+  static Bytes DosTime(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute, unsigned second,
+                       unsigned hundredths);
 
   const Bytes& Get() const { return bytes_; }
   void Save(const std::string& path) const;

@@ -1,6 +1,8 @@
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <sstream>
@@ -81,25 +83,38 @@ TEST_F(Aetool, ErrorsGiveTheirTextAndANonZeroCode) {
     EXPECT_NE(unknown.Code, 0);
     EXPECT_EQ(unknown.Err, "Unknown data type..\n");
   }
-  const std::vector<std::vector<std::string>> misuse = {
-      {},
-      {"frobnicate"},
-      {"dump"},
-      {"dump", "a", "b"},
-      {"export", "a", "-o"},
-      {"export", "a", "--bogus", "x"},
-      {"gen", "--hits", "12x", "-o", dir_.File("g")},
-      {"gen", "--hits", "-5", "-o", dir_.File("g")},
-      {"gen", "--hits", "10"},
+  // A usage error of every subcommand: one line that names it, exit code 2.
+  const struct {
+    std::vector<std::string> Args;
+    const char* Err;
+  } misuse[] = {
+      {{}, "aetool: a subcommand is required"},
+      {{"frobnicate"}, "aetool: unknown command \"frobnicate\""},
+      {{"--bogus"}, "aetool: unknown option --bogus"},
+      {{"dump"}, "aetool dump: FILE is required"},
+      {{"dump", "a", "b"}, "aetool dump: unexpected argument \"b\""},
+      {{"describe", "--bogus", "a"}, "aetool describe: unknown option --bogus"},
+      {{"export", "a", "-o"}, "aetool export: -o: 1 required OUT missing"},
+      {{"export", "a", "--bogus", "x"}, "aetool export: unknown option --bogus"},
+      {{"export", "a", "--format", "xml", "-o", "x"}, "aetool export: --format: xml not in {csv,hdf5}"},
+      {{"export", "a", "--format", "hdf5"}, "aetool export: --format hdf5 writes a file: give -o OUT.h5"},
+      {{"params", "extra"}, "aetool params: unexpected argument \"extra\""},
+      {{"stat", "a", "--events", "yes"}, "aetool stat: unexpected argument \"yes\""},
+      {{"filter", "--fid", "x", "a"}, "aetool filter: --fid: \"x\" is not a whole number of 1 or more"},
+      {{"gen", "--hits", "12x", "-o", dir_.File("g")},
+       "aetool gen: --hits: \"12x\" is not a whole number of 0 or more"},
+      {{"gen", "--hits", "-5", "-o", dir_.File("g")}, "aetool gen: --hits: \"-5\" is not a whole number of 0 or more"},
+      {{"gen", "--hits", "10"}, "aetool gen: -o is required"},
+      {{"gen", "--format", "xyz", "-o", dir_.File("g")}, "aetool gen: --format: xyz not in {dta,s3000,pci,isa}"},
   };
-  for (const auto& args : misuse) {
-    const Result r = RunTool(args);
-    EXPECT_NE(r.Code, 0);
-    EXPECT_FALSE(r.Err.empty());
+  for (const auto& m : misuse) {
+    const Result r = RunTool(m.Args);
+    EXPECT_EQ(r.Code, 2) << m.Err;
+    EXPECT_EQ(r.Err.rfind(m.Err, 0), 0u) << r.Err;
+    EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
+    EXPECT_EQ(r.Out, "");
   }
-  const Result format = RunTool({"gen", "--format", "xyz", "-o", dir_.File("g")});
-  EXPECT_NE(format.Code, 0);
-  EXPECT_NE(format.Err.find("Unknown format"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("g")));
   const Result unwritable = RunTool({"gen", "-o", dir_.File("no/such/folder/g.dta")});
   EXPECT_NE(unwritable.Code, 0);
   const Result exportUnwritable = RunTool({"export", dir_.File("t.txt"), "-o", dir_.File("no/such/x.csv")});
@@ -143,7 +158,9 @@ TEST_F(Aetool, GenIsDeterministicAndLooksLikeAProofTest) {
       timeOrdered = timeOrdered && t >= lastTime;
       lastTime = t;
     }
-    if (reader.IsTimeMarkMsg()) EXPECT_EQ(reader.Length(), 7);
+    if (reader.IsTimeMarkMsg()) {
+      EXPECT_EQ(reader.Length(), 7);
+    }
   }
   EXPECT_TRUE(timeOrdered);
   EXPECT_EQ(hits, 3000);

@@ -104,11 +104,11 @@ TEST_F(AetoolStat, ErrorsAndUsage) {
     int Code;
     const char* Err;
   } cases[] = {
-      {{"stat"}, 2, "aetool: wrong number of arguments\nusage:"},
-      {{"stat", "a.dta", "b.dta"}, 2, "aetool: wrong number of arguments\n"},
-      {{"stat", "a.dta", "--channels", "0-3"}, 2, "aetool: invalid channel list \"0-3\""},
-      {{"stat", "a.dta", "--channels"}, 2, "aetool: missing value after --channels\n"},
-      {{"stat", "a.dta", "--frames", "2"}, 2, "aetool: unknown option --frames\n"},
+      {{"stat"}, 2, "aetool stat: FILE is required (see \"aetool stat --help\")\n"},
+      {{"stat", "a.dta", "b.dta"}, 2, "aetool stat: unexpected argument \"b.dta\""},
+      {{"stat", "a.dta", "--channels", "0-3"}, 2, "aetool stat: --channels: invalid channel list \"0-3\""},
+      {{"stat", "a.dta", "--channels"}, 2, "aetool stat: --channels: 1 required LIST missing"},
+      {{"stat", "a.dta", "--frames", "2"}, 2, "aetool stat: unknown option --frames"},
       {{"stat", "missing.dta"}, 1, "Data file doesn't exist\n"},
       {{"stat", "FILE", "--setup", "missing.ini"}, 1, "Warning: Test Setup - unknown format of INI file\n"},
   };

@@ -4,7 +4,8 @@
 
 namespace ae {
 
-// Runs one command line; returns the exit code. Errors go to err as their text.
-int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+// Runs one command line; returns the exit code. Errors go to err as their text. A progress bar
+// is drawn on stderr only when `progress` says stderr is a terminal.
+int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool progress = false);
 
 }  // namespace ae

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -14,25 +14,18 @@
 #include "filter/core/AFilter.h"
 #include "filter/core/EFilter.h"
 #include "filter/core/FilterMessages.h"
+#include "filter/core/FilterTextForm.h"
 #include "filter/core/FilterUser.h"
 #include "filter/db/FilterDatabase.h"
 #include "filter/db/StoreParamNames.h"
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
+#include "tools/aetool/CommandLine.h"
+#include "tools/aetool/ProgressBar.h"
 
 namespace ae {
 
 namespace {
-
-constexpr const char* FilterUsage =
-    "usage:\n"
-    "  aetool filter (--filter NAME | --fid N) [--yes] [--report-dir DIR | --no-report] SOURCE [DEST]\n"
-    "  aetool filter --save NAME --from FILE\n";
-
-class FilterUsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // A failure of the command that is not the filter program's own (no such stored filter).
 class FilterCommandError : public std::runtime_error {
@@ -48,77 +41,54 @@ struct FilterArguments {
   std::optional<std::string> ReportDir;
   bool Yes = false;
   bool NoReport = false;
-  std::vector<std::string> Positional;
+  std::optional<std::string> Source;
+  std::optional<std::string> Destination;
 };
 
-int ParseFid(const std::string& text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value <= 0)
-    throw FilterUsageError("invalid FID: \"" + text + "\"");
-  return value;
+// What the declarations of the options cannot say.
+void CheckArguments(const FilterArguments& args) {
+  if (args.SaveName) return;  // --from and nothing else, checked by the declarations
+  if (args.FilterName.has_value() == args.Fid.has_value()) throw UsageError("give either --filter NAME or --fid N");
+  if (!args.Source) throw UsageError("give SOURCE and at most one DEST");
 }
 
-FilterArguments ParseArguments(int argc, const char* const* argv) {
-  FilterArguments args;
-  auto value = [&](int& i, std::optional<std::string>& into) {
-    const std::string name = argv[i];
-    if (i + 1 >= argc) throw FilterUsageError("missing value after " + name);
-    if (into) throw FilterUsageError(name + " given twice");
-    into = argv[++i];
-  };
-  std::optional<std::string> fidText;
-  for (int i = 0; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--filter") value(i, args.FilterName);
-    else if (arg == "--fid") value(i, fidText);
-    else if (arg == "--save") value(i, args.SaveName);
-    else if (arg == "--from") value(i, args.FromFile);
-    else if (arg == "--report-dir") value(i, args.ReportDir);
-    else if (arg == "--yes") args.Yes = true;
-    else if (arg == "--no-report") args.NoReport = true;
-    else if (arg.size() > 1 && arg[0] == '-') throw FilterUsageError("unknown option " + std::string(arg));
-    else args.Positional.emplace_back(arg);
-  }
-  if (fidText) args.Fid = ParseFid(*fidText);
-
-  if (args.SaveName || args.FromFile) {
-    if (!args.SaveName || !args.FromFile) throw FilterUsageError("--save NAME and --from FILE go together");
-    if (args.FilterName || args.Fid || args.ReportDir || args.Yes || args.NoReport || !args.Positional.empty())
-      throw FilterUsageError("--save takes only --from FILE");
-    return args;
-  }
-  if (args.FilterName.has_value() == args.Fid.has_value())
-    throw FilterUsageError("give either --filter NAME or --fid N");
-  if (args.ReportDir && args.NoReport) throw FilterUsageError("--report-dir and --no-report exclude each other");
-  if (args.Positional.empty() || args.Positional.size() > 2) throw FilterUsageError("give SOURCE and at most one DEST");
-  return args;
-}
-
-// Answers the in-place question from --yes, prints the summary, and puts warnings on err.
+// Answers the in-place question from --yes, prints the summary, puts warnings on err and
+// moves the progress bar.
 class ConsoleFilterUser : public FilterUser {
  public:
-  ConsoleFilterUser(bool yes, std::ostream& out, std::ostream& err) : yes_(yes), out_(out), err_(err) {}
+  ConsoleFilterUser(bool yes, CommandIo& io) : yes_(yes), io_(io), progress_("Filtering", io.Progress) {}
 
   bool AskYesNo(const std::string& text, const std::string& /*caption*/) override {
-    if (!yes_) err_ << text << "\n(no --yes: the answer is No)\n";
+    progress_.Finish();
+    if (!yes_) io_.Err << text << "\n(no --yes: the answer is No)\n";
     return yes_;
   }
   void Inform(const std::string& text, const std::string& caption) override {
-    std::ostream& to = caption == FilterMessage(fmCaptionSummary) ? out_ : err_;
+    progress_.Finish();  // the run is over when it tells something
+    std::ostream& to = caption == FilterMessage(fmCaptionSummary) ? io_.Out : io_.Err;
     to << text;
     if (!text.empty() && text.back() != '\n') to << '\n';
   }
-  void SetProgressRange(int64_t, int64_t) override {}
-  void StepProgress() override {}
+  void SetProgressRange(int64_t maximum, int64_t step) override {
+    step_ = step;
+    done_ = 0;
+    progress_.SetTotal(maximum);
+    progress_.SetDone(0);
+  }
+  void StepProgress() override {
+    done_ += step_;
+    progress_.SetDone(done_);
+  }
 
  private:
   bool yes_;
-  std::ostream& out_;
-  std::ostream& err_;
+  CommandIo& io_;
+  ProgressBar progress_;
+  int64_t step_ = 0;
+  int64_t done_ = 0;
 };
 
-int RunStoredFilter(const FilterArguments& args, std::ostream& out, std::ostream& err) {
+int RunStoredFilter(const FilterArguments& args, CommandIo& io) {
   ZTDataStore store;
   const AEParamTable table(store);
   const StoreParamNames params(table);
@@ -140,14 +110,14 @@ int RunStoredFilter(const FilterArguments& args, std::ostream& out, std::ostream
   FilterControls controls;
   if (!database.LoadInto(fid, controls))
     throw FilterCommandError("No stored filter has the FID " + std::to_string(fid));
-  controls.SourceName = args.Positional[0];
-  controls.DestinationName = args.Positional.size() > 1 ? args.Positional[1] : std::string();
+  controls.SourceName = *args.Source;
+  controls.DestinationName = args.Destination.value_or(std::string());
   controls.WorkFolder.clear();  // names are taken from the current directory
   controls.MakeReport = !args.NoReport;
   controls.ReportFileItem = args.ReportDir ? 1 : 0;
   controls.ReportFolder = args.ReportDir.value_or(std::string());
 
-  ConsoleFilterUser user(args.Yes, out, err);
+  ConsoleFilterUser user(args.Yes, io);
   AFilter filter(controls, params);
   filter.Run(user);
   return 0;
@@ -168,148 +138,51 @@ int SaveFilter(const FilterArguments& args, std::ostream& out) {
   return 0;
 }
 
-// ---- The plain text form ------------------------------------------------------------------
-
-std::string Trim(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return std::string(s);
-}
-
-// Lower case with inner runs of blanks made one blank: "Delete  Parametric" is "delete parametric".
-std::string KeyOf(std::string_view s) {
-  std::string key;
-  for (const char c : Trim(s)) {
-    if (std::isspace(static_cast<unsigned char>(c))) {
-      if (!key.empty() && key.back() != ' ') key += ' ';
-    } else {
-      key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-  }
-  return key;
-}
-
-std::vector<std::string> Cells(const std::string& value) {
-  std::vector<std::string> cells;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t bar = value.find('|', start);
-    cells.push_back(
-        Trim(std::string_view(value).substr(start, bar == std::string::npos ? std::string::npos : bar - start)));
-    if (bar == std::string::npos) return cells;
-    start = bar + 1;
-  }
-}
-
 }  // namespace
 
-FilterControls ParseFilterText(std::istream& in, const std::string& sourceName) {
-  FilterControls controls;
-  controls.ClearWindows();
-  int treatment = tiAsHits;
-  std::string mpt, lock, forward, back;
-  std::array<bool, 4> rowsGiven{};
-  std::array<bool, ExpressionRows> expressionGiven{};
-
-  std::string line;
-  int number = 0;
-  while (std::getline(in, line)) {
-    ++number;
-    auto fail = [&](const std::string& what) {
-      throw std::runtime_error(sourceName + ":" + std::to_string(number) + ": " + what);
-    };
-    const std::string text = Trim(line);
-    if (text.empty() || text[0] == '#') continue;
-    const std::size_t equals = text.find('=');
-    if (equals == std::string::npos) fail("expected KEY = VALUE");
-    const std::string key = KeyOf(std::string_view(text).substr(0, equals));
-    const std::string value = Trim(std::string_view(text).substr(equals + 1));
-    const std::string word = KeyOf(value);
-    auto yesNo = [&]() {
-      if (word == "yes") return true;
-      if (word == "no") return false;
-      fail("\"" + key + "\" is yes or no");
-      return false;
-    };
-
-    if (key == "type") {
-      if (word == "included") controls.TypeItem = 0;
-      else if (word == "excluded") controls.TypeItem = 1;
-      else fail("type is Included or Excluded");
-    } else if (key == "treatment") {
-      if (word == "as hits" || word == "hits") treatment = tiAsHits;
-      else if (word == "as events" || word == "events") treatment = tiAsEvents;
-      else if (word == "as mechanic" || word == "mechanic") treatment = tiAsMechanic;
-      else fail("treatment is As Hits, As Events or As Mechanic");
-    } else if (key == "mpt") {
-      mpt = value;
-    } else if (key == "lock") {
-      lock = value;
-    } else if (key == "forward") {
-      forward = value;
-    } else if (key == "back") {
-      back = value;
-    } else if (key == "delete parametric") {
-      controls.DeleteTDP = yesNo();
-    } else if (key == "smart end of time") {
-      controls.SmartEOT = yesNo();
-    } else if (key.size() == 6 && key.rfind("join ", 0) == 0 && key[5] >= 'a' && key[5] <= 'd') {
-      if (word != "and" && word != "or") fail("a join is AND or OR");
-      controls.Windows[static_cast<std::size_t>(key[5] - 'a')].JoinAnd = word == "and";
-    } else if (key.size() == 1 && key[0] >= 'a' && key[0] <= 'd') {
-      const auto w = static_cast<std::size_t>(key[0] - 'a');
-      const std::size_t columns = w == fwD ? EquationColumns : MinMaxColumns;
-      std::vector<std::string> cells = Cells(value);
-      if (cells.size() != columns)
-        fail(std::string("a row of window ") + static_cast<char>('A' + w) + " has " + std::to_string(columns) +
-             " cells separated by |");
-      FilterGrid& grid = controls.Windows[w];
-      if (!rowsGiven[w]) grid.Rows.clear();
-      rowsGiven[w] = true;
-      grid.Rows.push_back(std::move(cells));
-    } else if (key.size() == 12 && key.rfind("expression ", 0) == 0 && key[11] >= '1' && key[11] <= '4') {
-      const auto row = static_cast<std::size_t>(key[11] - '1');
-      if (expressionGiven[row]) fail(key + " given twice");
-      expressionGiven[row] = true;
-      controls.Expressions[row] = value;
-    } else {
-      fail("unknown key \"" + key + "\"");
-    }
-  }
-  // Boxes of another treatment are empty, as the window leaves them.
-  controls.SelectTreatment(treatment);
-  if (controls.EventBoxesEnabled()) {
-    controls.MPT = mpt;
-    controls.LOCK = lock;
-  }
-  if (controls.MechanicBoxesEnabled()) {
-    controls.Forward = forward;
-    controls.Back = back;
-  }
-  return controls;
-}
-
-int FilterCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  try {
-    const FilterArguments args = ParseArguments(argc, argv);
-    const int code = args.SaveName ? SaveFilter(args, out) : RunStoredFilter(args, out, err);
-    out.flush();
-    if (!out) {
-      err << "Cannot write the output\n";
-      return 1;
-    }
-    return code;
-  } catch (const FilterUsageError& e) {
-    err << "aetool filter: " << e.what() << '\n' << FilterUsage;
-    return 2;
-  } catch (const EZTData& e) {
-    const std::string& text = FilterMessage(e.Code());
-    err << (text.empty() ? std::string(e.what()) : text) << '\n';
-    return 1;
-  } catch (const std::exception& e) {
-    err << e.what() << '\n';
-    return 1;
-  }
+void AddFilterCommand(CommandLine& cli) {
+  auto args = std::make_shared<FilterArguments>();
+  CLI::App* sub =
+      cli.Add("filter",
+              "Run a stored filter on one file (exit 1 when the filter is invalid or the run fails), or store a filter "
+              "written in the plain text form (--save NAME --from FILE)",
+              [args](CommandIo& io) {
+                CheckArguments(*args);
+                try {
+                  return args->SaveName ? SaveFilter(*args, io.Out) : RunStoredFilter(*args, io);
+                } catch (const EZTData& e) {
+                  // The filter program's errors speak its message for the code.
+                  const std::string& text = FilterMessage(e.Code());
+                  throw std::runtime_error(text.empty() ? std::string(e.what()) : text);
+                }
+              });
+  CLI::Option* name =
+      sub->add_option("--filter", args->FilterName, "The stored filter of that name (exactly one)")->type_name("NAME");
+  CLI::Option* fid = sub->add_option("--fid", args->Fid, "The stored filter with that FID")
+                         ->type_name("N")
+                         ->check(CommandLine::WholeNumber(1));
+  CLI::Option* yes =
+      sub->add_flag("--yes", args->Yes,
+                    "Filter in place (no DEST, or DEST is SOURCE by any path); the original is kept as SOURCE with the "
+                    "extension .BAK");
+  CLI::Option* reportDir =
+      sub->add_option("--report-dir", args->ReportDir,
+                      "Append the report block to Protocol.txt in DIR (default: the current directory)")
+          ->type_name("DIR");
+  CLI::Option* noReport = sub->add_flag("--no-report", args->NoReport, "Write no report block");
+  CLI::Option* save =
+      sub->add_option("--save", args->SaveName, "Store the filter of --from FILE as a new filter NAME; prints its FID")
+          ->type_name("NAME");
+  CLI::Option* from = sub->add_option("--from", args->FromFile, "The filter in the plain text form (see the README)")
+                          ->type_name("FILE");
+  CLI::Option* source = sub->add_option("SOURCE", args->Source, "The data file to filter");
+  CLI::Option* destination =
+      sub->add_option("DEST", args->Destination, "The filtered file (default: SOURCE, in place)");
+  fid->excludes(name);
+  reportDir->excludes(noReport);
+  save->needs(from);
+  from->needs(save);
+  for (CLI::Option* other : {name, fid, yes, reportDir, noReport, source, destination}) save->excludes(other);
 }
 
 }  // namespace ae

@@ -6,16 +6,14 @@
 #include <string>
 
 #include "filter/core/FilterControls.h"
+#include "filter/core/FilterTextForm.h"  // the plain text form --from reads
 
 namespace ae {
 
-// The arguments after "filter". Exit code 0 on success, 1 with the message on err when the
-// filter is invalid or the run fails, 2 on a usage error.
-int FilterCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+class CommandLine;
 
-// The plain text form of a filter (see the README): the window as "KEY = VALUE" lines. Raises
-// std::runtime_error naming the line for what the form does not allow; the filter itself is
-// validated by AFilter afterwards.
-FilterControls ParseFilterText(std::istream& in, const std::string& sourceName);
+// Exit code 0 on success, 1 with the message on stderr when the filter is invalid or the run
+// fails, 2 on a usage error.
+void AddFilterCommand(CommandLine& cli);
 
 }  // namespace ae

@@ -1,10 +1,12 @@
 #include "tools/aetool/ParamsCommand.h"
 
 #include <QString>
+#include <memory>
 #include <stdexcept>
 
 #include "store/AEParamTable.h"
 #include "store/ZTDataStore.h"
+#include "tools/aetool/CommandLine.h"
 
 namespace ae {
 
@@ -40,6 +42,20 @@ int ParamsCommand(const std::string& system, std::ostream& out) {
   const AEParamTable params(store);
   for (const std::string& name : params.QueryParams(FamilyOf(params, system))) out << name << '\n';
   return 0;
+}
+
+void AddParamsCommand(CommandLine& cli) {
+  auto system = std::make_shared<std::string>(AEParamTable::SystemItems().front().first);
+  CLI::App* sub = cli.Add("params",
+                          "The parameter names of an instrument family, one per line, as the filter program's "
+                          "parameter lookup lists them",
+                          [system](CommandIo& io) { return ParamsCommand(*system, io.Out); });
+  sub->add_option("--system", *system,
+                  "One of \"Common parameters\", \"All parameters\", \"Spartan 3000\", "
+                  "\"Locan/SpartanPC/Spartan2000/DiSP\", \"A-Line 32D\", \"Vallen System AMSY\", "
+                  "\"Malachit AS\" (any case)")
+      ->type_name("NAME")
+      ->capture_default_str();
 }
 
 }  // namespace ae

@@ -11,4 +11,7 @@ namespace ae {
 // default database. An unknown family raises an error that lists the known ones.
 int ParamsCommand(const std::string& system, std::ostream& out);
 
+class CommandLine;
+void AddParamsCommand(CommandLine& cli);
+
 }  // namespace ae

@@ -12,9 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "datafiles/DataFileOpen.h"
 #include "datafiles/ZTDataSet.h"
 #include "store/GraphDatabase.h"
 #include "store/ZTDataStore.h"
+#include "tools/aetool/CommandLine.h"
+#include "tools/aetool/ProgressBar.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
 #include "viewer/core/ViewerMessages.h"
@@ -149,7 +152,7 @@ std::string PageFileName(int position, const std::string& pageName) {
   return name + ".png";
 }
 
-int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& err) {
+int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& err, bool showProgress) {
   try {
     if (args.Width < RenderMinWidth || args.Height < RenderMinHeight || args.Width > RenderMaxSide ||
         args.Height > RenderMaxSide)
@@ -166,8 +169,18 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
       if (!setup.Load(args.Setup, user)) return 1;
     }
 
+    ProgressBar progress("Reading", showProgress);
     ZTDataSet data;
-    data.Load(args.File);
+    {
+      OpenedDataFile file = OpenDataFile(args.File);  // as Load does, with the stream in view
+      if (progress.Enabled()) {
+        FileReadProgress reading(fileno(file.Stream.Get()), 2);  // counting, then reading
+        progress.SetTotal(reading.Total());
+        progress.SetPoll(reading);
+      }
+      data.LoadFrom(*file.Reader, file.Type, args.File);
+    }
+    progress.SetPoll(nullptr);
     ZTDataStore store;
     TCommonData common(data, options, setup);
     GraphPageBuilder builder(store, common);
@@ -186,6 +199,9 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
                         (error ? ": " + error.message() : std::string()));
 
     PageFiles files(folder);
+    progress.SetLabel("Rendering");
+    progress.SetTotal(static_cast<std::int64_t>(pages.size()));
+    progress.SetDone(0);
     for (std::size_t i = 0; i < pages.size(); ++i) {
       GraphPage& page = *pages[i];
       page.UpdateAllLayouts(args.Width, args.Height);
@@ -197,7 +213,9 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
         throw RenderError("Not enough memory for a page of " + std::to_string(args.Width) + "x" +
                           std::to_string(args.Height) + " pixels");
       files.Write(image, PageFileName(static_cast<int>(i) + 1, page.Name));
+      progress.Advance();
     }
+    progress.Finish();
     for (const std::string& path : files.Commit()) out << path << '\n';
     return 0;
   } catch (const std::exception& error) {
@@ -206,43 +224,45 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
   }
 }
 
-std::string ParseRenderArguments(int argc, const char* const* argv, int first, RenderArguments& args) {
-  int positional = 0;
-  for (int i = first; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg.size() > 1 && arg[0] == '-') {
-      if (i + 1 >= argc) return "missing value after " + std::string(arg);
-      const std::string value = argv[++i];
-      int number = 0;
-      const auto parsed = std::from_chars(value.data(), value.data() + value.size(), number);
-      const bool whole = !value.empty() && parsed.ec == std::errc() && parsed.ptr == value.data() + value.size();
-      if (arg == "--graph-set") {
-        args.GraphSet = value;
-      } else if (arg == "--gsid") {
-        if (!whole) return "invalid graph set identifier \"" + value + "\"";
-        args.Gsid = number;
-      } else if (arg == "-o") {
-        args.OutDir = value;
-      } else if (arg == "--size") {
-        if (!ParseRenderSize(value, args.Width, args.Height))
-          return "invalid size \"" + value + "\" (for example 1600x1000)";
-      } else if (arg == "--scheme") {
-        if (!whole || number < 0 || number > 3) return "invalid colour scheme \"" + value + "\" (0..3)";
-        args.Scheme = number;
-      } else if (arg == "--setup") {
-        args.Setup = value;
-      } else {
-        return "unknown option " + std::string(arg);
-      }
-    } else {
-      if (positional++ > 0) return "wrong number of arguments";
-      args.File = std::string(arg);
-    }
-  }
-  if (positional != 1) return "wrong number of arguments";
-  if (args.GraphSet.has_value() == args.Gsid.has_value()) return "render needs either --graph-set NAME or --gsid N";
-  if (args.OutDir.empty()) return "render needs -o DIR";
-  return {};
+void AddRenderCommand(CommandLine& cli) {
+  auto args = std::make_shared<RenderArguments>();
+  auto gsid = std::make_shared<int>(0);
+  CLI::App* sub = cli.Add(
+      "render",
+      "The pages of a graph set over a data file, as the viewer shows them after loading it: one PNG per page, "
+      "named NN-PAGE.png; the written paths are printed",
+      [args, gsid](CommandIo& io) {
+        if (args->GraphSet.has_value() == args->Gsid.has_value())
+          throw UsageError("render needs either --graph-set NAME or --gsid N");
+        return RenderPages(*args, io.Out, io.Err, io.Progress);
+      });
+  sub->add_option("FILE", args->File, "The data file")->required();
+  sub->add_option_function<std::string>(
+         "--graph-set", [args](const std::string& name) { args->GraphSet = name; },
+         "The graph set of that name (exactly one set must have it)")
+      ->type_name("NAME");
+  sub->add_option_function<int>(
+         "--gsid", [args](int id) { args->Gsid = id; }, "The graph set with that GSystemID")
+      ->type_name("N")
+      ->check(CommandLine::WholeNumber(0));
+  sub->add_option("-o", args->OutDir, "The folder of the page files (made when it is missing)")
+      ->type_name("DIR")
+      ->required();
+  sub->add_option_function<std::string>(
+         "--size",
+         [args](const std::string& text) {
+           if (!ParseRenderSize(text, args->Width, args->Height))
+             throw CLI::ValidationError("--size", "invalid size \"" + text + "\" (for example 1600x1000)");
+         },
+         "The page size in pixels (default: 1600x1000)")
+      ->type_name("WxH");
+  sub->add_option_function<int>(
+         "--scheme", [args](int scheme) { args->Scheme = scheme; },
+         "The colour scheme for this run only: 0 black, 1 grey, 2 white, 3 blue (default: the viewer's option)")
+      ->type_name("0..3")
+      ->check(CLI::Range(0, 3));
+  sub->add_option("--setup", args->Setup, "Take the test setup (holds, event windows) from a viewer INI file")
+      ->type_name("FILE.ini");
 }
 
 }  // namespace ae

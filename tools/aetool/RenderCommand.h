@@ -29,9 +29,11 @@ std::string PageFileName(int position, const std::string& pageName);
 
 // Renders and writes the pages; prints each written path on out. Returns 0, or 1 after printing
 // the error on err; on an error no page file is left behind.
-int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& err);
+// With showProgress, a progress bar on stderr (a terminal) while the file is read and the pages
+// are rendered.
+int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& err, bool showProgress = false);
 
-// The arguments from argv[first] on; empty, or the usage error.
-std::string ParseRenderArguments(int argc, const char* const* argv, int first, RenderArguments& args);
+class CommandLine;
+void AddRenderCommand(CommandLine& cli);
 
 }  // namespace ae

@@ -1,11 +1,17 @@
 #include "tools/aetool/StatCommand.h"
 
+#include <stdio.h>
+
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "datafiles/DataFileOpen.h"
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTDataSet.h"
+#include "tools/aetool/CommandLine.h"
+#include "tools/aetool/ProgressBar.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
 #include "viewer/core/ATestStat.h"
@@ -41,46 +47,14 @@ struct StatArguments {
   std::optional<AChannelSet> Channels;
 };
 
-// Empty when the arguments are fine, else the usage error.
-std::string Parse(int argc, const char* const* argv, int first, StatArguments& args) {
-  int positional = 0;
-  for (int i = first; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--events") {
-      args.Events = true;
-    } else if (arg == "--setup" || arg == "--channels") {
-      if (i + 1 >= argc) return "missing value after " + std::string(arg);
-      const std::string value = argv[++i];
-      if (arg == "--setup") {
-        args.Setup = value;
-      } else {
-        args.Channels = ParseChannelList(value);
-        if (!args.Channels) return "invalid channel list \"" + value + "\" (for example 1-4,7,9-12)";
-      }
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return "unknown option " + std::string(arg);
-    } else {
-      args.File = arg;
-      ++positional;
-    }
-  }
-  if (positional != 1) return "wrong number of arguments";
-  return {};
-}
-
 std::string_view Title(std::string_view caption) {
   while (!caption.empty() && caption.front() == ' ') caption.remove_prefix(1);
   return caption;
 }
 
-}  // namespace
-
-int RunStat(int argc, const char* const* argv, int first, std::ostream& out, std::ostream& err) {
-  StatArguments args;
-  if (const std::string problem = Parse(argc, argv, first, args); !problem.empty()) {
-    err << "aetool: " << problem << '\n';
-    return 2;
-  }
+int RunStat(const StatArguments& args, CommandIo& io) {
+  std::ostream& out = io.Out;
+  std::ostream& err = io.Err;
   StreamUser user(err);
   ATestSetup setup;
   // A script that names a setup must not get an evaluation with the defaults instead.
@@ -89,8 +63,20 @@ int RunStat(int argc, const char* const* argv, int first, std::ostream& out, std
   options.EventsView = args.Events;
   if (args.Channels) options.CheckedChan = *args.Channels;
 
+  ProgressBar progress("Reading", io.Progress);
   ZTDataSet data;
-  data.Load(args.File);
+  {
+    OpenedDataFile file = OpenDataFile(args.File);  // as Load does, with the stream in view
+    if (progress.Enabled()) {
+      FileReadProgress reading(fileno(file.Stream.Get()), 2);  // counting, then reading
+      progress.SetTotal(reading.Total());
+      progress.SetPoll(reading);
+    }
+    data.LoadFrom(*file.Reader, file.Type, args.File);
+  }
+  progress.SetPoll(nullptr);
+  progress.SetTotal(0);
+  progress.SetLabel("Evaluating");
   // Set 1 holds every hit, as one frame over everything would.
   for (ZTShortHit& rec : data.Recs) {
     if (!rec.IsHit()) continue;
@@ -105,18 +91,40 @@ int RunStat(int argc, const char* const* argv, int first, std::ostream& out, std
     err << NotSortedMessage(ZTDataSet::EventRule().ErrorTime) << '\n';
     return 1;
   }
+  progress.Finish();
   const auto reports = WriteStatReports(stat);
   for (int i = 0; i < StatReportCount; ++i) {
     if (i > 0) out << '\n';
     out << "== " << Title(StatPageCaptions[static_cast<std::size_t>(i)]) << " ==\n"
         << reports[static_cast<std::size_t>(i)];
   }
-  out.flush();
-  if (!out) {
-    err << "Cannot write the output\n";
-    return 1;
-  }
   return 0;
+}
+
+}  // namespace
+
+void AddStatCommand(CommandLine& cli) {
+  auto args = std::make_shared<StatArguments>();
+  CLI::App* sub = cli.Add("stat",
+                          "The viewer's hit statistics and MONPAC evaluation of a whole data file: every hit in "
+                          "set 1, the five reports of the data statistic window, each under a line "
+                          "\"== caption ==\"",
+                          [args](CommandIo& io) { return RunStat(*args, io); });
+  sub->add_option("FILE", args->File, "The data file")->required();
+  sub->add_option("--setup", args->Setup,
+                  "Take the test setup (holds, event windows, MONPAC and local-dynamic parameters) from a "
+                  "viewer INI file instead of the defaults")
+      ->type_name("FILE.ini");
+  sub->add_flag("--events", args->Events, "Count only the first hit of each event");
+  sub->add_option_function<std::string>(
+         "--channels",
+         [args](const std::string& text) {
+           args->Channels = ParseChannelList(text);
+           if (!args->Channels)
+             throw CLI::ValidationError("--channels", "invalid channel list \"" + text + "\" (for example 1-4,7,9-12)");
+         },
+         "Only the listed channels, for example 1-8,12 (default: all 128, as in the viewer)")
+      ->type_name("LIST");
 }
 
 }  // namespace ae

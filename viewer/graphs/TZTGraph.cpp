@@ -67,8 +67,11 @@ void TZTGraph::UpdateLayout() {
   const bool resized = width != Width || height != Height;
   Width = width;
   Height = height;
-  if (Bitmap.width() != std::max(width, 0) || Bitmap.height() != std::max(height, 0) || Bitmap.isNull())
+  if (Bitmap.width() != std::max(width, 0) || Bitmap.height() != std::max(height, 0) || Bitmap.isNull()) {
     Bitmap = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
+    // Never shown with what the memory held before its first render.
+    if (!Bitmap.isNull()) Bitmap.fill(QColor::fromRgb(RoleColor(TColorRole::Background, common_.Options->ColorScheme)));
+  }
   SetPlotRect(width, height);
   if (resized) Dirty = true;
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "viewer/ui/GraphMouse.h"
+#include "viewer/ui/TZTTabSheet.h"
 
 namespace ae {
 
@@ -12,10 +13,7 @@ TZTGraphControl::TZTGraphControl(TZTGraph& graph, GraphMouse& mouse, QWidget* pa
   setObjectName(QStringLiteral("Graph%1").arg(graph.GraphNumber));
   setMouseTracking(true);  // the coordinate readout follows the mouse without a button
   setAttribute(Qt::WA_OpaquePaintEvent);
-  graph_.OnInvalidate = [this] {
-    // A graph renders from its page's paint, so the page repaints (and this control with it).
-    if (parentWidget() != nullptr) parentWidget()->update(geometry());
-  };
+  graph_.OnInvalidate = [this] { update(); };
   FollowLayout();
 }
 
@@ -37,6 +35,7 @@ void TZTGraphControl::HideBand() {
 }
 
 void TZTGraphControl::paintEvent(QPaintEvent* event) {
+  if (auto* sheet = qobject_cast<TZTTabSheet*>(parentWidget())) sheet->RenderPending();
   QPainter painter(this);
   if (!graph_.Bitmap.isNull()) painter.drawImage(event->rect(), graph_.Bitmap, event->rect());
   if (band_.isNull()) return;

@@ -1,5 +1,6 @@
 #include "viewer/ui/TZTTabSheet.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -23,12 +24,14 @@ TZTTabSheet::~TZTTabSheet() {
 }
 
 void TZTTabSheet::UpdateAllLayouts() {
+  renderFailed_ = false;
   page_->UpdateAllLayouts(width(), height());
   for (TZTGraphControl* control : controls_) control->FollowLayout();
 }
 
 void TZTTabSheet::Redraw() {
   errorReported_ = false;
+  renderFailed_ = false;
   page_->Redraw();
   update();
 }
@@ -38,19 +41,27 @@ void TZTTabSheet::resizeEvent(QResizeEvent* event) {
   emit Resized();
 }
 
-void TZTTabSheet::paintEvent(QPaintEvent*) {
+void TZTTabSheet::RenderPending() {
+  if (renderFailed_) return;
   TCommonData& common = page_->Common();
   common.SetPageSize(width(), height());
-  QPainter painter(this);
-  painter.fillRect(rect(), QColor::fromRgb(RoleColor(TColorRole::Background, common.Options->ColorScheme)));
   const std::optional<double> failed = page_->PaintGraphs();
   for (TZTGraphControl* control : controls_) control->FollowLayout();
   common.RepaintAll = false;
-  if (failed && !errorReported_) {
+  if (!failed) return;
+  renderFailed_ = true;
+  if (!errorReported_) {
     // Reported once: the box's own repaints of the page would otherwise report it forever.
     errorReported_ = true;
     emit TimeOrderError(*failed);
   }
+}
+
+void TZTTabSheet::paintEvent(QPaintEvent* event) {
+  // The background between and around the graphs; the graphs paint themselves.
+  QPainter painter(this);
+  painter.fillRect(event->rect(),
+                   QColor::fromRgb(RoleColor(TColorRole::Background, page_->Common().Options->ColorScheme)));
 }
 
 }  // namespace ae

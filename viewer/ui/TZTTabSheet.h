@@ -26,6 +26,9 @@ class TZTTabSheet : public QWidget {
   void UpdateAllLayouts();
   // Every graph renders again at the next paint; a new error may be reported again.
   void Redraw();
+  // Renders the graphs of the page that need it, all together; the first graph control that
+  // paints asks for it, so that no control ever shows a bitmap that is not up to date.
+  void RenderPending();
 
  signals:
   void Resized();
@@ -41,6 +44,7 @@ class TZTTabSheet : public QWidget {
   GraphMouse& mouse_;
   std::vector<TZTGraphControl*> controls_;
   bool errorReported_ = false;
+  bool renderFailed_ = false;  // until the next redraw or layout, a failed render is not retried
 };
 
 }  // namespace ae

@@ -1,5 +1,7 @@
 // "As Events" and "As Mechanic": event windows and lockout on whole ticks, the verdict of an
 // event's first hit, mechanical marks with their windows, and unsorted sources.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "filter/core/FilterMessages.h"
@@ -141,4 +143,52 @@ TEST_F(FilterRunTest, AsMechanicReadsTheSourceThreeTimesButCountsProgressOnce) {
 }
 
 }  // namespace
+// A continued file (the later part of a split test) starts with message 8 holding the test's
+// setup: every treatment decodes its hits by that setup and copies message 8 unchanged.
+TEST_F(FilterRunTest, EveryTreatmentCopiesTheSetupOfAContinuedFileAndDecodesItsHits) {
+  DtaBuilder setup;
+  setup.ProductDefinition().Message(99, {'s', 't', 'a', 'r', 't', 0}).HardwareSetup({1, 3, 4, 5, 6}, 1).Message(11);
+  struct Hit {
+    double Time;
+    int Amplitude;
+    bool Kept[3];  // as hits (range 40..100), as events (MPT 100 us), as mechanic (marks of 90 and more)
+  };
+  const Hit hits[] = {{10000, 50, {true, true, false}},
+                      {20000, 10, {false, false, false}},
+                      {30000, 95, {true, true, true}},
+                      {30100, 20, {false, true, true}},  // within MPT of its event, and in the mark's window
+                      {40000, 60, {true, true, false}}};
+  const struct {
+    const char* What;
+    FilterControls Controls;
+  } runs[] = {
+      {"as hits", RangeFilter("Amplitude", "40", "100")},
+      {"as events", Events("100", "1000")},
+      {"as mechanic", Mechanic("200", "100", false)},
+  };
+  for (std::size_t r = 0; r < std::size(runs); ++r) {
+    const auto& run = runs[r];
+    DtaPlan plan;
+    plan.Source.clear();
+    plan.Expected.clear();
+    plan.Add(DtaBuilder().ContinuedFile(setup), true);
+    for (const Hit& h : hits) plan.Hit(h.Time, h.Amplitude, h.Kept[r]);
+    plan.Add(DtaBuilder().Message(15), true);
+    WriteFileBytes(File("in.dta"), plan.Source);
+    FilterControls controls = run.Controls;
+    controls.MakeReport = false;
+    EXPECT_EQ(Run(Controls(controls, "in.dta", "out.dta")), "") << run.What;
+    EXPECT_TRUE(HasBytes(File("out.dta"), plan.Expected)) << run.What;
+  }
+}
+
+// A pipe as the source would block the open until a writer came: it is refused at once.
+TEST_F(FilterRunTest, APipeAsTheSourceIsRefusedWithoutWaiting) {
+  ASSERT_EQ(::mkfifo(File("pipe.dta").c_str(), 0600), 0);
+  FilterControls controls = RangeFilter("Amplitude", "40", "100");
+  controls.MakeReport = false;
+  EXPECT_EQ(Run(Controls(controls, "pipe.dta", "out.dta")), FilterMessage(fmOpenError));
+  EXPECT_FALSE(Exists("out.dta"));
+}
+
 }  // namespace ae::test

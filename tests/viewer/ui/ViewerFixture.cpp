@@ -53,7 +53,7 @@ TZmvMain& ViewerFixture::Start(const QStringList& arguments) {
   ViewerStart start;
   start.Arguments = arguments;
   start.SetupFile = QString::fromStdString(dir_.File("ZmvWin2.INI"));
-  start.ProgramDir = QString::fromStdString(dir_.Path().string());
+  start.ProgramDir = QString::fromStdString(programDir_.empty() ? dir_.Path().string() : programDir_);
   start.StorePath = dir_.File("ZTData.sqlite");
   window_ = std::make_unique<TZmvMain>(start);
   window_->show();

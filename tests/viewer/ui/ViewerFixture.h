@@ -47,6 +47,7 @@ class ViewerFixture : public ::testing::Test {
   bool answerYes_ = true;
   std::deque<QString> fileAnswers_;  // the names the file dialogs give, in order
   int fileDialogs_ = 0;
+  std::string programDir_;  // the program's folder; the test's folder when empty
 };
 
 }  // namespace test

@@ -1,0 +1,209 @@
+// Continued DTA files: the later files of a test split over several files start with message 8,
+// which holds the continuation time and the test's setup messages. Recognised as DTA, read with
+// the setup it holds, dumped with its setup indented and copied byte for byte.
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "datafiles/DataFileOpen.h"
+#include "datafiles/DataFileTypes.h"
+#include "datafiles/DataStream.h"
+#include "datafiles/LDFile.h"
+#include "datafiles/Recognition.h"
+#include "datafiles/ZTDataSet.h"
+#include "tests/support/AetoolRunner.h"
+#include "tests/support/DtaBuilder.h"
+#include "tests/support/TempDir.h"
+
+namespace ae {
+namespace {
+
+using test::DtaBuilder;
+using Bytes = DtaBuilder::Bytes;
+
+constexpr std::uint64_t OneSecond = 4000000;
+
+// The setup messages as the first file of the test has them at its top level.
+DtaBuilder TestSetup() {
+  DtaBuilder setup;
+  setup.ProductDefinition("Express-8 (r) Location Version \n\rVersion V5.92\n\r")
+      .Message(7, {'V', 'e', 's', 's', 'e', 'l', ' ', '7', 0})
+      .Message(99, {'T', 'h', 'u', ' ', 'M', 'a', 'y', ' ', '2', '7', '\n', 0})
+      .HardwareSetup({1, 3, 4, 5, 6}, 1)
+      .Message(116, {1, 2, 3, 4})
+      .Message(11);
+  return setup;
+}
+
+// Message 8 with the setup, then hits, a sample, a pause, a waveform and the end of data.
+DtaBuilder ContinuedFile() {
+  DtaBuilder dta;
+  dta.ContinuedFile(TestSetup());
+  dta.StandardHit(100 * OneSecond, 3, 12, 34, 56, 780, 61, 2100);
+  dta.StandardHit(101 * OneSecond, 4, 13, 35, 57, 790, 72, 2200);
+  dta.Timed(2, 102 * OneSecond, {0, 0xD0, 0x07});
+  dta.Timed(130, 103 * OneSecond);
+  dta.Message(173, {9, 9, 9, 9});
+  dta.StandardHit(104 * OneSecond, 5, 14, 36, 58, 800, 83, 2300);
+  dta.Message(15);
+  return dta;
+}
+
+class DtaContinuedFile : public ::testing::Test {
+ protected:
+  std::string Save(const DtaBuilder& b, const std::string& name = "TEST__1.DTA") {
+    const std::string path = dir_.File(name);
+    b.Save(path);
+    return path;
+  }
+  bool IsDta(const Bytes& bytes) {
+    test::WriteFileBytes(dir_.File("probe.dta"), bytes);
+    DataStream s(dir_.File("probe.dta"), "rb");
+    return IsDtaFile(s.Get());
+  }
+
+  test::TempDir dir_;
+};
+
+TEST_F(DtaContinuedFile, IsRecognisedByTheProductDefinitionAfterItsTime) {
+  const Bytes time = DtaBuilder::DosTime(2021, 5, 27, 10, 53, 54, 12);
+  auto continued = [&](const DtaBuilder& inside) { return DtaBuilder().ContinuedFile(inside, time).Get(); };
+  DtaBuilder setupFirst;
+  setupFirst.HardwareSetup({1}, 0).ProductDefinition();
+  DtaBuilder notText;
+  notText.ProductDefinition(std::string("Ex\x01press", 8));
+  DtaBuilder longer = DtaBuilder().ContinuedFile(DtaBuilder().ProductDefinition("Express"), time);
+  Bytes past = longer.Get();
+  past[0] = static_cast<unsigned char>(past[0] - 2);  // message 8 ends inside its product definition
+  Bytes huge(50003, 0);
+  huge[0] = 0x50;  // LEN 50000
+  huge[1] = 0xC3;
+  huge[2] = 8;
+  const Bytes fine = continued(TestSetup());
+  std::copy(fine.begin() + 3, fine.end(), huge.begin() + 3);
+
+  const struct {
+    const char* What;
+    Bytes File;
+    bool Dta;
+  } cases[] = {
+      {"continued file", fine, true},
+      {"the whole file of the tests", ContinuedFile().Get(), true},
+      {"only a product definition inside", continued(DtaBuilder().ProductDefinition("X")), true},
+      {"setup not starting with the product definition", continued(setupFirst), false},
+      {"product text not text", continued(notText), false},
+      {"product definition running past message 8", past, false},
+      {"message 8 of LEN 50000", huge, false},
+      {"message 8 with only its time", DtaBuilder().Message(8, time).Get(), false},
+      {"another first message", DtaBuilder().Message(9, time).ProductDefinition().Get(), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsDta(c.File), c.Dta) << c.What;
+
+  const std::string path = Save(ContinuedFile());
+  EXPECT_EQ(OpenDataFile(path).Type, ftDiSP);
+  DataStream source(path, "rb"), destination(dir_.File("copy.dta"), "wb");
+  EXPECT_EQ(CreateWriterPair(source.Get(), destination.Get()).Type, ftDiSP);
+}
+
+TEST_F(DtaContinuedFile, MessageEightIsOneRecordWhoseSetupDecodesTheHits) {
+  OpenedDataFile opened = OpenDataFile(Save(ContinuedFile()));
+  auto& reader = dynamic_cast<LDFile&>(*opened.Reader);
+  EXPECT_EQ(reader.CountRecs(), 8);
+  reader.SeekFirst();
+  ASSERT_TRUE(reader.ReadNext());
+  EXPECT_EQ(reader.Id(), LDFile::msgContinuedFile);
+  EXPECT_FALSE(reader.HasTime());
+  ZTShortHit rec;
+  reader.GetRec(rec);
+  EXPECT_EQ(rec.Kind, rkOther);
+  EXPECT_EQ(reader.DefinitionChidCount(), 5);
+  EXPECT_EQ(reader.ParametricCount(), 1);
+
+  ASSERT_TRUE(reader.ReadNext());
+  reader.GetRec(rec);
+  EXPECT_EQ(rec.Kind, rkHit);
+  EXPECT_EQ(rec.Channel, 3);
+  EXPECT_EQ(rec.Rise, 12);
+  EXPECT_EQ(rec.Counts, 34);
+  EXPECT_EQ(rec.Energy, 56);
+  EXPECT_EQ(rec.Duration, 780u);
+  EXPECT_EQ(rec.Amplitude, 61);
+  EXPECT_EQ(rec.Parametric, 2100.0f);
+  EXPECT_DOUBLE_EQ(reader.GetTime(), 100.0);
+
+  // The raw walk reads the embedded messages as messages of their own.
+  std::ostringstream ids;
+  reader.SeekFirst();
+  reader.DumpIds(ids);
+  const std::string walk =
+      "ID =   8  Length =    116 \nID =  41  Length =     52 \nID =   7  Length =     10 \n"
+      "ID =  99  Length =     13 \nID =  42  Length =     14 \nID =   5  Length =      8 \n";
+  EXPECT_EQ(ids.str().substr(0, walk.size()), walk);
+
+  ZTDataSet set;
+  set.Load(dir_.File("TEST__1.DTA"));
+  EXPECT_EQ(set.RecCount, 8);
+  EXPECT_EQ(set.HitCount, 3u);
+  EXPECT_EQ(set.Recs[0].Kind, rkOther);
+  EXPECT_EQ(set.Recs[6].Amplitude, 83);
+  EXPECT_DOUBLE_EQ(set.MaxTime, 104.0);
+}
+
+TEST_F(DtaContinuedFile, DumpShowsTheTimeAndTheEmbeddedMessagesIndented) {
+  const test::ToolResult dump = test::RunTool({"dump", Save(ContinuedFile())});
+  ASSERT_EQ(dump.Code, 0) << dump.Err;
+  const std::string expected =
+      "Data type: Locan AT/Spartan AT/Spartan 2000/Disp/Mistras\n"
+      "ID =   8  Length =    116 Continued file 2021-05-27 10:53:54.12\n"
+      "    ID =  41  Length =     52 Express-8 (r) Location Version \n"
+      "    \rVersion V5.92\n"
+      "    \r\n"
+      "    ID =   7  Length =     10 Vessel 7\n"
+      "    ID =  99  Length =     13 Thu May 27\n"
+      "\n"
+      "    ID =  42  Length =     14 4660 Hardware Setup\n"
+      "    ID = 116  Length =      5 Default DiSP record\n"
+      "    ID = 116 Length = 5\n"
+      "    ID =  11  Length =      1 Reset Clock\n"
+      "ID =   1  Length =     22 \n"
+      "    Time (sec) Cn  Rise  Cnts  Ener  Durat Amp Par1\n"
+      "ID =   1  Length =     22    100.0000000  3    12    34    56    780  61  0.50\n";
+  EXPECT_EQ(dump.Out.substr(0, expected.size()), expected);
+
+  // Bytes that are no DOS time are shown as they are.
+  DtaBuilder odd;
+  odd.ContinuedFile(DtaBuilder().ProductDefinition("X"), {99, 1, 2, 3, 4, 5, 6, 7});
+  std::ostringstream text;
+  OpenedDataFile opened = OpenDataFile(Save(odd, "odd.dta"));
+  opened.Reader->SeekFirst();
+  opened.Reader->DumpAll(text, -1);
+  EXPECT_EQ(text.str(),
+            "ID =   8  Length =     16 Continued file (time bytes 63 01 02 03 04 05 06 07)\n"
+            "    ID =  41  Length =      5 X\n");
+}
+
+TEST_F(DtaContinuedFile, CopiesByteForByteThroughEveryWriter) {
+  const DtaBuilder source = ContinuedFile();
+  const std::string path = Save(source);
+
+  ZTDataSet set;
+  set.Load(path);
+  set.SaveAs(dir_.File("same.dta"));
+  EXPECT_EQ(test::ReadFileBytes(dir_.File("same.dta")), source.Get());
+
+  set.Recs[2].SetDeleted(true);
+  set.SaveAs(dir_.File("cleaned.dta"));
+  DtaBuilder expected;
+  expected.ContinuedFile(TestSetup());
+  expected.StandardHit(100 * OneSecond, 3, 12, 34, 56, 780, 61, 2100);
+  expected.Timed(2, 102 * OneSecond, {0, 0xD0, 0x07});
+  expected.Timed(130, 103 * OneSecond);
+  expected.Message(173, {9, 9, 9, 9});
+  expected.StandardHit(104 * OneSecond, 5, 14, 36, 58, 800, 83, 2300);
+  expected.Message(15);
+  EXPECT_EQ(test::ReadFileBytes(dir_.File("cleaned.dta")), expected.Get());
+}
+
+}  // namespace
+}  // namespace ae

@@ -1,0 +1,65 @@
+#include "tests/fuzz/ReaderWalk.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "datafiles/DataFileTypes.h"
+#include "datafiles/EZTData.h"
+#include "datafiles/ZTShortHit.h"
+
+namespace ae::fuzz {
+
+namespace {
+
+// Every parameter code, the unused bit 16384 and codes no format knows.
+constexpr int Codes[] = {pcHits,      pcTime,     pcChannel,   pcSeq, pcRise, pcCntPk,   pcCounts,
+                         pcEnergy,    pcDuration, pcAmplitude, pcDP,  pcRMS,  pcPar1,    pcGain,
+                         pcThreshold, 16384,      pcAverFreq,  3,     -1,     0x7FFFFFFF};
+
+}  // namespace
+
+void Violated(const char* what) {
+  std::fprintf(stderr, "property violated: %s\n", what);
+  std::abort();
+}
+
+int WalkRecords(AWDiskFile& reader, std::ostream& text) {
+  reader.SetEventWindows(ATestTime::FromSeconds(0.0001L), ATestTime::FromSeconds(0.001L));
+  const int records = reader.CountRecs();
+  const int hits = reader.CountHits();
+  if (records < 0 || hits < 0) Violated("a negative count");
+  reader.SeekFirst();
+  reader.IsFirst();
+  reader.DumpColumns(text, -1);
+  int read = 0;
+  double sum = 0.0;
+  ZTShortHit rec;
+  while (reader.ReadNext()) {
+    ++read;
+    const bool flags[] = {reader.IsHit(),       reader.IsStop(),       reader.HasTime(),   reader.IsKnown(),
+                          reader.IsEndOfData(), reader.IsTimeDriven(), reader.IsComment(), reader.IsWaveform()};
+    for (const bool f : flags) sum += f;
+    for (const int code : Codes) sum += reader.GetValue(code);
+    sum += reader.GetTime() + static_cast<double>(reader.CurrentTestTime().Seconds()) + reader.RecNo();
+    reader.GetRec(rec);
+    for (const int code : Codes) sum += rec.GetValue(code);
+    rec.DumpValues(text, -1);
+    try {
+      sum += reader.EventPos();
+    } catch (const EZTData& e) {
+      if (e.Code() != EZTData::TimeOrderError) Violated("an unexpected data error code");
+    }
+    reader.DumpRec(text, -1);
+    text << '\n';
+  }
+  text << reader.GetLabel() << reader.GetVersion() << reader.GetDate() << reader.HasHeader() << reader.CanFilter()
+       << reader.IsALine() << sum;
+  reader.SeekBegin();
+  reader.DumpHeader(text, 0);
+  reader.DumpHeader(text, 1);
+  reader.SeekFirst();
+  reader.DumpAll(text, -1);
+  return read;
+}
+
+}  // namespace ae::fuzz

@@ -1,0 +1,302 @@
+#include "tools/aetool/Hdf5Export.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <type_traits>
+#include <vector>
+
+#include <hdf5.h>
+
+#include "datafiles/DataFileTypes.h"
+#include "datafiles/EDataFile.h"
+
+namespace ae {
+
+static_assert(std::is_same_v<hid_t, std::int64_t>, "the header keeps HDF5 identifiers as int64_t");
+static_assert(sizeof(Hdf5Row) == 33, "Hdf5Row is packed");
+
+namespace {
+
+constexpr unsigned DeflateLevel = 1;
+
+// Rows are packed a small group at a time and then moved into the byte planes: writing the
+// planes row by row would touch 33 places 64 KiB apart for every row, which the cache punishes.
+constexpr std::size_t GroupRows = 256;
+
+// How one byte plane of a chunk is best deflated for its cost, judged from a sample: runs (the
+// high bytes of small numbers) by their lengths; a plane that repeats every 256 rows (the low
+// byte of the index) by matches; bytes with little pattern (the low bytes of the times and of
+// the larger values) are stored as they are, since coding them would cost much and gain little;
+// the rest by their frequencies.
+enum class PlaneCoding { Runs, Matches, Stored };
+
+PlaneCoding CodingOf(const unsigned char* bytes, std::size_t size) {
+  constexpr std::size_t Step = 7;
+  if (size < 4096) return PlaneCoding::Runs;
+  unsigned counts[256] = {};
+  std::size_t n = 0, periodic = 0;
+  for (std::size_t i = 256; i < size; i += Step, ++n) {
+    ++counts[bytes[i]];
+    periodic += bytes[i] == bytes[i - 256];
+  }
+  if (periodic * 10 > n * 9) return PlaneCoding::Matches;
+  double entropy = 0;
+  for (const unsigned count : counts) {
+    if (count == 0) continue;
+    const double p = static_cast<double>(count) / static_cast<double>(n);
+    entropy -= p * std::log2(p);
+  }
+  return entropy > 1.0 ? PlaneCoding::Stored : PlaneCoding::Runs;
+}
+
+void Transpose(const Hdf5Row* rows, std::size_t count, unsigned char* planes, std::size_t planeSize,
+               std::size_t first) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(rows);
+  for (std::size_t b = 0; b < sizeof(Hdf5Row); ++b) {
+    unsigned char* out = planes + b * planeSize + first;
+    for (std::size_t i = 0; i < count; ++i) out[i] = bytes[i * sizeof(Hdf5Row) + b];
+  }
+}
+
+// The library's own error printing would put its call stack on stderr; a failure is reported
+// once, by the exception.
+void SilenceLibraryErrors() {
+  static const bool silenced = [] {
+    H5Eset_auto2(H5E_DEFAULT, nullptr, nullptr);
+    return true;
+  }();
+  (void)silenced;
+}
+
+bool WriteStringAttribute(hid_t object, const char* name, const std::string& value) {
+  const hid_t type = H5Tcopy(H5T_C_S1);
+  if (type < 0) return false;
+  bool ok = H5Tset_size(type, H5T_VARIABLE) >= 0 && H5Tset_cset(type, H5T_CSET_UTF8) >= 0;
+  const hid_t space = H5Screate(H5S_SCALAR);
+  const hid_t attribute = ok && space >= 0 ? H5Acreate2(object, name, type, space, H5P_DEFAULT, H5P_DEFAULT) : -1;
+  const char* text = value.c_str();
+  ok = attribute >= 0 && H5Awrite(attribute, type, &text) >= 0;
+  if (attribute >= 0) ok = H5Aclose(attribute) >= 0 && ok;
+  if (space >= 0) H5Sclose(space);
+  H5Tclose(type);
+  return ok;
+}
+
+bool WriteCountAttribute(hid_t object, const char* name, std::int64_t value) {
+  const hid_t space = H5Screate(H5S_SCALAR);
+  if (space < 0) return false;
+  const hid_t attribute = H5Acreate2(object, name, H5T_STD_I64LE, space, H5P_DEFAULT, H5P_DEFAULT);
+  bool ok = attribute >= 0 && H5Awrite(attribute, H5T_NATIVE_INT64, &value) >= 0;
+  if (attribute >= 0) ok = H5Aclose(attribute) >= 0 && ok;
+  H5Sclose(space);
+  return ok;
+}
+
+}  // namespace
+
+std::int64_t MakeHdf5RowType() {
+  const hid_t type = H5Tcreate(H5T_COMPOUND, sizeof(Hdf5Row));
+  if (type < 0) return -1;
+  // Little-endian fields at the offsets of the packed row, so that rows are stored as they
+  // lie in memory, without conversion.
+  const bool ok = H5Tinsert(type, "index", offsetof(Hdf5Row, Index), H5T_STD_I64LE) >= 0 &&
+                  H5Tinsert(type, "kind", offsetof(Hdf5Row, Kind), H5T_STD_I8LE) >= 0 &&
+                  H5Tinsert(type, "time_s", offsetof(Hdf5Row, TimeSeconds), H5T_IEEE_F64LE) >= 0 &&
+                  H5Tinsert(type, "channel", offsetof(Hdf5Row, Channel), H5T_STD_U8LE) >= 0 &&
+                  H5Tinsert(type, "rise", offsetof(Hdf5Row, Rise), H5T_STD_U16LE) >= 0 &&
+                  H5Tinsert(type, "counts", offsetof(Hdf5Row, Counts), H5T_STD_U16LE) >= 0 &&
+                  H5Tinsert(type, "energy", offsetof(Hdf5Row, Energy), H5T_STD_U16LE) >= 0 &&
+                  H5Tinsert(type, "duration", offsetof(Hdf5Row, Duration), H5T_STD_U32LE) >= 0 &&
+                  H5Tinsert(type, "amplitude", offsetof(Hdf5Row, Amplitude), H5T_STD_U8LE) >= 0 &&
+                  H5Tinsert(type, "parametric", offsetof(Hdf5Row, Parametric), H5T_IEEE_F32LE) >= 0;
+  if (!ok) {
+    H5Tclose(type);
+    return -1;
+  }
+  return type;
+}
+
+// One chunk: its rows as byte planes (byte j of row i at j * rows + i), and the deflate stream
+// of them. Compressing calls no HDF5 function, so it may run on another thread.
+struct Hdf5RecordWriter::Chunk {
+  // Not cleared when made: every byte is written before it is read, and clearing megabytes
+  // costs page faults for nothing.
+  std::unique_ptr<unsigned char[]> Planes;
+  std::unique_ptr<unsigned char[]> Compressed;
+  std::size_t PlanesSize = 0;
+  std::size_t CompressedCapacity = 0;
+  z_stream Stream{};
+  bool Ready = false;
+  std::size_t Rows = 0;  // rows filled
+  std::size_t Size = 0;  // compressed bytes
+
+  Chunk() { Ready = deflateInit2(&Stream, static_cast<int>(DeflateLevel), Z_DEFLATED, 15, 8, Z_RLE) == Z_OK; }
+  ~Chunk() {
+    if (Ready) deflateEnd(&Stream);
+  }
+  Chunk(const Chunk&) = delete;
+  Chunk& operator=(const Chunk&) = delete;
+
+  void Allocate(std::size_t chunkRows) {
+    PlanesSize = chunkRows * sizeof(Hdf5Row);
+    Planes.reset(new unsigned char[PlanesSize]);
+    CompressedCapacity = deflateBound(&Stream, PlanesSize);
+    Compressed.reset(new unsigned char[CompressedCapacity]);
+  }
+
+  bool Compress(std::size_t chunkRows) {
+    // The last chunk is stored whole, as every chunk is; the rows beyond the table are zero.
+    if (Rows < chunkRows) {
+      for (std::size_t plane = 0; plane < sizeof(Hdf5Row); ++plane)
+        std::memset(Planes.get() + plane * chunkRows + Rows, 0, chunkRows - Rows);
+    }
+    if (deflateReset(&Stream) != Z_OK) return false;
+    Stream.next_out = Compressed.get();
+    Stream.avail_out = static_cast<uInt>(CompressedCapacity);
+    PlaneCoding coding = PlaneCoding::Runs;  // as the stream was set up
+    for (std::size_t plane = 0; plane < sizeof(Hdf5Row); ++plane) {
+      unsigned char* bytes = Planes.get() + plane * chunkRows;
+      const PlaneCoding wanted = CodingOf(bytes, chunkRows);
+      if (wanted != coding) {
+        const int level = wanted == PlaneCoding::Stored ? 0 : static_cast<int>(DeflateLevel);
+        if (deflateParams(&Stream, level, wanted == PlaneCoding::Runs ? Z_RLE : Z_DEFAULT_STRATEGY) != Z_OK)
+          return false;
+        coding = wanted;
+      }
+      Stream.next_in = bytes;
+      Stream.avail_in = static_cast<uInt>(chunkRows);
+      const bool last = plane + 1 == sizeof(Hdf5Row);
+      const int result = deflate(&Stream, last ? Z_FINISH : Z_NO_FLUSH);
+      if (last ? result != Z_STREAM_END : result != Z_OK || Stream.avail_in != 0) return false;
+    }
+    Size = Stream.total_out;
+    return true;
+  }
+};
+
+Hdf5RecordWriter::Hdf5RecordWriter(const std::string& path, std::string outputName)
+    : outputName_(std::move(outputName)) {
+  SilenceLibraryErrors();
+  file_ = H5Fcreate(path.c_str(), H5F_ACC_TRUNC, H5P_DEFAULT, H5P_DEFAULT);
+  if (file_ < 0) Fail();
+  rowType_ = MakeHdf5RowType();
+  if (rowType_ < 0) Fail();
+  for (auto& chunk : chunks_) {
+    chunk = std::make_unique<Chunk>();
+    if (!chunk->Ready) Fail();
+  }
+}
+
+Hdf5RecordWriter::~Hdf5RecordWriter() {
+  if (pending_.valid()) pending_.wait();  // before its chunk goes
+  CloseAll();
+}
+
+void Hdf5RecordWriter::CloseAll() {
+  if (dataset_ >= 0) H5Dclose(dataset_);
+  if (rowType_ >= 0) H5Tclose(rowType_);
+  if (file_ >= 0) H5Fclose(file_);
+  dataset_ = rowType_ = file_ = -1;
+}
+
+void Hdf5RecordWriter::Fail() const { throw EDataFile("Cannot write " + outputName_); }
+
+void Hdf5RecordWriter::Begin(const ExportSource& source) {
+  rows_ = source.Rows;
+  const hsize_t dims[1] = {static_cast<hsize_t>(rows_)};
+  const hsize_t chunk[1] = {std::clamp<hsize_t>(dims[0], 1, ChunkRows)};
+  // Unlimited, so that a table of no rows can have chunks too.
+  const hsize_t maxDims[1] = {H5S_UNLIMITED};
+  const hid_t space = H5Screate_simple(1, dims, maxDims);
+  const hid_t properties = H5Pcreate(H5P_DATASET_CREATE);
+  bool ok = space >= 0 && properties >= 0 && H5Pset_chunk(properties, 1, chunk) >= 0 &&
+            H5Pset_shuffle(properties) >= 0 && H5Pset_deflate(properties, DeflateLevel) >= 0;
+  if (ok) {
+    dataset_ = H5Dcreate2(file_, Hdf5DatasetName, rowType_, space, H5P_DEFAULT, properties, H5P_DEFAULT);
+    ok = dataset_ >= 0;
+  }
+  if (properties >= 0) H5Pclose(properties);
+  if (space >= 0) H5Sclose(space);
+  ok = ok && WriteStringAttribute(file_, Hdf5SourceAttribute, source.FileName) &&
+       WriteStringAttribute(file_, Hdf5DataTypeAttribute, std::string(DataTypeName(source.DataType))) &&
+       WriteCountAttribute(file_, Hdf5RecordCountAttribute, rows_);
+  if (!ok) Fail();
+  chunkRows_ = chunk[0];
+  for (auto& c : chunks_) c->Allocate(chunkRows_);
+}
+
+void Hdf5RecordWriter::Rows(std::int64_t first, const ZTShortHit* recs, std::size_t count) {
+  Hdf5Row group[GroupRows];
+  std::size_t k = 0;
+  while (k < count) {
+    Chunk& chunk = *chunks_[current_];
+    const std::size_t n = std::min({count - k, GroupRows, chunkRows_ - chunk.Rows});
+    for (std::size_t g = 0; g < n; ++g) {
+      const ZTShortHit& rec = recs[k + g];
+      Hdf5Row& row = group[g];
+      row.Index = first + static_cast<std::int64_t>(k + g);
+      row.Kind = static_cast<std::int8_t>(rec.Kind);
+      row.TimeSeconds = static_cast<double>(rec.Time.Seconds());
+      row.Channel = rec.Channel;
+      row.Rise = rec.Rise;
+      row.Counts = rec.Counts;
+      row.Energy = rec.Energy;
+      row.Duration = rec.Duration;
+      row.Amplitude = rec.Amplitude;
+      row.Parametric = rec.Parametric;
+    }
+    Transpose(group, n, chunk.Planes.get(), chunkRows_, chunk.Rows);
+    chunk.Rows += n;
+    k += n;
+    if (chunk.Rows == chunkRows_) Dispatch();
+  }
+}
+
+void Hdf5RecordWriter::Dispatch() {
+  if (current_ == 0) {
+    Chunk* first = chunks_[0].get();
+    const std::size_t rows = chunkRows_;
+    pending_ = std::async(std::launch::async, [first, rows] { return first->Compress(rows); });
+    current_ = 1;
+    return;
+  }
+  const bool second = chunks_[1]->Rows == 0 || chunks_[1]->Compress(chunkRows_);
+  const bool first = pending_.get();
+  if (!first || !second) Fail();
+  Write(*chunks_[0]);
+  Write(*chunks_[1]);
+  current_ = 0;
+}
+
+void Hdf5RecordWriter::Write(Chunk& chunk) {
+  if (chunk.Rows == 0) return;
+  if (written_ + static_cast<std::int64_t>(chunk.Rows) > rows_) Fail();
+  const hsize_t offset[1] = {static_cast<hsize_t>(written_)};
+  // Filter mask 0: both filters of the dataset were applied.
+  if (H5Dwrite_chunk(dataset_, H5P_DEFAULT, 0, offset, chunk.Size, chunk.Compressed.get()) < 0) Fail();
+  written_ += static_cast<std::int64_t>(chunk.Rows);
+  chunk.Rows = 0;
+}
+
+void Hdf5RecordWriter::End() {
+  if (current_ == 1) {
+    Dispatch();
+  } else if (chunks_[0]->Rows > 0) {
+    if (!chunks_[0]->Compress(chunkRows_)) Fail();
+    Write(*chunks_[0]);
+  }
+  if (written_ != rows_) Fail();
+  // Flushing and closing write what the library still holds; only then is the file complete.
+  const bool ok = H5Fflush(file_, H5F_SCOPE_GLOBAL) >= 0 && H5Dclose(dataset_) >= 0;
+  dataset_ = -1;
+  const bool typeClosed = H5Tclose(rowType_) >= 0;
+  rowType_ = -1;
+  const bool fileClosed = H5Fclose(file_) >= 0;
+  file_ = -1;
+  if (!ok || !typeClosed || !fileClosed) Fail();
+}
+
+}  // namespace ae

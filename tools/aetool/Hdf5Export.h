@@ -1,0 +1,80 @@
+#pragma once
+// "aetool export --format hdf5": the rows of the CSV export as one HDF5 table, a compound
+// dataset "/records" with one typed field per CSV column, chunked and compressed, and the
+// source file name, data type and record count as attributes of the file.
+#include <cstddef>
+#include <cstdint>
+#include <future>
+#include <memory>
+#include <string>
+
+#include "tools/aetool/RecordExport.h"
+
+namespace ae {
+
+// One row as stored: the CSV columns, packed, in their order.
+#pragma pack(push, 1)
+struct Hdf5Row {
+  std::int64_t Index;
+  std::int8_t Kind;
+  double TimeSeconds;
+  std::uint8_t Channel;
+  std::uint16_t Rise;
+  std::uint16_t Counts;
+  std::uint16_t Energy;
+  std::uint32_t Duration;
+  std::uint8_t Amplitude;
+  float Parametric;
+};
+#pragma pack(pop)
+
+inline constexpr const char* Hdf5DatasetName = "records";
+// Attributes of the file's root group.
+inline constexpr const char* Hdf5SourceAttribute = "source_file";
+inline constexpr const char* Hdf5DataTypeAttribute = "data_type";
+inline constexpr const char* Hdf5RecordCountAttribute = "record_count";
+
+// The compound type of Hdf5Row with the CSV column names; the caller closes it (H5Tclose).
+std::int64_t MakeHdf5RowType();
+
+// Writes the file at the path (truncating it); every failure raises EDataFile "Cannot write
+// NAME" with the output's name. The file is complete only after End. The chunks are filtered
+// here, not by the library: the rows go straight into the byte planes of the shuffle filter,
+// and deflate runs with its run-length strategy, which on those planes is several times as
+// fast as the library's deflate and still a standard deflate stream any reader inflates. Every
+// other chunk is compressed on a second thread while the next one fills; the library itself is
+// only called from the writer's thread.
+class Hdf5RecordWriter : public RecordSink {
+ public:
+  Hdf5RecordWriter(const std::string& path, std::string outputName);
+  ~Hdf5RecordWriter() override;
+  Hdf5RecordWriter(const Hdf5RecordWriter&) = delete;
+  Hdf5RecordWriter& operator=(const Hdf5RecordWriter&) = delete;
+
+  void Begin(const ExportSource& source) override;
+  void Rows(std::int64_t first, const ZTShortHit* recs, std::size_t count) override;
+  void End() override;
+
+  static constexpr std::size_t ChunkRows = 1 << 16;
+
+ private:
+  struct Chunk;
+
+  void Dispatch();
+  void Write(Chunk& chunk);
+  [[noreturn]] void Fail() const;
+  void CloseAll();
+
+  std::string outputName_;
+  std::int64_t file_ = -1;
+  std::int64_t dataset_ = -1;
+  std::int64_t rowType_ = -1;
+  std::size_t chunkRows_ = 0;
+  std::unique_ptr<Chunk> chunks_[2];
+  int current_ = 0;            // the chunk being filled
+  std::future<bool> pending_;  // chunk 0 compressing while chunk 1 fills; waited for before the chunks go
+  std::int64_t written_ = 0;   // rows in the dataset
+  std::int64_t rows_ = 0;
+};
+
+}  // namespace ae
