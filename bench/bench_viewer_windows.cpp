@@ -104,8 +104,7 @@ void DataView() {
       listing.Build(data, setup, c.Events, true);
       lines = listing.Lines.size();
     });
-    std::printf("data view lines, %s: %.3f s  (%zu lines; best of %d, target < 0.3 s)\n", c.What, seconds, lines,
-                Runs);
+    std::printf("data view lines, %s: %.3f s  (%zu lines; best of %d, target < 0.3 s)\n", c.What, seconds, lines, Runs);
   }
   for (std::size_t i = 0; i < Hits; ++i) data.Recs[i].FrameBits = 1;
   ae::AOptions options;

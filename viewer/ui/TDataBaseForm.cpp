@@ -149,7 +149,8 @@ void TDataBaseForm::BuildControls() {
     }
     view->horizontalHeader()->setStretchLastSection(true);
     if (grid == gGraphs)
-      for (const char* field : {"LXCoord", "LYCoord", "RXCoord", "RYCoord"}) view->setColumnWidth(table.Column(field), 40);
+      for (const char* field : {"LXCoord", "LYCoord", "RXCoord", "RYCoord"})
+        view->setColumnWidth(table.Column(field), 40);
     view->installEventFilter(this);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, grid] { ChosenChanged(static_cast<Grid>(grid)); });
