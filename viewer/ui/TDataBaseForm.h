@@ -29,6 +29,8 @@ class TDataBaseForm : public QDialog {
   Q_OBJECT
 
  public:
+  // The size it opens with; centring it fits it to this, not to its smallest layout.
+  QSize sizeHint() const override { return {900, 600}; }
   // Reads the graph tables; raises EStore when they cannot be read.
   TDataBaseForm(ZTDataStore& store, AOptions& options, QWidget* owner);
   ~TDataBaseForm() override;

@@ -22,6 +22,8 @@ class TFDataStatistic : public QDialog {
   Q_OBJECT
 
  public:
+  // The size it opens with; centring it fits it to this, not to its smallest layout.
+  QSize sizeHint() const override { return {760, 540}; }
   // Collects the statistics of the frames' sets (with the options' channel selection and
   // events view) and writes the reports. A time-order error of the event rule (EZTData 2001)
   // is raised to the caller, who shows it; the window is then not made. Any other failure is

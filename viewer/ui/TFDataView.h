@@ -18,6 +18,8 @@ class TFDataView : public QDialog {
   Q_OBJECT
 
  public:
+  // The size it opens with; centring it fits it to this, not to its smallest layout.
+  QSize sizeHint() const override { return {820, 520}; }
   TFDataView(const ZTDataSet& data, const AOptions& options, const ATestSetup& setup, QWidget* owner);
 
   // Builds the listing again, as a click on either check box does.
