@@ -3,12 +3,19 @@
 #include <QAction>
 #include <QMainWindow>
 
+#include "datafiles/EZTData.h"
 #include "ui/MessageSeam.h"
+#include "ui/QtText.h"
 #include "ui/THelpWindow.h"
+#include "viewer/core/ViewerMessages.h"
 #include "viewer/ui/TAboutBox.h"
+#include "viewer/ui/TDataBaseForm.h"
 #include "viewer/ui/TFDataInfo.h"
+#include "viewer/ui/TFDataStatistic.h"
+#include "viewer/ui/TFDataView.h"
 #include "viewer/ui/TFLastChanges.h"
 #include "viewer/ui/TFTestSetup.h"
+#include "viewer/ui/TMainDataModule.h"
 #include "viewer/ui/TOptionsForm.h"
 #include "viewer/ui/TZTPageControl.h"
 
@@ -48,8 +55,9 @@ WindowCommands::WindowCommands(const ViewerContext& context, QObject* parent) : 
   connect(LastChangesAction, &QAction::triggered, this, &WindowCommands::LastChangesActionExecute);
   connect(AboutAction, &QAction::triggered, this, &WindowCommands::AboutActionExecute);
 
-  for (QAction* action : {ShowFramedDataAction, ShowSetsStatisticAction, GraphDataBaseAction})
-    connect(action, &QAction::triggered, this, [this, action] { Unavailable(action->text()); });
+  connect(ShowFramedDataAction, &QAction::triggered, this, &WindowCommands::ShowFramedDataExecute);
+  connect(ShowSetsStatisticAction, &QAction::triggered, this, &WindowCommands::ShowStatisticExecute);
+  connect(GraphDataBaseAction, &QAction::triggered, this, &WindowCommands::GraphDataBaseExecute);
 }
 
 void WindowCommands::TestSetupActionExecute() {
@@ -72,9 +80,52 @@ void WindowCommands::LastChangesActionExecute() {
 
 void WindowCommands::AboutActionExecute() { TAboutBox::Execute(context_.Window); }
 
-void WindowCommands::Unavailable(const QString& what) {
-  MessageSeam::Show(context_.Window, MessageSeam::Kind::Information,
-                    QStringLiteral("\"%1\" is not part of this build yet.").arg(what), QStringLiteral("AE Varnel"));
+void WindowCommands::ShowFramedDataExecute() {
+  try {
+    TFDataView window(context_.Pages->DataSet(), *context_.Options, *context_.Setup, context_.Window);
+    window.exec();
+  } catch (const std::exception& error) {
+    Failed(error);
+  }
+}
+
+void WindowCommands::ShowStatisticExecute() {
+  try {
+    TFDataStatistic window(context_.Pages->DataSet(), context_.Pages->Common().Frames, *context_.Options,
+                           *context_.Setup, context_.Window);
+    window.exec();
+  } catch (const EZTData& error) {
+    // Events view over hits out of time order: the window is not shown.
+    if (error.Code() != EZTData::TimeOrderError) throw;
+    MessageSeam::Show(context_.Window, MessageSeam::Kind::Warning, Q(ViewerMessage(vmNotSortedEventView)),
+                      Q(ViewerMessage(vmError)));
+  } catch (const std::exception& error) {
+    Failed(error);
+  }
+}
+
+void WindowCommands::GraphDataBaseExecute() {
+  if (context_.Data == nullptr) {
+    MessageSeam::Show(context_.Window, MessageSeam::Kind::Error,
+                      QStringLiteral("The graph database cannot be opened, so it cannot be edited."),
+                      Q(ViewerMessage(vmErrorDots)));
+    return;
+  }
+  bool accepted = false;
+  try {
+    TDataBaseForm window(context_.Data->Store(), *context_.Options, context_.Window);
+    accepted = window.exec() == QDialog::Accepted;
+  } catch (const std::exception& error) {
+    Failed(error);
+    return;
+  }
+  // The window has written its changes; the pages show them and the graph set chosen there.
+  if (accepted) context_.Pages->BuildPages();
+}
+
+void WindowCommands::Failed(const std::exception& error) {
+  MessageSeam::Show(context_.Window, MessageSeam::Kind::Error, QString::fromUtf8(error.what()),
+                    Q(ViewerMessage(vmErrorDots)));
 }
 
 }  // namespace ae

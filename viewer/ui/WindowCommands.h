@@ -2,6 +2,7 @@
 // The commands that open the viewer's other windows (test setup, information, framed data,
 // sets statistic, options, graph database, protocol, last changes, about) and the help topics.
 #include <QObject>
+#include <exception>
 
 #include "viewer/ui/ViewerContext.h"
 
@@ -39,7 +40,12 @@ class WindowCommands : public QObject {
   void ProtocolViewActionExecute();
   void LastChangesActionExecute();
   void AboutActionExecute();
-  void Unavailable(const QString& what);
+  void ShowFramedDataExecute();
+  void ShowStatisticExecute();
+  // On OK the pages are built again from what the window wrote.
+  void GraphDataBaseExecute();
+  // A window that could not be made: its reason in an error box.
+  void Failed(const std::exception& error);
 
   const ViewerContext& context_;
 };

@@ -1,0 +1,136 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/DataSetBuilder.h"
+#include "viewer/core/ADataListing.h"
+#include "viewer/core/ATestSetup.h"
+
+namespace ae {
+namespace {
+
+ZTShortHit Framed(double seconds, int frames = 0b1) {
+  ZTShortHit hit = test::Hit(seconds, 1, 60, 7);
+  hit.FrameBits = static_cast<std::uint16_t>(frames);
+  return hit;
+}
+
+struct Listed {
+  std::string Number;  // the line number field
+  TRgb Color;
+  std::string Tail;  // what follows the parametric field: the events view's dT
+};
+
+std::vector<Listed> Summary(const ADataListing& listing) {
+  std::vector<Listed> lines;
+  // "Num" 6, time 14, channel 4, rise 6, counts 6, duration 7, energy 6, amplitude 4, frequency 7,
+  // parametric 8: the dT field follows at 68.
+  for (const ADataListingLine& line : listing.Lines)
+    lines.push_back({line.Text.substr(0, 6), line.Color, line.Text.size() > 68 ? line.Text.substr(68) : ""});
+  return lines;
+}
+
+bool operator==(const Listed& a, const Listed& b) {
+  return a.Number == b.Number && a.Color == b.Color && a.Tail == b.Tail;
+}
+
+void PrintTo(const Listed& l, std::ostream* os) {
+  *os << "{" << l.Number << ", " << std::hex << l.Color << ", " << l.Tail << "}";
+}
+
+TEST(DataListing, HeaderAndLineFollowTheHitDumpWithTheConvertedParametric) {
+  ZTShortHit hit = Framed(1.0);
+  hit.Channel = 3;
+  hit.Rise = 5;
+  hit.Counts = 10;
+  hit.Duration = 100;
+  hit.Energy = 7;
+  hit.Amplitude = 60;
+  hit.Parametric = 10.0f;
+  const ZTDataSet data = test::MakeSet({hit});
+  ATestSetup setup;
+  setup.DivisorSys = 2.0;
+  setup.OffsetSys = 1.0;
+  setup.DivisorReal = 4.0;
+  setup.OffsetReal = 0.5;  // (10 / 2 + 1) / 4 + 0.5 = 2
+  ADataListing listing;
+  listing.Build(data, setup, false, false);
+  EXPECT_EQ(listing.Header, "   Num   Time (sec.) Chn  Rise Count  Durat  Ener Amp   Freq     Prm");
+  ASSERT_EQ(listing.Lines.size(), 1u);
+  EXPECT_EQ(listing.Lines[0].Text, "     1     1.0000000   3     5    10    100     7  60  100.0    2.00");
+  EXPECT_EQ(listing.Lines[0].Color, ADataListing::PlainColor);
+
+  listing.Build(data, setup, true, false);
+  EXPECT_EQ(listing.Header, "   Num   Time (sec.) Chn  Rise Count  Durat  Ener Amp   Freq     Prm    dT");
+}
+
+TEST(DataListing, EmptySetNoFrameAndDeletedHits) {
+  ADataListing listing;
+  listing.Build(ZTDataSet(), ATestSetup(), true, true);
+  EXPECT_EQ(listing.Header, "");  // an empty data set: no header either
+  EXPECT_TRUE(listing.Lines.empty());
+
+  ZTShortHit deleted = Framed(2.0, 0xFF);
+  deleted.SetDeleted(true);
+  ZTShortHit parametric = Framed(3.0);
+  parametric.Kind = rkTimeDriven;
+  listing.Build(test::MakeSet({Framed(1.0, 0), deleted, parametric, Framed(4.0, 0b100)}), ATestSetup(), false, false);
+  EXPECT_FALSE(listing.Header.empty());
+  // Only the hit in frame 3 is listed, numbered 1.
+  EXPECT_EQ(Summary(listing), (std::vector<Listed>{{"     1", ADataListing::PlainColor, ""}}));
+  EXPECT_EQ(listing.Lines[0].Text.substr(6, 14), "     4.0000000");
+
+  listing.Build(test::MakeSet({Framed(1.0, 0), Framed(2.0, 0)}), ATestSetup(), false, false);
+  EXPECT_FALSE(listing.Header.empty());  // no frame: the header alone
+  EXPECT_TRUE(listing.Lines.empty());
+}
+
+TEST(DataListing, StopsAfterTenThousandLines) {
+  std::vector<ZTShortHit> hits;
+  for (int i = 0; i < 10005; ++i) hits.push_back(Framed(i * 0.001));
+  ADataListing listing;
+  listing.Build(test::MakeSet(std::move(hits)), ATestSetup(), false, false);
+  ASSERT_EQ(listing.Lines.size(), 10000u);
+  EXPECT_EQ(listing.Lines.back().Text.substr(0, 6), " 10000");
+  EXPECT_EQ(listing.Lines.back().Text.substr(6, 14), "     9.9990000");
+}
+
+// Default windows: second hits within 5 ms of the event start, lockout hits within 20 ms.
+TEST(DataListing, EventsViewListsFirstHitsRedSecondHitsBlueAndNeverLockoutHits) {
+  const ZTDataSet data = test::MakeSet({
+      Framed(1.000),     // opens an event
+      Framed(1.001),     // second hit, 1000 us from the start
+      Framed(1.010),     // lockout hit
+      Framed(1.030),     // opens the next event
+      Framed(2.000, 0),  // opens an event, but lies in no frame ...
+      Framed(2.0025),    // ... so this one is a second hit all the same
+  });
+  const TRgb red = ADataListing::EventStartColor, blue = ADataListing::SecondHitColor;
+  ADataListing listing;
+  listing.Build(data, ATestSetup(), true, false);
+  EXPECT_EQ(Summary(listing), (std::vector<Listed>{{"     1", red, ""}, {"     2", red, ""}}));
+
+  listing.Build(data, ATestSetup(), true, true);
+  EXPECT_EQ(Summary(listing),
+            (std::vector<Listed>{
+                {"     1", red, ""}, {"     2", blue, "  1000"}, {"     3", red, ""}, {"     4", blue, "  2500"}}));
+
+  listing.Build(data, ATestSetup(), false, true);  // shadow hits alone group nothing
+  EXPECT_EQ(listing.Lines.size(), 5u);             // every framed hit
+  for (const ADataListingLine& line : listing.Lines) EXPECT_EQ(line.Color, ADataListing::PlainColor);
+}
+
+TEST(DataListing, TimeOrderErrorKeepsTheLinesListedBefore) {
+  const ZTDataSet data = test::MakeSet({Framed(1.0), Framed(3.0), Framed(2.0), Framed(4.0)});
+  ADataListing listing;
+  listing.Build(data, ATestSetup(), true, false);
+  EXPECT_TRUE(listing.TimeOrderError);
+  EXPECT_EQ(listing.Lines.size(), 2u);
+  listing.Build(data, ATestSetup(), false, false);  // without events the order does not matter
+  EXPECT_FALSE(listing.TimeOrderError);
+  EXPECT_EQ(listing.Lines.size(), 4u);
+}
+
+}  // namespace
+}  // namespace ae
