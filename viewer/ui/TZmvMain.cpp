@@ -87,8 +87,8 @@ TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(pare
   layout->addWidget(pages_, 1);
   setCentralWidget(client);
 
-  status_ = new StatusPanels(*statusBar());
-  context_.Status = status_;
+  status_ = std::make_unique<StatusPanels>(*statusBar());
+  context_.Status = status_.get();
   toolBar_ = new QToolBar(QStringLiteral("Tools"), this);
   toolBar_->setObjectName(QStringLiteral("ToolBar"));
   context_.ToolBar = toolBar_;

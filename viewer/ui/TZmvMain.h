@@ -74,7 +74,7 @@ class TZmvMain : public QMainWindow {
   std::unique_ptr<TMainDataModule> data_;
   std::unique_ptr<MouseHost> mouseHost_;
   TZTPageControl* pages_;
-  StatusPanels* status_ = nullptr;
+  std::unique_ptr<StatusPanels> status_;  // not a QObject: owned here
   TChannelsPanel* channels_;
   QToolBar* toolBar_;
   FileCommands* files_;
