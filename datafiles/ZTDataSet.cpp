@@ -22,6 +22,7 @@
 #include "datafiles/DataStream.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/EZTData.h"
+#include "datafiles/FileMode.h"
 #include "datafiles/SystemMemory.h"
 
 namespace ae {
@@ -85,18 +86,7 @@ class TemporaryFile {
     const int fd = mkstemp(name.data());
     if (fd < 0) throw EDataFile(SaveError(destination, "cannot create a file in its folder: " + SystemReason()));
     path_ = name;
-    // mkstemp makes the file private; give it the mode the destination has, or the one a
-    // newly created file would get.
-    struct stat existing {};
-    mode_t mode;
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-      mode = existing.st_mode & 07777;
-    } else {
-      const mode_t mask = ::umask(0);  // the mask can only be read by setting it
-      ::umask(mask);
-      mode = 0666 & ~mask;
-    }
-    const bool modeSet = ::fchmod(fd, mode) == 0;
+    const bool modeSet = ::fchmod(fd, ReplacementFileMode(target.string())) == 0;
     const std::string reason = modeSet ? std::string() : SystemReason();
     ::close(fd);
     if (!modeSet) {

@@ -15,8 +15,8 @@
 #include "datafiles/DataStream.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/ZTDataSet.h"
-#include "tests/support/AetoolRunner.h"
 #include "tests/support/AlineIsaBuilder.h"
+#include "tests/support/ReaderSamples.h"
 #include "tests/support/TempDir.h"
 
 namespace ae {
@@ -152,71 +152,13 @@ TEST_F(ALNDFileTest, SetupsReadFromOneFileStayInForceForTheNext) {
   EXPECT_EQ(second.GetValue(pcAmplitude), 66.0);
 }
 
-// The amplitudes of the hits of channel 3 (index 2) and channel 2 as one path shows them.
-std::vector<int> AmplitudesOf(const std::string& path, const std::string& how) {
-  std::vector<int> amplitudes;
-  if (how == "dump") {
-    const test::ToolResult dump = test::RunTool({"dump", path});
-    EXPECT_EQ(dump.Code, 0) << dump.Err;
-    std::istringstream lines(dump.Out);
-    std::string line;
-    std::getline(lines, line);  // data type
-    std::getline(lines, line);  // column titles: time, channel, rise, counts, duration, energy, amplitude, ...
-    while (std::getline(lines, line)) {
-      std::istringstream fields(line);
-      std::string field;
-      for (int i = 0; i < 7; ++i) fields >> field;
-      amplitudes.push_back(std::stoi(field));
-    }
-  } else if (how == "export") {
-    const test::ToolResult csv = test::RunTool({"export", path});
-    EXPECT_EQ(csv.Code, 0) << csv.Err;
-    std::istringstream lines(csv.Out);
-    std::string line;
-    std::getline(lines, line);
-    std::vector<std::string> names;
-    for (std::istringstream header(line); std::getline(header, line, ',');) names.push_back(line);
-    const auto column = std::find(names.begin(), names.end(), "amplitude") - names.begin();
-    const auto kind = std::find(names.begin(), names.end(), "kind") - names.begin();
-    while (std::getline(lines, line)) {
-      std::vector<std::string> cells;
-      for (std::istringstream row(line); std::getline(row, line, ',');) cells.push_back(line);
-      if (cells.at(static_cast<std::size_t>(kind)) == "0") amplitudes.push_back(std::stoi(cells.at(column)));
-    }
-  } else {
-    ZTDataSet set;
-    set.Load(path);
-    for (const ZTShortHit& rec : set.Recs)
-      if (rec.IsHit()) amplitudes.push_back(rec.Amplitude);
-  }
-  return amplitudes;
-}
-
-// A gain change half-way applies from its place in the file on, whether the file was counted
-// or read before: the viewer's load counts the whole file first.
-TEST_F(ALNDFileTest, AGainChangeAfterSomeHitsGivesTheSameAmplitudesThroughEveryPath) {
+// A gain change half-way applies from its place in the file on, also when one reader counts the
+// file first and reads it twice (aetool's tests check dump, export and load).
+TEST_F(ALNDFileTest, AGainChangeAfterSomeHitsAppliesInEveryPassOfOneReader) {
   const std::vector<int> expected = {60, 60, 62, 60, 62};  // channel 3 at 60.879 dB, then 62.754 dB
-  auto file = [](bool ownSetupFirst) {
-    AlineIsaBuilder b(Start);
-    if (ownSetupFirst) b.ChannelSetup(Start, 2, 5, 35);
-    b.Hit(Start + 1, 0, 2, 100).Hit(Start + 2, 0, 2, 100).ChannelSetup(Start + 3, 2, 5, 40);
-    b.Hit(Start + 4, 0, 2, 100).Hit(Start + 5, 0, 1, 100).Hit(Start + 6, 0, 2, 100);
-    return b;
-  };
-  // Without its own setup first, a file starts from the table a file read before left (here
-  // the same file), so each path starts from the defaults.
-  for (const bool ownSetupFirst : {false, true}) {
-    const std::string path = dir_.File(ownSetupFirst ? "own.ald" : "defaults.ald");
-    file(ownSetupFirst).Save(path);
-    for (const char* how : {"dump", "export", "load", "second load"}) {
-      if (!ownSetupFirst) ALNCalibration::Shared().ResetToDefaults();
-      EXPECT_EQ(AmplitudesOf(path, how), expected) << how << (ownSetupFirst ? ", own setup first" : "");
-    }
-  }
-
   // One reader, counted first and read twice.
   ALNCalibration::Shared().ResetToDefaults();
-  ALNDFile& f = Open(file(false));
+  ALNDFile& f = Open(test::GainChangeIsaFile(false));
   EXPECT_EQ(f.CountRecs(), 6);
   for (int pass = 0; pass < 2; ++pass) {
     std::vector<int> amplitudes;

@@ -12,8 +12,8 @@
 #include "datafiles/LDFile.h"
 #include "datafiles/Recognition.h"
 #include "datafiles/ZTDataSet.h"
-#include "tests/support/AetoolRunner.h"
 #include "tests/support/DtaBuilder.h"
+#include "tests/support/ReaderSamples.h"
 #include "tests/support/TempDir.h"
 
 namespace ae {
@@ -22,33 +22,10 @@ namespace {
 using test::DtaBuilder;
 using Bytes = DtaBuilder::Bytes;
 
-constexpr std::uint64_t OneSecond = 4000000;
+using test::ContinuedDtaFile;
+using test::ContinuedTestSetup;
 
-// The setup messages as the first file of the test has them at its top level.
-DtaBuilder TestSetup() {
-  DtaBuilder setup;
-  setup.ProductDefinition("Express-8 (r) Location Version \n\rVersion V5.92\n\r")
-      .Message(7, {'V', 'e', 's', 's', 'e', 'l', ' ', '7', 0})
-      .Message(99, {'T', 'h', 'u', ' ', 'M', 'a', 'y', ' ', '2', '7', '\n', 0})
-      .HardwareSetup({1, 3, 4, 5, 6}, 1)
-      .Message(116, {1, 2, 3, 4})
-      .Message(11);
-  return setup;
-}
-
-// Message 8 with the setup, then hits, a sample, a pause, a waveform and the end of data.
-DtaBuilder ContinuedFile() {
-  DtaBuilder dta;
-  dta.ContinuedFile(TestSetup());
-  dta.StandardHit(100 * OneSecond, 3, 12, 34, 56, 780, 61, 2100);
-  dta.StandardHit(101 * OneSecond, 4, 13, 35, 57, 790, 72, 2200);
-  dta.Timed(2, 102 * OneSecond, {0, 0xD0, 0x07});
-  dta.Timed(130, 103 * OneSecond);
-  dta.Message(173, {9, 9, 9, 9});
-  dta.StandardHit(104 * OneSecond, 5, 14, 36, 58, 800, 83, 2300);
-  dta.Message(15);
-  return dta;
-}
+constexpr std::uint64_t OneSecond = test::DtaSecond;
 
 class DtaContinuedFile : public ::testing::Test {
  protected:
@@ -80,7 +57,7 @@ TEST_F(DtaContinuedFile, IsRecognisedByTheProductDefinitionAfterItsTime) {
   huge[0] = 0x50;  // LEN 50000
   huge[1] = 0xC3;
   huge[2] = 8;
-  const Bytes fine = continued(TestSetup());
+  const Bytes fine = continued(ContinuedTestSetup());
   std::copy(fine.begin() + 3, fine.end(), huge.begin() + 3);
 
   const struct {
@@ -89,7 +66,7 @@ TEST_F(DtaContinuedFile, IsRecognisedByTheProductDefinitionAfterItsTime) {
     bool Dta;
   } cases[] = {
       {"continued file", fine, true},
-      {"the whole file of the tests", ContinuedFile().Get(), true},
+      {"the whole file of the tests", ContinuedDtaFile().Get(), true},
       {"only a product definition inside", continued(DtaBuilder().ProductDefinition("X")), true},
       {"setup not starting with the product definition", continued(setupFirst), false},
       {"product text not text", continued(notText), false},
@@ -100,14 +77,14 @@ TEST_F(DtaContinuedFile, IsRecognisedByTheProductDefinitionAfterItsTime) {
   };
   for (const auto& c : cases) EXPECT_EQ(IsDta(c.File), c.Dta) << c.What;
 
-  const std::string path = Save(ContinuedFile());
+  const std::string path = Save(ContinuedDtaFile());
   EXPECT_EQ(OpenDataFile(path).Type, ftDiSP);
   DataStream source(path, "rb"), destination(dir_.File("copy.dta"), "wb");
   EXPECT_EQ(CreateWriterPair(source.Get(), destination.Get()).Type, ftDiSP);
 }
 
 TEST_F(DtaContinuedFile, MessageEightIsOneRecordWhoseSetupDecodesTheHits) {
-  OpenedDataFile opened = OpenDataFile(Save(ContinuedFile()));
+  OpenedDataFile opened = OpenDataFile(Save(ContinuedDtaFile()));
   auto& reader = dynamic_cast<LDFile&>(*opened.Reader);
   EXPECT_EQ(reader.CountRecs(), 8);
   reader.SeekFirst();
@@ -150,41 +127,8 @@ TEST_F(DtaContinuedFile, MessageEightIsOneRecordWhoseSetupDecodesTheHits) {
   EXPECT_DOUBLE_EQ(set.MaxTime, 104.0);
 }
 
-TEST_F(DtaContinuedFile, DumpShowsTheTimeAndTheEmbeddedMessagesIndented) {
-  const test::ToolResult dump = test::RunTool({"dump", Save(ContinuedFile())});
-  ASSERT_EQ(dump.Code, 0) << dump.Err;
-  const std::string expected =
-      "Data type: Locan AT/Spartan AT/Spartan 2000/Disp/Mistras\n"
-      "ID =   8  Length =    116 Continued file 2021-05-27 10:53:54.12\n"
-      "    ID =  41  Length =     52 Express-8 (r) Location Version \n"
-      "    \rVersion V5.92\n"
-      "    \r\n"
-      "    ID =   7  Length =     10 Vessel 7\n"
-      "    ID =  99  Length =     13 Thu May 27\n"
-      "\n"
-      "    ID =  42  Length =     14 4660 Hardware Setup\n"
-      "    ID = 116  Length =      5 Default DiSP record\n"
-      "    ID = 116 Length = 5\n"
-      "    ID =  11  Length =      1 Reset Clock\n"
-      "ID =   1  Length =     22 \n"
-      "    Time (sec) Cn  Rise  Cnts  Ener  Durat Amp Par1\n"
-      "ID =   1  Length =     22    100.0000000  3    12    34    56    780  61  0.50\n";
-  EXPECT_EQ(dump.Out.substr(0, expected.size()), expected);
-
-  // Bytes that are no DOS time are shown as they are.
-  DtaBuilder odd;
-  odd.ContinuedFile(DtaBuilder().ProductDefinition("X"), {99, 1, 2, 3, 4, 5, 6, 7});
-  std::ostringstream text;
-  OpenedDataFile opened = OpenDataFile(Save(odd, "odd.dta"));
-  opened.Reader->SeekFirst();
-  opened.Reader->DumpAll(text, -1);
-  EXPECT_EQ(text.str(),
-            "ID =   8  Length =     16 Continued file (time bytes 63 01 02 03 04 05 06 07)\n"
-            "    ID =  41  Length =      5 X\n");
-}
-
 TEST_F(DtaContinuedFile, CopiesByteForByteThroughEveryWriter) {
-  const DtaBuilder source = ContinuedFile();
+  const DtaBuilder source = ContinuedDtaFile();
   const std::string path = Save(source);
 
   ZTDataSet set;
@@ -195,7 +139,7 @@ TEST_F(DtaContinuedFile, CopiesByteForByteThroughEveryWriter) {
   set.Recs[2].SetDeleted(true);
   set.SaveAs(dir_.File("cleaned.dta"));
   DtaBuilder expected;
-  expected.ContinuedFile(TestSetup());
+  expected.ContinuedFile(ContinuedTestSetup());
   expected.StandardHit(100 * OneSecond, 3, 12, 34, 56, 780, 61, 2100);
   expected.Timed(2, 102 * OneSecond, {0, 0xD0, 0x07});
   expected.Timed(130, 103 * OneSecond);

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "datafiles/EDataFile.h"
+#include "datafiles/FileMode.h"
 
 namespace ae {
 
@@ -42,16 +43,7 @@ OutputFile::OutputFile(const std::string& destination) : destination_(destinatio
   std::string name = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(name.data());
   if (fd < 0) throw EDataFile(CannotCreate(destination));
-  // mkstemp makes the file private; give it the mode of the file it replaces, or of a new file.
-  mode_t mode = 0;
-  if (exists) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);  // the mask can only be read by setting it
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  const bool modeSet = ::fchmod(fd, mode) == 0;
+  const bool modeSet = ::fchmod(fd, ReplacementFileMode(target_)) == 0;
   ::close(fd);
   path_ = name;
   temporary_ = true;

@@ -12,16 +12,16 @@
 #include <string_view>
 #include <vector>
 
-#include "datafiles/DataFileOpen.h"
+#include "datafiles/FileMode.h"
 #include "datafiles/ZTDataSet.h"
 #include "store/GraphDatabase.h"
 #include "store/ZTDataStore.h"
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/ProgressBar.h"
+#include "tools/aetool/ViewerRun.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
 #include "viewer/core/ViewerMessages.h"
-#include "viewer/core/ViewerUser.h"
 #include "viewer/graphs/GraphPageBuilder.h"
 
 namespace ae {
@@ -35,35 +35,27 @@ class RenderError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The viewer's message boxes as lines on stderr.
-class StreamUser : public ViewerUser {
- public:
-  explicit StreamUser(std::ostream& err) : err_(err) {}
-  void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
-    err_ << caption << ": " << text << '\n';
-  }
-  bool AskYesNo(const std::string&, const std::string&) override { return false; }
-
- private:
-  std::ostream& err_;
-};
-
-// Text needs a GUI application; batch rendering needs no screen, so it never asks for one.
-void EnsureGuiApplication() {
+// Text needs a GUI application; batch rendering needs no screen, so it never asks for one. The
+// application made here lives for one rendering and is gone, with its fonts, when it returns;
+// none is made when the process has one.
+std::unique_ptr<QGuiApplication> GuiApplicationForRendering() {
   if (QCoreApplication::instance() != nullptr) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
       throw RenderError("Pages cannot be rendered in this process (it has no GUI application)");
-    return;
+    return nullptr;
   }
-  static int argc = 3;
+  // Qt keeps the arguments for the application's life and takes the options it knows out of
+  // them, so they are set afresh for each application.
+  static int argc;
   static char name[] = "aetool", option[] = "-platform", platform[] = "offscreen";
-  static char* argv[] = {name, option, platform, nullptr};
+  static char* argv[4];
+  argc = 3;
+  argv[0] = name, argv[1] = option, argv[2] = platform, argv[3] = nullptr;
   // Qt's own notes (no runtime folder, fonts substituted) mean nothing to a script's user.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
   });
-  static QGuiApplication* application = new QGuiApplication(argc, argv);  // for the rest of the run
-  (void)application;
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int GraphSetOf(const RenderArguments& args, GraphDatabase& database) {
@@ -98,9 +90,7 @@ class PageFiles {
       throw RenderError("Cannot write \"" + (folder_ / name).string() + "\"");
     file->close();
     // A temporary file is private; a page gets the mode any new file of the user gets.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(file->fileName().toLocal8Bit().constData(), 0666 & ~mask);
+    ::chmod(file->fileName().toLocal8Bit().constData(), NewFileMode());
     pending_.push_back({std::move(file), folder_ / name});
   }
 
@@ -158,7 +148,7 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
         args.Height > RenderMaxSide)
       throw RenderError("The page size " + std::to_string(args.Width) + "x" + std::to_string(args.Height) +
                         " is outside 200x150 .. 20000x20000");
-    EnsureGuiApplication();
+    const std::unique_ptr<QGuiApplication> application = GuiApplicationForRendering();  // outlives the pages
 
     AOptions options;
     options.Load();  // the page grid and display settings the viewer uses
@@ -171,16 +161,7 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
 
     ProgressBar progress("Reading", showProgress);
     ZTDataSet data;
-    {
-      OpenedDataFile file = OpenDataFile(args.File);  // as Load does, with the stream in view
-      if (progress.Enabled()) {
-        FileReadProgress reading(fileno(file.Stream.Get()), 2);  // counting, then reading
-        progress.SetTotal(reading.Total());
-        progress.SetPoll(reading);
-      }
-      data.LoadFrom(*file.Reader, file.Type, args.File);
-    }
-    progress.SetPoll(nullptr);
+    LoadWithProgress(args.File, data, progress);
     ZTDataStore store;
     TCommonData common(data, options, setup);
     GraphPageBuilder builder(store, common);

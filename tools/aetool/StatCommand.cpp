@@ -1,44 +1,25 @@
 #include "tools/aetool/StatCommand.h"
 
-#include <stdio.h>
-
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "datafiles/DataFileOpen.h"
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTDataSet.h"
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/ProgressBar.h"
+#include "tools/aetool/ViewerRun.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
 #include "viewer/core/ATestStat.h"
 #include "viewer/core/ChannelList.h"
 #include "viewer/core/StatReports.h"
 #include "viewer/core/ViewerMessages.h"
-#include "viewer/core/ViewerUser.h"
 
 namespace ae {
 
 namespace {
-
-// The viewer's message boxes as lines on stderr; a question is answered No.
-class StreamUser : public ViewerUser {
- public:
-  explicit StreamUser(std::ostream& err) : err_(err) {}
-  void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
-    err_ << caption << ": " << text << '\n';
-  }
-  bool AskYesNo(const std::string& text, const std::string& caption) override {
-    err_ << caption << ": " << text << " (answered No)\n";
-    return false;
-  }
-
- private:
-  std::ostream& err_;
-};
 
 struct StatArguments {
   std::string File;
@@ -65,16 +46,7 @@ int RunStat(const StatArguments& args, CommandIo& io) {
 
   ProgressBar progress("Reading", io.Progress);
   ZTDataSet data;
-  {
-    OpenedDataFile file = OpenDataFile(args.File);  // as Load does, with the stream in view
-    if (progress.Enabled()) {
-      FileReadProgress reading(fileno(file.Stream.Get()), 2);  // counting, then reading
-      progress.SetTotal(reading.Total());
-      progress.SetPoll(reading);
-    }
-    data.LoadFrom(*file.Reader, file.Type, args.File);
-  }
-  progress.SetPoll(nullptr);
+  LoadWithProgress(args.File, data, progress);
   progress.SetTotal(0);
   progress.SetLabel("Evaluating");
   // Set 1 holds every hit, as one frame over everything would.

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "datafiles/FileMode.h"
 #include "viewer/core/EViewer.h"
 
 namespace ae {
@@ -46,18 +47,8 @@ void ReplaceFileContents(const std::string& path, std::string_view contents) {
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) throw EViewer(WriteError(path, std::strerror(errno)));
 
-  // mkstemp makes the file private; give it the mode the file has, or a new file would get.
-  struct stat existing {};
-  mode_t mode;
-  if (::stat(target.c_str(), &existing) == 0) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);  // the mask can only be read by setting it
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
   std::string reason;
-  if (::fchmod(fd, mode) != 0) reason = std::strerror(errno);
+  if (::fchmod(fd, ReplacementFileMode(target.string())) != 0) reason = std::strerror(errno);
   const char* p = contents.data();
   std::size_t left = contents.size();
   while (reason.empty() && left > 0) {
