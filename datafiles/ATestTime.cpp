@@ -33,11 +33,6 @@ ATestTime ATestTime::FromSeconds(long double seconds) {
                    static_cast<std::uint16_t>(high));
 }
 
-ATestTime ATestTime::FromTicks(std::uint64_t ticks) {
-  return ATestTime(static_cast<std::uint16_t>(ticks), static_cast<std::uint16_t>(ticks >> 16),
-                   static_cast<std::uint16_t>(ticks >> 32));
-}
-
 void ATestTime::ToBytes(std::uint8_t* p) const {
   const std::uint16_t words[3] = {Low, Middle, High};
   for (int i = 0; i < 3; ++i) {

@@ -9,11 +9,11 @@
 
 namespace ae {
 
-int AWDiskFile::EventPos() { return EventPosition(CurrentTestTime(), RefTime, T1, T2); }
+int AWDiskFile::EventPos() { return EventPosition(CurrentTicks(), RefTime, T1, T2); }
 
 void AWDiskFile::AppendBookkeeping(AWDiskFile& source) {
   if (source.HasTime()) LastTime = source.CurrentTestTime();
-  if (FirstTime.Seconds() == 0.0L) {
+  if (FirstTime.IsZero()) {
     RefTime = LastTime;
     FirstTime = LastTime;
   }

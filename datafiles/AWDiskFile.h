@@ -68,6 +68,8 @@ class AWDiskFile {
   // The time of the current record as stored. Formats that keep a 0.25 us time word use it
   // directly; the others convert GetTime.
   virtual ATestTime CurrentTestTime() { return ATestTime::FromSeconds(GetTime()); }
+  // The same as a count of ticks, which the event and window rules compare.
+  virtual std::uint64_t CurrentTicks() { return CurrentTestTime().Ticks(); }
 
   void SetEventWindows(const ATestTime& t1, const ATestTime& t2) {
     T1 = t1;

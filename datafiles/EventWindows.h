@@ -6,21 +6,26 @@
 
 namespace ae {
 
-// 1 when t lies within window1 of the event start, 2 when within window2, otherwise 0 and t
-// becomes the new event start. The distance is stored in *distance when asked for. Raises
-// EZTData 2001 when t is earlier than the event start (the data are not sorted by time); the
-// event start is then left as it was.
+// 1 when t (a time, or its count of ticks) lies within window1 of the event start, 2 when within window2, otherwise 0
+// and t becomes the new event start. The distance is stored in *distance when asked for. Raises EZTData 2001 when t is
+// earlier than the event start (the data are not sorted by time); the event start is then left as it was.
+inline int EventPosition(std::uint64_t ticks, ATestTime& eventStart, const ATestTime& window1, const ATestTime& window2,
+                         ATestTime* distance = nullptr) {
+  // Whole tick counts throughout: the word-wise order of times is the order of their counts,
+  // and the difference of the counts is exact (going through seconds and truncating back
+  // loses a tick for about half of all pairs, which moves hits across a window edge).
+  const std::uint64_t startTicks = eventStart.Ticks();
+  if (ticks < startTicks) throw EZTData(EZTData::TimeOrderError);
+  const std::uint64_t d = ticks - startTicks;
+  if (distance != nullptr) *distance = ATestTime::FromTicks(d);
+  if (d <= window1.Ticks()) return 1;
+  if (d <= window2.Ticks()) return 2;
+  eventStart = ATestTime::FromTicks(ticks);
+  return 0;
+}
 inline int EventPosition(const ATestTime& t, ATestTime& eventStart, const ATestTime& window1, const ATestTime& window2,
                          ATestTime* distance = nullptr) {
-  if (t < eventStart) throw EZTData(EZTData::TimeOrderError);
-  // The difference of the tick counts is exact; going through seconds and truncating back
-  // loses a tick for about half of all pairs, which moves hits across a window edge.
-  const ATestTime d = ATestTime::FromTicks(t.Ticks() - eventStart.Ticks());
-  if (distance != nullptr) *distance = d;
-  if (d <= window1) return 1;
-  if (d <= window2) return 2;
-  eventStart = t;
-  return 0;
+  return EventPosition(t.Ticks(), eventStart, window1, window2, distance);
 }
 
 }  // namespace ae

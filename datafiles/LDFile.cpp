@@ -101,19 +101,31 @@ bool LDFile::ReadMessage(bool clearFirst) {
     if (!NextIsCompleteHit()) KeepHitValues();
     valuesInMessage_ = false;
   }
-  std::uint8_t lengthBytes[LengthBytes];
-  if (ReadBytes(lengthBytes, LengthBytes) != LengthBytes) {
-    if (clearFirst) ClearArea();
-    return false;
+  int length = 0;
+  int got = 0;
+  const std::uint8_t* ahead = nullptr;
+  const std::size_t available = BufferedInput(ahead);
+  if (available >= LengthBytes && (length = GetU16(ahead)) <= MaxMessageLength &&
+      available >= static_cast<std::size_t>(LengthBytes + length)) {
+    // The whole message is in the stream's buffer already (nearly always): one copy.
+    std::memcpy(area_.get(), ahead, static_cast<std::size_t>(LengthBytes + length));
+    SkipBytes(static_cast<std::size_t>(LengthBytes + length));
+    got = length;
+  } else {
+    std::uint8_t lengthBytes[LengthBytes];
+    if (ReadBytes(lengthBytes, LengthBytes) != LengthBytes) {
+      if (clearFirst) ClearArea();
+      return false;
+    }
+    length = GetU16(lengthBytes);
+    if (length > MaxMessageLength) {
+      if (clearFirst) ClearArea();
+      return false;
+    }
+    std::memcpy(area_.get(), lengthBytes, LengthBytes);
+    got = static_cast<int>(ReadBytes(area_.get() + LengthBytes, static_cast<std::size_t>(length)));
   }
-  const int length = GetU16(lengthBytes);
-  if (length > MaxMessageLength) {
-    if (clearFirst) ClearArea();
-    return false;
-  }
-  std::memcpy(area_.get(), lengthBytes, LengthBytes);
   length_ = length;
-  const int got = static_cast<int>(ReadBytes(area_.get() + LengthBytes, static_cast<std::size_t>(length)));
   if (clearFirst) {
     // Bytes beyond what this message wrote must read as zero; only those an earlier message
     // left there need clearing, which for a run of equal messages is none.
@@ -314,7 +326,21 @@ int LDFile::CountRecs() {
   }
   std::int64_t position = 0;
   std::uint8_t lengthBytes[LengthBytes];
-  while (n < CountCap && position + LengthBytes <= size && ReadBytes(lengthBytes, LengthBytes) == LengthBytes) {
+  while (n < CountCap) {
+    // The messages wholly in the stream's buffer are counted there, without a copy each.
+    const std::uint8_t* ahead = nullptr;
+    const std::size_t available = BufferedInput(ahead);
+    std::size_t walked = 0;
+    while (n < CountCap && walked + LengthBytes <= available) {
+      const int length = GetU16(ahead + walked);
+      const std::size_t next = walked + LengthBytes + static_cast<std::size_t>(length);
+      if (length > MaxMessageLength || next > available) break;
+      walked = next;
+      ++n;
+    }
+    SkipBytes(walked);
+    position += static_cast<std::int64_t>(walked);
+    if (n >= CountCap || position + LengthBytes > size || ReadBytes(lengthBytes, LengthBytes) != LengthBytes) break;
     const int length = GetU16(lengthBytes);
     if (length > MaxMessageLength || position + LengthBytes + length > size) break;
     SkipBytes(static_cast<std::size_t>(length));

@@ -74,6 +74,7 @@ class LDFile : public AWDiskFile {
   bool CanFilter() override { return true; }
   bool IsALine() override { return false; }
   ATestTime CurrentTestTime() override { return ATestTime::FromBytes(Message() + 1); }
+  std::uint64_t CurrentTicks() override { return ATestTime::TicksFromBytes(Message() + 1); }
 
   // Like ReadNext, but without clearing the message area first; after a hardware setup the
   // stream is put at its byte 4, and after a continued-file message at its first embedded

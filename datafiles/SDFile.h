@@ -111,6 +111,7 @@ class SDFile : public AWDiskFile {
   bool CanFilter() override { return header_[hdrContinuous] == 0; }
   bool IsALine() override { return false; }
   ATestTime CurrentTestTime() override { return ATestTime::FromBytes(record_.data() + recTime); }
+  std::uint64_t CurrentTicks() override { return ATestTime::TicksFromBytes(record_.data() + recTime); }
 
   // Moves the stream one record forward without reading it.
   virtual void SkipRec();

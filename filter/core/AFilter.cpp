@@ -256,7 +256,7 @@ void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user) {
     if (reader.IsHit()) {
       reader.EventPos();
       if (MainExpressionValue(reader)) {
-        const std::uint64_t t = reader.CurrentTestTime().Ticks();
+        const std::uint64_t t = reader.CurrentTicks();
         marks.push_back(t > backTicks ? t - backTicks : 0);
       }
     }
@@ -268,7 +268,7 @@ void AFilter::FilterMechanic(FilterRunFiles& files, FilterUser& user) {
   // one outside by Excluded. The window index only moves forward.
   std::size_t j = 0;
   auto keepHit = [&](AWDiskFile& hit) {
-    const std::uint64_t t = hit.CurrentTestTime().Ticks();
+    const std::uint64_t t = hit.CurrentTicks();
     bool inside = false;
     for (std::size_t i = j; i < marks.size(); ++i) {
       if (marks[i] > t) break;

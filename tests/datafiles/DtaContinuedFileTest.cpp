@@ -58,6 +58,7 @@ TEST_F(DtaContinuedFile, IsRecognisedByTheProductDefinitionAfterItsTime) {
   huge[1] = 0xC3;
   huge[2] = 8;
   const Bytes fine = continued(ContinuedTestSetup());
+  ASSERT_LT(fine.size(), huge.size());
   std::copy(fine.begin() + 3, fine.end(), huge.begin() + 3);
 
   const struct {

@@ -154,7 +154,9 @@ TEST_F(DtaFixture, RecordKindsAndQueries) {
       EXPECT_EQ(rec.Time, ATestTime::FromTicks(2 * OneSecond));
       EXPECT_EQ(rec.Parametric, 4000.0f);  // raw, unsigned
     }
-    if (c.id == 211 || c.hasTime) EXPECT_EQ(rec.Time, ATestTime::FromTicks(2 * OneSecond));
+    if (c.id == 211 || c.hasTime) {
+      EXPECT_EQ(rec.Time, ATestTime::FromTicks(2 * OneSecond));
+    }
   }
 }
 
@@ -293,6 +295,44 @@ TEST_F(DtaFixture, CountsLeaveTheStreamAtTheEndAndSeekFirstRestarts) {
   ASSERT_TRUE(f.ReadNext());
   EXPECT_EQ(f.Id(), 41);
   EXPECT_FALSE(f.IsFirst());
+}
+
+// Messages of many lengths in a file several stream buffers long, so that buffer ends fall inside
+// LEN words and bodies: counting and reading agree on every message, and both stop at a message
+// that is too long or cut short.
+TEST_F(DtaFixture, CountingAndReadingAgreeAcrossTheStreamBuffer) {
+  const struct {
+    const char* What;
+    bool TooLongInside;
+    bool CutAtTheEnd;
+  } cases[] = {{"whole", false, false}, {"too long inside", true, false}, {"cut at the end", false, true}};
+  for (const auto& c : cases) {
+    DtaBuilder b;
+    int written = 0;
+    for (int i = 0; i < 120000; ++i, ++written) {
+      if (c.TooLongInside && i == 100000) break;
+      b.Message(15, Bytes(static_cast<std::size_t>(i * 7 % 41), static_cast<std::uint8_t>(i)));
+    }
+    if (c.TooLongInside) b.Raw({0x51, 0xC3, 15}).Message(15, Bytes(3, 1));
+    Bytes bytes = b.Get();
+    ASSERT_GT(bytes.size(), 2 * DataStream::BufferSize) << c.What;
+    if (c.CutAtTheEnd) {
+      bytes.resize(bytes.size() - 2);
+      --written;
+    }
+    LDFile& f = Open(bytes);
+    EXPECT_EQ(f.CountRecs(), written) << c.What;
+    f.SeekFirst();
+    int read = 0;
+    bool inOrder = true;
+    while (f.ReadNext()) {
+      inOrder = inOrder && f.Id() == 15 && f.Length() == 1 + read * 7 % 41 &&
+                (f.Length() == 1 || f.Message()[1] == static_cast<std::uint8_t>(read));
+      ++read;
+    }
+    EXPECT_EQ(read, written) << c.What;
+    EXPECT_TRUE(inOrder) << c.What;
+  }
 }
 
 TEST_F(DtaFixture, ReadNextRawWalksIntoTheHardwareSetup) {
