@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "tools/aetool/AetoolCommands.h"
+#include "tools/aetool/DataFileCommands.h"
 #include "tools/aetool/Generators.h"
 
 namespace {
@@ -40,7 +40,7 @@ double InProcess(const std::vector<std::string>& args) {
   for (const std::string& a : args) argv.push_back(a.c_str());
   return BestOf([&] {
     std::ostringstream out, err;
-    return ae::RunAetool(static_cast<int>(argv.size()), argv.data(), out, err) == 0;
+    return ae::RunDataFileCommand(static_cast<int>(argv.size()), argv.data(), out, err) == 0;
   });
 }
 

@@ -1,9 +1,12 @@
 #include <iostream>
 
-#include "tools/aetool/AetoolCommands.h"
+#include "tools/aetool/DataFileCommands.h"
+#include "tools/aetool/FullProgram.h"
 #include "tools/aetool/ProgressBar.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  return ae::RunAetool(argc, argv, std::cout, std::cerr, ae::ProgressBar::StderrIsTerminal());
+  if (argc >= 2 && ae::IsDataFileCommand(argv[1]))
+    return ae::RunDataFileCommand(argc, argv, std::cout, std::cerr, ae::ProgressBar::StderrIsTerminal());
+  return ae::RunFullProgram(argv, std::cerr);
 }

@@ -77,8 +77,36 @@ char* WriteUnsigned(char* p, std::uint64_t v) {
   return WriteDigits(p, v, DigitCount(v));
 }
 
-char* WriteSigned(char* p, std::int64_t v) {
-  if (v >= 0) return WriteUnsigned(p, static_cast<std::uint64_t>(v));
+// The text of every number below 10000 in four bytes, and its length: a field of a hit is
+// written with one copy of four bytes, and no branch on its count of digits, whose outcome
+// varies from row to row and would be mispredicted several times in every row.
+struct SmallNumbers {
+  static constexpr std::uint32_t Count = 10000;
+  char Text[Count][4];
+  std::uint8_t Length[Count];
+};
+
+const SmallNumbers& Small() {
+  static const SmallNumbers table = [] {
+    SmallNumbers t{};
+    for (std::uint32_t v = 0; v < SmallNumbers::Count; ++v)
+      t.Length[v] = static_cast<std::uint8_t>(WriteSmall(t.Text[v], v) - t.Text[v]);
+    return t;
+  }();
+  return table;
+}
+
+// Writes v; up to four bytes past its end may be overwritten (the row buffer has the room).
+char* WriteField(char* p, std::uint64_t v, const SmallNumbers& small) {
+  if (v < SmallNumbers::Count) [[likely]] {
+    std::memcpy(p, small.Text[v], 4);
+    return p + small.Length[v];
+  }
+  return WriteUnsigned(p, v);
+}
+
+char* WriteSignedField(char* p, std::int64_t v, const SmallNumbers& small) {
+  if (v >= 0) return WriteField(p, static_cast<std::uint64_t>(v), small);
   *p++ = '-';
   return WriteUnsigned(p, 0 - static_cast<std::uint64_t>(v));
 }
@@ -167,7 +195,7 @@ bool CompareWithExact(std::uint64_t ticks, int& order) {
     mantissa = product >> dropped;
     const Wide rest = product & ((Wide{1} << dropped) - 1);
     const Wide half = Wide{1} << (dropped - 1);
-    if (rest > half || (rest == half && (mantissa & 1) != 0)) ++mantissa;
+    mantissa += static_cast<unsigned>(rest > half) | (static_cast<unsigned>(rest == half) & (mantissa & 1));
     shift -= dropped;
   }
   if (shift < 0 || std::bit_width(ticks) + shift > 127) return false;
@@ -194,15 +222,20 @@ char* CsvRecordWriter::FormatSeconds(char* out, const ATestTime& time) {
   // seven decimals, which the binary value of the long double decides: above or below the
   // exact value, or, when it is exact, to the even digit.
   std::uint64_t decimals = rest * 25 / 10;
-  if (rest & 1) {
-    int order = 0;
-    if (!CompareWithExact(ticks, order)) {
-      const auto result = std::to_chars(out, out + 64, time.Seconds(), std::chars_format::fixed, 7);
-      return result.ptr;
-    }
-    if (order > 0 || (order == 0 && (decimals & 1))) ++decimals;  // at most 9999998: no carry
+  // The comparison is made for every time and its outcome taken only for odd ticks: a branch on
+  // the odd ones would be mispredicted for half of all rows.
+  int order = 0;
+  const bool compared = CompareWithExact(ticks, order);
+  const std::uint64_t odd = rest & 1;
+  if (!compared && odd != 0) [[unlikely]] {
+    const auto result = std::to_chars(out, out + 64, time.Seconds(), std::chars_format::fixed, 7);
+    return result.ptr;
   }
-  char* p = WriteUnsigned(out, seconds);
+  // At most 9999998 before the increment: no carry.
+  decimals += odd & static_cast<std::uint64_t>(order > 0 || (order == 0 && (decimals & 1) != 0));
+  // Past the seconds, the point and seven digits follow: what WriteField may write beyond the
+  // seconds is overwritten.
+  char* p = WriteField(out, seconds, Small());
   *p++ = '.';
   p = WritePair(p, static_cast<std::uint32_t>(decimals / 100000));
   decimals %= 100000;
@@ -226,34 +259,35 @@ void CsvRecordWriter::Begin(const ExportSource&) {
 void CsvRecordWriter::Rows(std::int64_t first, const ZTShortHit* recs, std::size_t count) {
   char* const base = buffer_.get();
   char* p = base + used_;
+  const SmallNumbers& small = Small();
   DecimalCounter index;
   index.Set(static_cast<std::uint64_t>(first));
   for (std::size_t k = 0; k < count; ++k, index.Increment()) {
     const ZTShortHit& rec = recs[k];
     p = index.Write(p);
     *p++ = ',';
-    p = WriteSigned(p, rec.Kind);
+    p = WriteSignedField(p, rec.Kind, small);
     *p++ = ',';
     p = FormatSeconds(p, rec.Time);
     *p++ = ',';
-    p = WriteUnsigned(p, rec.Channel);
+    p = WriteField(p, rec.Channel, small);
     *p++ = ',';
-    p = WriteUnsigned(p, rec.Rise);
+    p = WriteField(p, rec.Rise, small);
     *p++ = ',';
-    p = WriteUnsigned(p, rec.Counts);
+    p = WriteField(p, rec.Counts, small);
     *p++ = ',';
-    p = WriteUnsigned(p, rec.Energy);
+    p = WriteField(p, rec.Energy, small);
     *p++ = ',';
-    p = WriteUnsigned(p, rec.Duration);
+    p = WriteField(p, rec.Duration, small);
     *p++ = ',';
-    p = WriteUnsigned(p, rec.Amplitude);
+    p = WriteField(p, rec.Amplitude, small);
     *p++ = ',';
     // Parametric values are mostly whole counts; -0 keeps its sign as to_chars prints it.
     const float v = rec.Parametric;
     const bool whole = v > -1e9f && v < 1e9f && static_cast<float>(static_cast<std::int32_t>(v)) == v &&
                        (v != 0.0f || !std::signbit(v));
     if (whole) {
-      p = WriteSigned(p, static_cast<std::int32_t>(v));
+      p = WriteSignedField(p, static_cast<std::int32_t>(v), small);
       std::memcpy(p, ".000", 4);
       p += 4;
     } else {
