@@ -66,11 +66,11 @@ TEST(AetoolProgram, RunsTheDataFileCommandsAsTheWholeToolDoes) {
       {"describe", "--help"},
       {"export", "--help"},
       {"gen", "--help"},
-      {"export"},                                  // a missing argument
-      {"export", file, "--format", "xml"},         // a bad value
+      {"export"},                                   // a missing argument
+      {"export", file, "--format", "xml"},          // a bad value
       {"gen", "--hits", "x", "-o", dir.File("x")},  // a bad number
-      {"dump", file, "--frobnicate"},              // an unknown option
-      {"dump", dir.File("none.dta")},              // an error of the action
+      {"dump", file, "--frobnicate"},               // an unknown option
+      {"dump", dir.File("none.dta")},               // an error of the action
       {"describe", file},
       {"export", file},
   };
