@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <type_traits>
 #include <vector>
@@ -22,8 +23,8 @@ namespace {
 
 constexpr unsigned DeflateLevel = 1;
 
-// Rows are packed a small group at a time and then moved into the byte planes: writing the
-// planes row by row would touch 33 places 64 KiB apart for every row, which the cache punishes.
+// Rows go into the byte planes a small group at a time, a plane after another: the group's
+// records stay in the first-level cache while all planes are written.
 constexpr std::size_t GroupRows = 256;
 
 // How one byte plane of a chunk is best deflated for its cost, judged from a sample: runs (the
@@ -52,13 +53,22 @@ PlaneCoding CodingOf(const unsigned char* bytes, std::size_t size) {
   return entropy > 1.0 ? PlaneCoding::Stored : PlaneCoding::Runs;
 }
 
-void Transpose(const Hdf5Row* rows, std::size_t count, unsigned char* planes, std::size_t planeSize,
-               std::size_t first) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(rows);
-  for (std::size_t b = 0; b < sizeof(Hdf5Row); ++b) {
-    unsigned char* out = planes + b * planeSize + first;
-    for (std::size_t i = 0; i < count; ++i) out[i] = bytes[i * sizeof(Hdf5Row) + b];
+// Byte b of every value, into the plane of that byte; `value(g)` is the value of row g.
+template <class Value>
+void PutPlanes(unsigned char* planes, std::size_t planeSize, std::size_t offset, std::size_t width, std::size_t n,
+               Value&& value) {
+  for (std::size_t b = 0; b < width; ++b) {
+    unsigned char* out = planes + (offset + b) * planeSize;
+    for (std::size_t g = 0; g < n; ++g) out[g] = static_cast<unsigned char>(value(g) >> (8 * b));
   }
+}
+
+template <class Float, class Bits>
+Bits BitsOf(Float value) {
+  static_assert(sizeof(Float) == sizeof(Bits));
+  Bits bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
 }
 
 // The library's own error printing would put its call stack on stderr; a failure is reported
@@ -191,7 +201,8 @@ Hdf5RecordWriter::Hdf5RecordWriter(const std::string& path, std::string outputNa
 }
 
 Hdf5RecordWriter::~Hdf5RecordWriter() {
-  if (pending_.valid()) pending_.wait();  // before its chunk goes
+  for (std::future<bool>& pending : pending_)
+    if (pending.valid()) pending.wait();  // before its chunk goes
   CloseAll();
 }
 
@@ -229,26 +240,31 @@ void Hdf5RecordWriter::Begin(const ExportSource& source) {
 }
 
 void Hdf5RecordWriter::Rows(std::int64_t first, const ZTShortHit* recs, std::size_t count) {
-  Hdf5Row group[GroupRows];
+  std::uint64_t timeBits[GroupRows];
   std::size_t k = 0;
   while (k < count) {
     Chunk& chunk = *chunks_[current_];
     const std::size_t n = std::min({count - k, GroupRows, chunkRows_ - chunk.Rows});
-    for (std::size_t g = 0; g < n; ++g) {
-      const ZTShortHit& rec = recs[k + g];
-      Hdf5Row& row = group[g];
-      row.Index = first + static_cast<std::int64_t>(k + g);
-      row.Kind = static_cast<std::int8_t>(rec.Kind);
-      row.TimeSeconds = static_cast<double>(rec.Time.Seconds());
-      row.Channel = rec.Channel;
-      row.Rise = rec.Rise;
-      row.Counts = rec.Counts;
-      row.Energy = rec.Energy;
-      row.Duration = rec.Duration;
-      row.Amplitude = rec.Amplitude;
-      row.Parametric = rec.Parametric;
-    }
-    Transpose(group, n, chunk.Planes.get(), chunkRows_, chunk.Rows);
+    const ZTShortHit* group = recs + k;
+    // The time as the nearest double to the exact ticks / 4000000 (a 48-bit count converts
+    // exactly, and one division rounds once).
+    for (std::size_t g = 0; g < n; ++g)
+      timeBits[g] = BitsOf<double, std::uint64_t>(static_cast<double>(group[g].Time.Ticks()) / 4000000.0);
+    unsigned char* const planes = chunk.Planes.get() + chunk.Rows;
+    const std::size_t size = chunkRows_;
+    const auto start = static_cast<std::uint64_t>(first + static_cast<std::int64_t>(k));
+    PutPlanes(planes, size, offsetof(Hdf5Row, Index), 8, n, [start](std::size_t g) { return start + g; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Kind), 1, n,
+              [group](std::size_t g) { return static_cast<std::uint8_t>(static_cast<std::int8_t>(group[g].Kind)); });
+    PutPlanes(planes, size, offsetof(Hdf5Row, TimeSeconds), 8, n, [&timeBits](std::size_t g) { return timeBits[g]; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Channel), 1, n, [group](std::size_t g) { return group[g].Channel; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Rise), 2, n, [group](std::size_t g) { return group[g].Rise; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Counts), 2, n, [group](std::size_t g) { return group[g].Counts; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Energy), 2, n, [group](std::size_t g) { return group[g].Energy; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Duration), 4, n, [group](std::size_t g) { return group[g].Duration; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Amplitude), 1, n, [group](std::size_t g) { return group[g].Amplitude; });
+    PutPlanes(planes, size, offsetof(Hdf5Row, Parametric), 4, n,
+              [group](std::size_t g) { return BitsOf<float, std::uint32_t>(group[g].Parametric); });
     chunk.Rows += n;
     k += n;
     if (chunk.Rows == chunkRows_) Dispatch();
@@ -256,19 +272,17 @@ void Hdf5RecordWriter::Rows(std::int64_t first, const ZTShortHit* recs, std::siz
 }
 
 void Hdf5RecordWriter::Dispatch() {
-  if (current_ == 0) {
-    Chunk* first = chunks_[0].get();
-    const std::size_t rows = chunkRows_;
-    pending_ = std::async(std::launch::async, [first, rows] { return first->Compress(rows); });
-    current_ = 1;
-    return;
-  }
-  const bool second = chunks_[1]->Rows == 0 || chunks_[1]->Compress(chunkRows_);
-  const bool first = pending_.get();
-  if (!first || !second) Fail();
-  Write(*chunks_[0]);
-  Write(*chunks_[1]);
-  current_ = 0;
+  Chunk* chunk = chunks_[current_].get();
+  const std::size_t rows = chunkRows_;
+  pending_[current_] = std::async(std::launch::async, [chunk, rows] { return chunk->Compress(rows); });
+  current_ = (current_ + 1) % ChunkSlots;
+  Finish(current_);
+}
+
+void Hdf5RecordWriter::Finish(std::size_t slot) {
+  if (!pending_[slot].valid()) return;
+  if (!pending_[slot].get()) Fail();
+  Write(*chunks_[slot]);
 }
 
 void Hdf5RecordWriter::Write(Chunk& chunk) {
@@ -282,12 +296,9 @@ void Hdf5RecordWriter::Write(Chunk& chunk) {
 }
 
 void Hdf5RecordWriter::End() {
-  if (current_ == 1) {
-    Dispatch();
-  } else if (chunks_[0]->Rows > 0) {
-    if (!chunks_[0]->Compress(chunkRows_)) Fail();
-    Write(*chunks_[0]);
-  }
+  if (chunks_[current_]->Rows > 0) Dispatch();
+  // The oldest chunk first.
+  for (std::size_t i = 0; i < ChunkSlots; ++i) Finish((current_ + i) % ChunkSlots);
   if (written_ != rows_) Fail();
   // Flushing and closing write what the library still holds; only then is the file complete.
   const bool ok = H5Fflush(file_, H5F_SCOPE_GLOBAL) >= 0 && H5Dclose(dataset_) >= 0;

@@ -41,9 +41,9 @@ std::int64_t MakeHdf5RowType();
 // NAME" with the output's name. The file is complete only after End. The chunks are filtered
 // here, not by the library: the rows go straight into the byte planes of the shuffle filter,
 // and deflate runs with its run-length strategy, which on those planes is several times as
-// fast as the library's deflate and still a standard deflate stream any reader inflates. Every
-// other chunk is compressed on a second thread while the next one fills; the library itself is
-// only called from the writer's thread.
+// fast as the library's deflate and still a standard deflate stream any reader inflates. Full
+// chunks are compressed on threads of their own, up to ChunkSlots - 1 at a time, while the next
+// one fills; the library itself is only called from the writer's thread, in the chunks' order.
 class Hdf5RecordWriter : public RecordSink {
  public:
   Hdf5RecordWriter(const std::string& path, std::string outputName);
@@ -56,11 +56,16 @@ class Hdf5RecordWriter : public RecordSink {
   void End() override;
 
   static constexpr std::size_t ChunkRows = 1 << 16;
+  static constexpr std::size_t ChunkSlots = 3;
 
  private:
   struct Chunk;
 
+  // Starts compressing the chunk being filled and moves on to the next slot, writing what that
+  // slot held first.
   void Dispatch();
+  // Waits for the compression of the slot's chunk, if any, and writes it.
+  void Finish(std::size_t slot);
   void Write(Chunk& chunk);
   [[noreturn]] void Fail() const;
   void CloseAll();
@@ -70,10 +75,10 @@ class Hdf5RecordWriter : public RecordSink {
   std::int64_t dataset_ = -1;
   std::int64_t rowType_ = -1;
   std::size_t chunkRows_ = 0;
-  std::unique_ptr<Chunk> chunks_[2];
-  int current_ = 0;            // the chunk being filled
-  std::future<bool> pending_;  // chunk 0 compressing while chunk 1 fills; waited for before the chunks go
-  std::int64_t written_ = 0;   // rows in the dataset
+  std::unique_ptr<Chunk> chunks_[ChunkSlots];
+  std::future<bool> pending_[ChunkSlots];  // the compression of each slot's chunk
+  std::size_t current_ = 0;                // the slot being filled; the next one holds the oldest chunk
+  std::int64_t written_ = 0;               // rows in the dataset
   std::int64_t rows_ = 0;
 };
 
