@@ -13,11 +13,11 @@ DtaBuilder ContinuedTestSetup() {
   return setup;
 }
 
-DtaBuilder ContinuedDtaFile() {
+DtaBuilder ContinuedDtaFile(bool withSecondHit) {
   DtaBuilder dta;
   dta.ContinuedFile(ContinuedTestSetup());
   dta.StandardHit(100 * DtaSecond, 3, 12, 34, 56, 780, 61, 2100);
-  dta.StandardHit(101 * DtaSecond, 4, 13, 35, 57, 790, 72, 2200);
+  if (withSecondHit) dta.StandardHit(101 * DtaSecond, 4, 13, 35, 57, 790, 72, 2200);
   dta.Timed(2, 102 * DtaSecond, {0, 0xD0, 0x07});
   dta.Timed(130, 103 * DtaSecond);
   dta.Message(173, {9, 9, 9, 9});

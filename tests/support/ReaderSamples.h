@@ -14,8 +14,8 @@ inline constexpr std::uint32_t IsaStart = 1622109600;
 // The setup messages as the first file of a test has them at its top level.
 DtaBuilder ContinuedTestSetup();
 // A continued file: message 8 with that setup, then hits, a sample, a pause, a waveform and the
-// end of data.
-DtaBuilder ContinuedDtaFile();
+// end of data. Without its second hit, it is the file a save writes that dropped that hit.
+DtaBuilder ContinuedDtaFile(bool withSecondHit = true);
 
 // A-Line ISA hits of channel 3 (index 2) of 100 ADC counts around a gain change to code 40 after
 // the first two, one hit of channel 2 among them; with ownSetupFirst the file first sets

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,15 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::RunTool;
 using test::ToolResult;
-
-ToolResult RunDataFileTool(std::vector<std::string> args) {
-  args.insert(args.begin(), "aetool");
-  std::vector<const char*> argv;
-  for (const std::string& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int code = RunDataFileCommand(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
 
 std::string FileText(const std::string& path) {
   const std::vector<unsigned char> bytes = test::ReadFileBytes(path);
@@ -75,7 +65,7 @@ TEST(AetoolProgram, RunsTheDataFileCommandsAsTheWholeToolDoes) {
       {"export", file},
   };
   for (const std::vector<std::string>& args : lines) {
-    ExpectSame(RunDataFileTool(args), RunTool(args), Joined(args));
+    ExpectSame(RunTool(args, RunDataFileCommand), RunTool(args), Joined(args));
     EXPECT_TRUE(IsDataFileCommand(args.front().c_str())) << Joined(args);
   }
   for (const char* other : {"filter", "params", "stat", "render", "--help", "--version", "frobnicate"})
