@@ -61,6 +61,47 @@ int AGraphAxis::Decades() const {
 
 namespace {
 
+constexpr double AxisLimit = 4294967295.0;
+
+// The smallest step of 1, 2, 2.5, 3, 4 or 5 times a power of ten that is at least `least`; never
+// below 1, as the axes hold whole units.
+double ReadableStep(double least) {
+  if (!(least > 1.0)) return 1.0;
+  const double decade = std::pow(10.0, std::floor(std::log10(least)));
+  for (double m : {1.0, 2.0, 2.5, 3.0, 4.0, 5.0, 10.0})
+    if (m * decade >= least * (1 - 1e-12)) return std::max(1.0, m * decade);
+  return 10.0 * decade;
+}
+
+std::uint32_t ToAxis(double v) { return static_cast<std::uint32_t>(std::clamp(v, 0.0, AxisLimit)); }
+
+}  // namespace
+
+void AGraphAxis::FitTo(double low, double high) {
+  if (!std::isfinite(low) || !std::isfinite(high) || high < low) return;
+  low = std::max(low, 0.0);
+  high = std::max(high, 0.0);
+  double min, max;
+  if (Log) {
+    min = std::pow(10.0, std::floor(std::log10(std::max(low, 1.0))));
+    max = std::pow(10.0, std::ceil(std::log10(std::max(high, 1.0))));
+    if (max <= min) max = min * 10.0;
+    if (max > AxisLimit) max = AxisLimit;
+  } else if (Param == pcAmplitude) {
+    min = std::floor(low / 10.0) * 10.0;
+    max = std::ceil(high / 10.0) * 10.0;
+    if (max <= min) max = min + 10.0;
+  } else {
+    const double first = ReadableStep((high - low) / 5.0);
+    min = std::floor(low / first) * first;
+    const double step = ReadableStep((high - min) / 5.0);
+    max = min + 5.0 * step;
+  }
+  SetRange(ToAxis(min), ToAxis(max));
+}
+
+namespace {
+
 // Logarithmic ticks as distances from the origin: whole decades, and 2 and 5 times each decade
 // below the last.
 void LogOffsets(const AGraphAxis& axis, std::vector<int>& major, std::vector<int>& minor) {

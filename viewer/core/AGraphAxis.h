@@ -49,6 +49,12 @@ struct AGraphAxis {
   int TickCount(bool yAxis) const;
   // Logarithmic axes: the whole decades of the maximum, trunc(log10(Max)).
   int Decades() const;
+
+  // The current range made to hold the values low..high, rounded outward to values that read
+  // well at the ticks: whole decades on a logarithmic axis, multiples of 10 dB on an amplitude
+  // axis, else a start on a multiple of the step and 5 steps of 1, 2, 2.5, 3, 4 or 5 times a
+  // power of ten. The configured range stays for RestoreRange.
+  void FitTo(double low, double high);
 };
 
 // Tick positions in pixels. Major holds i = 0..n (linear) or 0..N (logarithmic) in that

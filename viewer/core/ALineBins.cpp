@@ -11,6 +11,12 @@ void ALineBins::Reset(int rows, int bins) {
   data_.assign(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(bins_), Bin{});
 }
 
+bool ALineBins::RowHasHits(int row) const {
+  for (int column = 0; column < bins_; ++column)
+    if (At(row, column).Count != 0.0f) return true;
+  return false;
+}
+
 double ALineBins::Finish(int sumType, int cumType) {
   if (sumType == bsAverage)
     for (Bin& bin : data_) bin.Value = bin.Count != 0.0f ? bin.Value / bin.Count : 0.0f;

@@ -25,6 +25,8 @@ class ALineBins {
   int Rows() const { return rows_; }
   int Bins() const { return bins_; }
   const Bin& At(int row, int column) const { return data_[Index(row, column)]; }
+  // Whether any hit was added to the row.
+  bool RowHasHits(int row) const;
 
   // Adds y to a bin by summation type; other types leave the value at 0. The count always grows.
   void Add(int row, int column, float y, int sumType) {

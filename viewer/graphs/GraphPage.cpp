@@ -125,4 +125,16 @@ void GraphPage::RestoreTimeRange() {
   for (auto& graph : Graphs) graph->RestoreTimeRange();
 }
 
+bool GraphPage::FitAxesToData() {
+  bool changed = false;
+  for (auto& graph : Graphs) changed = graph->FitAxesToData() || changed;
+  return changed;
+}
+
+bool GraphPage::RestoreStoredRanges() {
+  bool changed = false;
+  for (auto& graph : Graphs) changed = graph->RestoreStoredRanges() || changed;
+  return changed;
+}
+
 }  // namespace ae

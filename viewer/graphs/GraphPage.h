@@ -40,6 +40,9 @@ class GraphPage {
   void Redraw();
   void SetTimeRange(std::int32_t from, std::int32_t to);
   void RestoreTimeRange();
+  // Every graph's ranges to its data, and back; true when a graph changed.
+  bool FitAxesToData();
+  bool RestoreStoredRanges();
 
  private:
   bool RendersInParallel() const;

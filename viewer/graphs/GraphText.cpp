@@ -11,7 +11,8 @@ QFont GraphText::LabelFont() {
   return font;
 }
 
-GraphText::GraphText(QImage& image, TRgb text, TRgb background) : painter_(&image), metrics_(LabelFont(), &image) {
+GraphText::GraphText(QImage& image, TRgb text, TRgb background, std::vector<TDrawnText>* record)
+    : painter_(&image), metrics_(LabelFont(), &image), record_(record) {
   painter_.setFont(LabelFont());
   painter_.setPen(QColor::fromRgb(text));
   painter_.setBackground(QColor::fromRgb(background));
@@ -23,6 +24,7 @@ void GraphText::Draw(int x, int y, const QString& text) {
   const QRect box(x, y, Width(text), Height());
   painter_.fillRect(box, painter_.background());
   painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  if (record_ != nullptr) record_->push_back({text, box});
 }
 
 }  // namespace ae

@@ -5,16 +5,25 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "viewer/core/GraphColors.h"
 
 namespace ae {
 
+// A text as it was drawn: what it says and where, for the tests and for placing later texts.
+struct TDrawnText {
+  QString Text;
+  QRect Box;
+};
+
 class GraphText {
  public:
-  GraphText(QImage& image, TRgb text, TRgb background);
+  // Every text drawn is added to `record` when one is given.
+  GraphText(QImage& image, TRgb text, TRgb background, std::vector<TDrawnText>* record = nullptr);
 
   static QFont LabelFont();
   int Width(const QString& text) const { return metrics_.horizontalAdvance(text); }
@@ -26,6 +35,7 @@ class GraphText {
  private:
   QPainter painter_;
   QFontMetrics metrics_;
+  std::vector<TDrawnText>* record_;
 };
 
 inline QString QText(const std::string& text) { return QString::fromStdString(text); }

@@ -1,9 +1,12 @@
 #include "viewer/graphs/TZTGraph.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "datafiles/DataFileTypes.h"
+#include "viewer/core/AxisLabelText.h"
 #include "viewer/core/GraphChannels.h"
 #include "viewer/graphs/FrameDrawing.h"
 #include "viewer/graphs/GraphText.h"
@@ -94,6 +97,48 @@ void TZTGraph::RestoreTimeRange() {
   if (XAxis.Param == pcTime) XAxis.RestoreRange();
 }
 
+bool TZTGraph::FitAxesToData() {
+  if (!common_.HasData() || !SetupError.empty()) return false;
+  const AOptions& options = *common_.Options;
+  const ATestSetup& setup = *common_.Setup;
+  const bool xTime = XAxis.Param == pcTime, yTime = YAxis.Param == pcTime;
+  const bool fitY = GraphKind == gkPoint && !yTime;
+  if (xTime && !fitY) return false;
+  double xLow = HUGE_VAL, xHigh = -HUGE_VAL, yLow = HUGE_VAL, yHigh = -HUGE_VAL;
+  for (const ZTShortHit& rec : common_.DataSet->Recs) {
+    if (rec.IsDeleted() || rec.Kind != rkHit || !ChannelSelected(rec.Channel)) continue;
+    if (options.TimeRangeFilter) {
+      const double t = HitValue(rec, pcTime);
+      if (!(options.FilterStart <= t && t <= options.FilterEnd)) continue;
+    }
+    double x = HitValue(rec, XAxis.Param), y = HitValue(rec, YAxis.Param);
+    if (XAxis.Param == pcPar1) x = setup.ParP(x);
+    if (YAxis.Param == pcPar1) y = setup.ParP(y);
+    // The time window stays as it is: only the hits in view count.
+    if (xTime && !(XAxis.Min <= x && x <= XAxis.Max)) continue;
+    if (yTime && !(YAxis.Min <= y && y <= YAxis.Max)) continue;
+    xLow = std::min(xLow, x);
+    xHigh = std::max(xHigh, x);
+    yLow = std::min(yLow, y);
+    yHigh = std::max(yHigh, y);
+  }
+  if (xLow > xHigh) return false;
+  if (!xTime) XAxis.FitTo(xLow, xHigh);
+  if (fitY) YAxis.FitTo(yLow, yHigh);
+  fitted_ = true;
+  Dirty = true;
+  return true;
+}
+
+bool TZTGraph::RestoreStoredRanges() {
+  if (!fitted_) return false;
+  fitted_ = false;
+  if (XAxis.Param != pcTime) XAxis.RestoreRange();
+  if (GraphKind == gkPoint && YAxis.Param != pcTime) YAxis.RestoreRange();
+  Dirty = true;
+  return true;
+}
+
 void TZTGraph::SetTimeRangeAndRedraw(std::int32_t from, std::int32_t to) {
   SetTimeRange(from, to);
   Redraw();
@@ -151,39 +196,136 @@ void TZTGraph::DrawGrid(QImage& bitmap) {
       canvas.DottedVLine(x.Major[i], PlotBottom, PlotTop, GridColor);
 }
 
+GraphText TZTGraph::LabelText(QImage& bitmap) {
+  return GraphText(bitmap, Color(TColorRole::Text), Color(TColorRole::Background), &Texts);
+}
+
+namespace {
+
+std::function<int(const std::string&)> Measure(const GraphText& text) {
+  return [&text](const std::string& s) { return text.Width(QText(s)); };
+}
+
+}  // namespace
+
+void TZTGraph::DrawYLabels(GraphText& text, const std::vector<YLabel>& labels) {
+  // Right-aligned 10 pixels left of the plot: the room is what lies left of that.
+  const int room = PlotLeft - 10;
+  std::vector<AxisLabelRoom> rooms;
+  for (const YLabel& label : labels) rooms.push_back({label.Value, room});
+  const std::vector<std::string> texts = AxisLabelTexts(rooms, Measure(text));
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    if (labels[i].Draw) text.DrawRightAligned(PlotLeft - 10, labels[i].Y, QText(texts[i]));
+}
+
 void TZTGraph::DrawLabels(QImage& bitmap) {
-  GraphText text(bitmap, Color(TColorRole::Text), Color(TColorRole::Background));
+  GraphText text = LabelText(bitmap);
   const int h = text.Height();
-  text.Draw(5, 10 - h / 2, Number(GraphNumber) + QStringLiteral(". ") + QText(GraphName));
+  const QString title = Number(GraphNumber) + QStringLiteral(". ") + QText(GraphName);
+  text.Draw(5, 10 - h / 2, title);
+  titleRight_ = 5 + text.Width(title);
   const QString yName = QText(YShortName);
-  text.Draw(Width - text.Width(yName) - 5, 10 - h / 2, yName);
-  text.DrawRightAligned(PlotLeft - 10, PlotBottom - h / 2, Number(YAxis.Min));
+  yNameLeft_ = Width - text.Width(yName) - 5;
+  text.Draw(yNameLeft_, 10 - h / 2, yName);
+
+  std::vector<YLabel> y{{static_cast<double>(YAxis.Min), PlotBottom - h / 2}};
   if (GraphKind == gkPoint) {
-    text.DrawRightAligned(PlotLeft - 10, PlotTop - h / 2, Number(YAxis.Max));
+    y.push_back({static_cast<double>(YAxis.Max), PlotTop - h / 2});
     if (YAxis.Log) {
       const int n = YAxis.Decades();
       const double fmin = AGraphAxis::F(YAxis.Min, true);
-      for (int i = 1; i < n; ++i) {
-        const int y = PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2;
-        text.DrawRightAligned(PlotLeft - 10, y, Number(static_cast<std::int64_t>(std::trunc(std::pow(10.0, n - i)))));
-      }
+      for (int i = 1; i < n; ++i)
+        y.push_back({std::trunc(std::pow(10.0, n - i)), PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2});
     } else {
+      // Each inner label reads the value at its tick.
       const int n = YAxis.TickCount(true);
-      const std::int64_t min = YAxis.Min, range = static_cast<std::int64_t>(YAxis.Max) - min;
-      for (int j = 1; j < n; ++j) {
-        const int y = TruncPixel(static_cast<double>(j) * (PlotBottom - PlotTop) / n + PlotTop - h / 2);
-        text.DrawRightAligned(PlotLeft - 10, y, Number(min + range * (n - j) / n));
-      }
+      const double min = YAxis.Min, range = static_cast<double>(YAxis.Max) - min;
+      for (int j = 1; j < n; ++j)
+        y.push_back({min + range * (n - j) / n,
+                     TruncPixel(static_cast<double>(j) * (PlotBottom - PlotTop) / n + PlotTop - h / 2)});
     }
   }
+  DrawYLabels(text, y);
+
   const QString xName = QText(XShortName);
-  text.Draw(PlotLeft + (PlotRight - PlotLeft) / 2 - text.Width(xName) / 2, Height - 17, xName);
-  const QString xMin = Number(XAxis.Min);
-  text.Draw(PlotLeft - text.Width(xMin) / 2, Height - 17, xMin);
-  const QString xMax = Number(XAxis.Max);
-  text.Draw(Width - text.Width(xMax) - 5, Height - 17, xMax);
+  const QRect nameBox(PlotLeft + (PlotRight - PlotLeft) / 2 - text.Width(xName) / 2, Height - 17, text.Width(xName), h);
+  text.Draw(nameBox.left(), nameBox.top(), xName);
+  DrawXLabels(text, xName.isEmpty() ? QRect() : nameBox);
   // A graph that could not be set up says why where its data would be.
   if (!SetupError.empty()) text.Draw(PlotLeft + 5, PlotTop + 5, QText(SetupError));
+}
+
+void TZTGraph::DrawXLabels(GraphText& text, const QRect& nameBox) {
+  const int h = text.Height(), top = Height - 17;
+  // The ends: the minimum centred under the plot's left edge, the maximum right-aligned 5 pixels
+  // from the graph's right edge. A time axis also gets the values of its major ticks between
+  // them, where they fit.
+  struct Inner {
+    double Value;
+    int X;
+  };
+  std::vector<Inner> inner;
+  if (XAxis.Param == pcTime) {
+    const std::vector<int> ticks = XAxisTicks(XAxis, PlotLeft, PlotRight).Major;
+    if (XAxis.Log) {
+      for (std::size_t i = 1; i + 1 < ticks.size(); ++i)
+        if (ticks[i] > PlotLeft && ticks[i] < PlotRight)
+          inner.push_back({std::pow(10.0, static_cast<int>(i)), ticks[i]});
+    } else {
+      // Counted from the right, as the ticks are.
+      const int n = static_cast<int>(ticks.size()) - 1;
+      const double max = XAxis.Max, range = max - static_cast<double>(XAxis.Min);
+      for (int i = 1; i < n; ++i) inner.push_back({max - range * i / n, ticks[static_cast<std::size_t>(i)]});
+    }
+  }
+  std::vector<AxisLabelRoom> rooms{{static_cast<double>(XAxis.Min), 2 * PlotLeft},
+                                   {static_cast<double>(XAxis.Max), Width - 5 - PlotLeft}};
+  for (const Inner& label : inner) rooms.push_back({label.Value, Width});
+  const std::vector<std::string> texts = AxisLabelTexts(rooms, Measure(text));
+
+  const QString min = QText(texts[0]), max = QText(texts[1]);
+  const QRect minBox(PlotLeft - text.Width(min) / 2, top, text.Width(min), h);
+  const QRect maxBox(Width - text.Width(max) - 5, top, text.Width(max), h);
+  text.Draw(minBox.left(), top, min);
+  text.Draw(maxBox.left(), top, max);
+  if (inner.empty()) return;
+
+  // Every stride-th tick from the right, the smallest stride at which their labels keep a gap
+  // between each other; a label that would touch an end label or the axis name is left out.
+  constexpr int Gap = 6;
+  auto boxOf = [&](std::size_t i) {
+    const int w = text.Width(QText(texts[i + 2]));
+    return QRect(inner[i].X - w / 2, top, w, h);
+  };
+  auto apart = [](const QRect& a, const QRect& b) { return a.right() + Gap < b.left() || b.right() + Gap < a.left(); };
+  for (std::size_t stride = 1; stride <= inner.size(); ++stride) {
+    std::vector<QRect> chosen;
+    bool fits = true;
+    for (std::size_t i = stride - 1; i < inner.size() && fits; i += stride) {
+      const QRect box = boxOf(i);
+      for (const QRect& other : chosen) fits = fits && apart(box, other);
+      chosen.push_back(box);
+    }
+    if (!fits) continue;
+    for (std::size_t i = stride - 1; i < inner.size(); i += stride) {
+      const QRect box = boxOf(i);
+      if (box.left() < 0 || box.right() >= Width || !apart(box, minBox) || !apart(box, maxBox)) continue;
+      if (!nameBox.isNull() && !apart(box, nameBox)) continue;
+      text.Draw(box.left(), top, QText(texts[i + 2]));
+    }
+    return;
+  }
+}
+
+void TZTGraph::DrawOutsideNote(QImage& bitmap) {
+  if (OutsideCount == 0) return;
+  GraphText text = LabelText(bitmap);
+  const QString note = QStringLiteral("+%1 outside").arg(OutsideCount);
+  // After the title; where the Y axis name leaves no room, against the name, over the title's
+  // end: the count matters more than the last letters of the title.
+  int x = titleRight_ + text.Width(QStringLiteral("  "));
+  if (x + text.Width(note) + 5 > yNameLeft_) x = std::max(5, yNameLeft_ - 5 - text.Width(note));
+  text.Draw(x, 10 - text.Height() / 2, note);
 }
 
 void TZTGraph::DrawTimeMarks(QImage& bitmap) {
@@ -221,6 +363,8 @@ void TZTGraph::DrawDataTexts(QImage&) {}
 
 void TZTGraph::BeginPaint() {
   scheme_ = common_.Options->ColorScheme;
+  OutsideCount = 0;
+  Texts.clear();
   UpdateLayout();
   if (Bitmap.isNull()) return;
   PixelCanvas(Bitmap).Fill(Color(TColorRole::Background));
@@ -231,6 +375,7 @@ void TZTGraph::BeginPaint() {
 
 void TZTGraph::FinishPaint() {
   if (!Bitmap.isNull()) {
+    DrawOutsideNote(Bitmap);
     DrawFrames(common_.Frames, *this, Bitmap);
     DrawAxes(Bitmap);
     DrawTimeMarks(Bitmap);
@@ -253,29 +398,33 @@ void TZTGraph::PaintGraph() {
 QImage TZTGraph::RenderCopy(int width, int height) {
   if (width <= 0 || height <= 0) return QImage();
   QImage copy(width, height, QImage::Format_RGB32);
-  const int savedScheme = scheme_;
-  const int savedWidth = Width, savedHeight = Height;
-  const int savedLeft = PlotLeft, savedTop = PlotTop, savedRight = PlotRight, savedBottom = PlotBottom;
-  const double savedXScale = XAxis.Scale, savedYScale = YAxis.Scale;
-
-  // The graph's own layout comes back however the render ends.
+  // The graph's own layout and what its last render left come back however the render ends.
+  struct Saved {
+    int scheme, width, height, left, top, right, bottom, titleRight, yNameLeft;
+    double xScale, yScale;
+    std::uint64_t outside;
+    std::vector<TDrawnText> texts;
+  };
   struct Restore {
     TZTGraph& g;
-    int scheme, width, height, left, top, right, bottom;
-    double xScale, yScale;
+    Saved s;
     ~Restore() {
-      g.scheme_ = scheme;
-      g.Width = width;
-      g.Height = height;
-      g.PlotLeft = left;
-      g.PlotTop = top;
-      g.PlotRight = right;
-      g.PlotBottom = bottom;
-      g.XAxis.Scale = xScale;
-      g.YAxis.Scale = yScale;
+      g.scheme_ = s.scheme;
+      g.Width = s.width;
+      g.Height = s.height;
+      g.PlotLeft = s.left;
+      g.PlotTop = s.top;
+      g.PlotRight = s.right;
+      g.PlotBottom = s.bottom;
+      g.titleRight_ = s.titleRight;
+      g.yNameLeft_ = s.yNameLeft;
+      g.XAxis.Scale = s.xScale;
+      g.YAxis.Scale = s.yScale;
+      g.OutsideCount = s.outside;
+      g.Texts = std::move(s.texts);
     }
-  } restore{*this,    savedScheme, savedWidth,  savedHeight, savedLeft,
-            savedTop, savedRight,  savedBottom, savedXScale, savedYScale};
+  } restore{*this, Saved{scheme_, Width, Height, PlotLeft, PlotTop, PlotRight, PlotBottom, titleRight_, yNameLeft_,
+                         XAxis.Scale, YAxis.Scale, OutsideCount, Texts}};
 
   scheme_ = ClipboardScheme;
   Width = width;
@@ -284,6 +433,8 @@ QImage TZTGraph::RenderCopy(int width, int height) {
   canvas.Fill(Color(TColorRole::Background));
   canvas.FrameRect(0, 0, width - 1, height - 1, Color(TColorRole::CellBorder));
   SetPlotRect(width, height);
+  OutsideCount = 0;
+  Texts.clear();
   DrawAxes(copy);
   DrawLabels(copy);
   if (common_.HasData() && SetupError.empty()) {
@@ -291,6 +442,7 @@ QImage TZTGraph::RenderCopy(int width, int height) {
     DrawData(copy);
     if (PassEventCount) common_.DataSet->EventCount = *PassEventCount;
   }
+  DrawOutsideNote(copy);
   DrawFrames(common_.Frames, *this, copy);
   DrawTimeMarks(copy);
   DrawHolds(copy);

@@ -15,6 +15,7 @@
 #include "viewer/core/GraphColors.h"
 #include "viewer/core/GraphId.h"
 #include "viewer/graphs/AxisPixels.h"
+#include "viewer/graphs/GraphText.h"
 #include "viewer/graphs/TCommonData.h"
 
 namespace ae {
@@ -99,6 +100,20 @@ class TZTGraph {
   // The events this graph's last drawing pass counted, when it counted them; the page puts it
   // into the data set in graph order.
   std::optional<std::uint32_t> PassEventCount;
+  // The points of the last render that the graph would have drawn but for its ranges (a time
+  // axis aside: hits beyond the time window are not lost, only not in view). The title line
+  // shows them, so that no hit goes missing silently.
+  std::uint64_t OutsideCount = 0;
+  // The texts of the last render, in the order drawn.
+  std::vector<TDrawnText> Texts;
+
+  // The X and Y ranges (not a time axis; not the Y axis of a line graph or histogram, which
+  // follows its bins) made to hold every hit the graph could show, rounded outward to readable
+  // values. The graph database keeps its ranges: RestoreStoredRanges returns to them. False
+  // when there is no such hit, and nothing changed.
+  bool FitAxesToData();
+  // Back to the configured ranges after FitAxesToData; false when there was nothing to undo.
+  bool RestoreStoredRanges();
 
   // The graph alone at another size in the clipboard's scheme: axes, labels, data, frames, time
   // marks and holds on a framed background. The graph's own layout is left as it was.
@@ -123,14 +138,29 @@ class TZTGraph {
   // Whether channel c (of a hit) passes the graph's own list and the channel selection.
   bool ChannelSelected(int channel) const;
   void SetPlotRect(int width, int height);
+  // Text in the graph's colours, recorded into Texts.
+  GraphText LabelText(QImage& bitmap);
+  // Value labels of the Y axis right-aligned 10 pixels left of the plot, each at its top edge,
+  // all plain or all compact; a label with Draw off is measured with the others but not drawn.
+  struct YLabel {
+    double Value;
+    int Y;
+    bool Draw = true;
+  };
+  void DrawYLabels(GraphText& text, const std::vector<YLabel>& labels);
 
  private:
-  void PaintLayers(bool withBorderAndGrid);
+  void DrawXLabels(GraphText& text, const QRect& nameBox);
+  // "+N outside" after the title when points lay outside the ranges.
+  void DrawOutsideNote(QImage& bitmap);
 
   TCommonData& common_;
   GraphId id_;
   mutable std::unique_ptr<AxisPixels> xPixels_, yPixels_;
   int scheme_ = 0;
+  bool fitted_ = false;
+  // Where the title ends and the Y axis name starts, for the note after the title.
+  int titleRight_ = 0, yNameLeft_ = 0;
 };
 
 }  // namespace ae

@@ -3,7 +3,6 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTEventRule.h"
@@ -56,6 +55,8 @@ void TZTLineGraph::FillBins() {
   ZTEventRule rule;
   rule.ResetMicroseconds(setup.MPT, setup.Lockout);
   std::uint32_t eventCount = 0;
+  std::uint64_t outside = 0;
+  const bool xTime = xParam == pcTime;
   PassEventCount = 0;
   for (const ZTShortHit& rec : data.Recs) {
     if (rec.IsDeleted() || rec.Kind != rkHit) continue;
@@ -80,7 +81,12 @@ void TZTLineGraph::FillBins() {
       if (!(timeFrom <= t && t <= timeTo)) continue;
     }
     if (!selected[rec.Channel]) continue;
-    if (!(xMin <= x && x <= xMax && y >= yMin)) continue;
+    const bool xInRange = xMin <= x && x <= xMax;
+    if (!(xInRange && y >= yMin)) {
+      // Beyond the time window is out of view, not lost.
+      if (!xTime || xInRange) ++outside;
+      continue;
+    }
     const double fx = xLog ? (x == 0.0 ? 0.0 : std::log10(x)) : x;
     const double position = std::floor((fx - fxMin) * xScale);
     int column = position >= 0.0 ? static_cast<int>(std::min(position, static_cast<double>(bins))) : 0;
@@ -88,6 +94,7 @@ void TZTLineGraph::FillBins() {
     bins_.Add(rowPerChannel ? rec.Channel - 1 : 0, column, static_cast<float>(y), sumType);
   }
   if (events) PassEventCount = eventCount;
+  OutsideCount = outside;
 }
 
 void TZTLineGraph::DrawDataPixels(QImage& bitmap) {
@@ -134,6 +141,18 @@ void TZTLineGraph::DrawBins(QImage& bitmap) {
     int h = 0;
     switch (YCumTypeID) {
       case ctNone:
+        if (YBinSumTypeID == bsSum) {
+          // A sum over no hits is 0: a quiet stretch draws as no activity, not as a line bridging
+          // it. A row without any hit draws nothing.
+          if (!bins_.RowHasHits(r)) break;
+          for (int j = 0; j < bins; ++j) {
+            const ALineBins::Bin& bin = bins_.At(r, j);
+            // Empty, or a zero on a logarithmic axis: at the bottom.
+            if (bin.Count == 0.0f || !BinHeight(bin.Value, h)) h = 0;
+            lineTo(PlotLeft + j, PlotBottom - h);
+          }
+          break;
+        }
         for (int j = 0; j < bins; ++j) {
           const ALineBins::Bin& bin = bins_.At(r, j);
           if (bin.Count != 0.0f && BinHeight(bin.Value, h)) lineTo(PlotLeft + j, PlotBottom - h);
@@ -160,26 +179,25 @@ void TZTLineGraph::DrawBins(QImage& bitmap) {
 }
 
 void TZTLineGraph::DrawDataTexts(QImage& bitmap) {
-  GraphText text(bitmap, Color(TColorRole::Text), Color(TColorRole::Background));
+  GraphText text = LabelText(bitmap);
   const int h = text.Height();
-  char buffer[32];
-  if (YAxis.Max > 999998) std::snprintf(buffer, sizeof buffer, "%.2g", static_cast<double>(YAxis.Max));
-  else std::snprintf(buffer, sizeof buffer, "%10u", static_cast<unsigned>(YAxis.Max));
-  text.DrawRightAligned(PlotLeft - 10, PlotTop - h / 2, QString::fromLatin1(buffer));
+  // The minimum was drawn with the axis; it is measured with the others so that the axis keeps
+  // one form, and drawn again only when that form writes it otherwise.
+  std::vector<YLabel> labels{{static_cast<double>(YAxis.Min), PlotBottom - h / 2, YAxis.Min >= 1000},
+                             {static_cast<double>(YAxis.Max), PlotTop - h / 2}};
   if (YAxis.Log) {
     const int n = YAxis.Decades();
     const double fmin = AGraphAxis::F(YAxis.Min, true);
-    for (int i = 1; i < n; ++i) {
-      const int y = PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2;
-      text.DrawRightAligned(PlotLeft - 10, y, QString::number(static_cast<std::int64_t>(std::pow(10.0, n - i))));
-    }
+    for (int i = 1; i < n; ++i)
+      labels.push_back({std::pow(10.0, n - i), PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2});
   } else {
-    const std::int64_t min = YAxis.Min, range = static_cast<std::int64_t>(YAxis.Max) - min;
-    for (int i = 1; i <= 4; ++i) {
-      const int y = TruncPixel(static_cast<double>(i) * (PlotBottom - PlotTop) / 5 + PlotTop - h / 2);
-      text.DrawRightAligned(PlotLeft - 10, y, QString::number(min + range * (5 - i) / 5));
-    }
+    // Always 5 intervals; each label reads the value at its tick.
+    const double min = YAxis.Min, range = static_cast<double>(YAxis.Max) - min;
+    for (int i = 1; i <= 4; ++i)
+      labels.push_back({min + range * (5 - i) / 5,
+                        TruncPixel(static_cast<double>(i) * (PlotBottom - PlotTop) / 5 + PlotTop - h / 2)});
   }
+  DrawYLabels(text, labels);
 }
 
 }  // namespace ae

@@ -145,7 +145,10 @@ class HitsPass : public PointPass {
         eventClass = events_.Classify(*rec);
         if (eventClass != 0 && !shadows_) continue;
       }
-      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) continue;
+      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) {
+        if (LostOutside(*rec, x, y, eventClass)) ++outside_;
+        continue;
+      }
 
       std::uint32_t pixel;
       if (!hit) {
@@ -164,9 +167,20 @@ class HitsPass : public PointPass {
   }
   void Finish() override {
     if (eventsView_) graph_.PassEventCount = events_.Count();
+    graph_.OutsideCount = outside_;
   }
 
  private:
+  // Whether a point out of range would have been drawn in range: in the time window, on a
+  // selected channel, and within the range of a time axis (beyond it is out of view, not lost).
+  bool LostOutside(const ZTShortHit& rec, double x, double y, int eventClass) const {
+    if (!pass_.InTime(rec)) return false;
+    if (pass_.XParam == pcTime && !pass_.X.InRange(x)) return false;
+    if (pass_.YParam == pcTime && !pass_.Y.InRange(y)) return false;
+    if (rec.Kind != rkHit) return drawParametric_;
+    return pass_.Selected[rec.Channel] && (eventClass == 0 || pass_.Checked[events_.EventChannel(rec)]);
+  }
+
   TZTPointGraph& graph_;
   const ATestSetup& setup_;
   const PassContext pass_;
@@ -174,6 +188,7 @@ class HitsPass : public PointPass {
   PassEvents events_;
   bool eventsView_, shadows_, parametric_, drawParametric_, plainColour_, channelColour_;
   std::uint32_t point_, shadow_, previous_;
+  std::uint64_t outside_ = 0;
   std::array<std::uint32_t, 256> palette_{};
 };
 

@@ -7,9 +7,12 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "viewer/core/AMonpac.h"
 #include "viewer/core/ATestStat.h"
+#include "viewer/core/AxisLabelText.h"
 
 namespace ae {
 
@@ -104,6 +107,29 @@ class PlotPainter {
   QFontMetrics metrics_;
 };
 
+// Arrowheads beside a channel's marker, pointing the way its value lies beyond a scale: the
+// point sits on the scale's end, the arrow says it is not really there.
+void OffScaleMarks(PlotPainter& p, const ZipPoint& point, QPoint c, TRgb colour) {
+  int dx = 0, dy = 0;
+  if (point.HistoricIndex > MaxHistoric) dx = 1;
+  else if (point.HistoricIndex < MinHistoric) dx = -1;
+  if (point.Severity > MaxSeverity) dy = -1;
+  else if (point.Severity < MinSeverity) dy = 1;
+  if (dx == 0 && dy == 0) return;
+  const int a = p.Width(QStringLiteral("00")) / 2 + 7, b = p.Height() / 2 + 7;
+  QPainter& painter = p.Painter();
+  painter.setBrush(Color(colour));
+  if (dx != 0) {
+    const int x = c.x() + dx * a;
+    painter.drawPolygon(QPolygon() << QPoint(x, c.y() - 4) << QPoint(x + dx * 5, c.y()) << QPoint(x, c.y() + 4));
+  }
+  if (dy != 0) {
+    const int y = c.y() + dy * b;
+    painter.drawPolygon(QPolygon() << QPoint(c.x() - 4, y) << QPoint(c.x(), y + dy * 5) << QPoint(c.x() + 4, y));
+  }
+  painter.setBrush(Qt::NoBrush);
+}
+
 }  // namespace
 
 std::vector<ZipPoint> ZipPointsOf(const ATestStat& stat) {
@@ -111,7 +137,8 @@ std::vector<ZipPoint> ZipPointsOf(const ATestStat& stat) {
   for (int s = 0; s < ATestStat::Sets; ++s) {
     for (int c = 1; c <= ASetStat::Channels; ++c) {
       const AChanStat* chan = stat.Chan(s, c);
-      if (chan == nullptr) continue;
+      // A channel of the set without a hit has nothing to show.
+      if (chan == nullptr || chan->HitCount == 0) continue;
       ZipPoint p;
       p.SetSlot = s;
       p.Channel = chan->Channel;
@@ -154,6 +181,16 @@ QFont ZipPlot::Font() {
   return font;
 }
 
+TRgb ZipPlot::ReadableOn(TRgb color, TRgb background) {
+  // Yellow and cyan vanish on a white page: darker shades of them there.
+  const int r = (background >> 16) & 0xFF, g = (background >> 8) & 0xFF, b = background & 0xFF;
+  const bool light = 299 * r + 587 * g + 114 * b > 128000;
+  if (!light) return color;
+  if (color == 0xFFFF00) return 0xA08C00;
+  if (color == 0x00FFFF) return 0x008C9A;
+  return color;
+}
+
 TRgb ZipPlot::ZoneColor(int zoneClass) {
   switch (zoneClass) {
     case AMonpac::zcA: return 0x008000;
@@ -171,6 +208,50 @@ QPoint ZipPlot::MarkerHalfSize() {
   const QFontMetrics metrics(Font(), &probe);
   return {metrics.horizontalAdvance(QStringLiteral("00")) / 2, metrics.height() / 2};
 }
+
+namespace {
+
+// Where the zones are named: a point well inside each, (historic index, severity).
+struct ZoneName {
+  int ZoneClass;
+  double HistoricIndex, Severity;
+};
+constexpr ZoneName ZoneNames[] = {
+    {AMonpac::zcA, 1.3, 36},  {AMonpac::zcB, 2.28, 36}, {AMonpac::zcC, 5.5, 45},
+    {AMonpac::zcD, 5.5, 120}, {AMonpac::zcE, 5.5, 400}, {AMonpac::zcMinor, 5.5, 15},
+};
+
+QString ZoneText(int zoneClass) {
+  return zoneClass == AMonpac::zcMinor ? QStringLiteral("Mnr") : QString(QChar('A' + zoneClass));
+}
+
+bool Free(const QRect& box, const std::vector<QRect>& taken) {
+  for (const QRect& other : taken)
+    if (box.intersects(other)) return false;
+  return true;
+}
+
+// Where a channel's label goes: on its point when nothing readable lies there; otherwise the
+// nearest free place, a whole label height or width away, with its centre inside the plot.
+QPoint FreeOffset(const QRect& box, const std::vector<QRect>& taken, const ZipGeometry& g, const QRect& image) {
+  if (Free(box, taken)) return {};
+  const int dx = box.width() + 4, dy = box.height() + 2;
+  std::vector<QPoint> offsets;
+  for (int j = -8; j <= 8; ++j)
+    for (int i = -4; i <= 4; ++i)
+      if (i != 0 || j != 0) offsets.emplace_back(i * dx, j * dy);
+  std::stable_sort(offsets.begin(), offsets.end(), [](const QPoint& a, const QPoint& b) {
+    return a.x() * a.x() + a.y() * a.y() < b.x() * b.x() + b.y() * b.y();
+  });
+  const QRect plot(QPoint(g.Left, g.Top), QPoint(g.Right, g.Bottom));
+  for (const QPoint& offset : offsets) {
+    const QRect moved = box.translated(offset);
+    if (plot.contains(moved.center()) && image.contains(moved) && Free(moved, taken)) return offset;
+  }
+  return {};
+}
+
+}  // namespace
 
 QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int height, int scheme) {
   QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -196,32 +277,69 @@ QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int heigh
     p.Line(g.X(h), g.Bottom + 3, g.X(h), g.Bottom + length);
   }
 
+  // The texts that the channels' labels must leave readable.
+  std::vector<QRect> taken;
+  auto label = [&](int x, int y, const QString& s) {
+    p.Text(x, y, s);
+    taken.emplace_back(x - 1, y - 1, p.Width(s) + 2, p.Height() + 2);
+  };
   p.SetPen(text);
-  for (int decade = 10; decade <= 1000; decade *= 10) {
-    const QString label = QString::number(decade);
-    p.Text(g.Left - 10 - p.Width(label), g.Y(decade) - p.Height() / 2, label);
+  // The severity decades, written compactly where the margin is too narrow for "1000".
+  const std::vector<std::string> severities =
+      AxisLabelTexts({{10, g.Left - 10}, {100, g.Left - 10}, {1000, g.Left - 10}},
+                     [&p](const std::string& s) { return p.Width(QString::fromStdString(s)); });
+  for (int i = 0, decade = 10; i < 3; ++i, decade *= 10) {
+    const QString s = QString::fromStdString(severities[static_cast<std::size_t>(i)]);
+    label(g.Left - 10 - p.Width(s), g.Y(decade) - p.Height() / 2, s);
   }
+  // The historic indexes 1 to 10; on a plot too narrow for all, the inner ones that would touch
+  // their neighbour are left out.
+  const QString ten = QStringLiteral("10");
+  const int tenLeft = g.X(10) - p.Width(ten) / 2;
+  int lastRight = std::numeric_limits<int>::min();
   for (int h = 1; h <= 10; ++h) {
-    const QString label = QString::number(h);
-    p.Text(g.X(h) - p.Width(label) / 2, g.Bottom + 10, label);
+    const QString s = QString::number(h);
+    const int x = g.X(h) - p.Width(s) / 2;
+    if (h > 1 && h < 10 && (x <= lastRight + 2 || x + p.Width(s) + 2 >= tenLeft)) continue;
+    label(x, g.Bottom + 10, s);
+    lastRight = x + p.Width(s);
   }
   const QString historic = QStringLiteral("Historic Index"), severity = QStringLiteral("Severity");
-  p.Text((g.Left + g.Right) / 2 - p.Width(historic) / 2, g.Bottom + 25, historic);
-  p.Text(g.Right - p.Width(severity), g.Top - 20, severity);
+  label((g.Left + g.Right) / 2 - p.Width(historic) / 2, g.Bottom + 25, historic);
+  label(g.Right - p.Width(severity), g.Top - 20, severity);
 
   for (const Boundary& boundary : ZoneBoundaries()) {
-    p.SetPen(boundary.Color);
+    p.SetPen(ReadableOn(boundary.Color, background));
     QPolygon line;
     for (const auto& [h, s] : boundary.Points) line << g.At(h, s);
     p.Polyline(line);
   }
+  // The zones' names, under everything that follows.
+  painter.setBackgroundMode(Qt::TransparentMode);
+  for (const ZoneName& zone : ZoneNames) {
+    const QString name = ZoneText(zone.ZoneClass);
+    const QPoint at = g.At(zone.HistoricIndex, zone.Severity);
+    p.SetPen(ReadableOn(ZoneColor(zone.ZoneClass), background));
+    painter.drawText(QRect(at.x() - p.Width(name) / 2, at.y() - p.Height() / 2, p.Width(name), p.Height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
+  }
+  painter.setBackgroundMode(Qt::OpaqueMode);
 
+  const QRect whole(0, 0, image.width(), image.height());
   for (const ZipPoint& point : points) {
     const QPoint at = g.At(point.HistoricIndex, point.Severity);
-    p.SetPen(ZoneColor(point.ZoneClass));
+    const TRgb colour = ReadableOn(ZoneColor(point.ZoneClass), background);
+    p.SetPen(colour);
     const QString number = QString::number(point.Channel);
-    p.Text(at.x() - p.Width(number) / 2, at.y() - p.Height() / 2, number);
-    p.Marker(point.SetSlot, at.x(), at.y());
+    const QRect box(at.x() - p.Width(number) / 2, at.y() - p.Height() / 2, p.Width(number), p.Height());
+    const QRect placed = box.translated(FreeOffset(box, taken, g, whole));
+    const QPoint centre = at + (placed.topLeft() - box.topLeft());
+    // A label moved off its point keeps a line to it.
+    if (placed != box) p.Line(at.x(), at.y(), centre.x(), centre.y());
+    p.Text(placed.left(), placed.top(), number);
+    taken.push_back(placed.adjusted(-1, -1, 1, 1));
+    p.Marker(point.SetSlot, centre.x(), centre.y());
+    OffScaleMarks(p, point, centre, colour);
   }
 
   const int t = p.Height();

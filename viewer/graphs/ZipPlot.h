@@ -45,6 +45,9 @@ class ZipPlot {
   // "MS Sans Serif", 8 points, or what the system puts in its place.
   static QFont Font();
   static TRgb ZoneColor(int zoneClass);
+  // A fixed colour of the plot as drawn on that background: the same, but where it would not
+  // stand out (yellow and cyan on a light page), a darker shade of it.
+  static TRgb ReadableOn(TRgb color, TRgb background);
   // The half width and half height of "00" in the plot's font: the size of a marker.
   static QPoint MarkerHalfSize();
 

@@ -145,6 +145,18 @@ void TZTPageControl::ApplyTimeWindow(const ATimeWindowChange& change) {
   RedrawAll();
 }
 
+bool TZTPageControl::FitAxesToData() {
+  auto* sheet = qobject_cast<TZTTabSheet*>(currentWidget());
+  if (sheet == nullptr || !sheet->Page().FitAxesToData()) return false;
+  sheet->Redraw();
+  return true;
+}
+
+void TZTPageControl::RestoreStoredRanges() {
+  for (TZTTabSheet* sheet : Sheets())
+    if (sheet->Page().RestoreStoredRanges()) sheet->Redraw();
+}
+
 void TZTPageControl::UpdateAllLayouts() {
   if (layingOut_) return;
   layingOut_ = true;

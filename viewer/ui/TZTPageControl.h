@@ -50,6 +50,11 @@ class TZTPageControl : public QTabWidget {
   void RestoreTimeRange();
   void ApplyTimeWindow(const ATimeWindowChange& change);
   void UpdateAllLayouts();
+  // The graphs of the page shown fitted to their data, until the pages are built again or the
+  // stored ranges come back; false when no graph changed.
+  bool FitAxesToData();
+  // Every page's graphs back to the ranges of the graph database after a fit.
+  void RestoreStoredRanges();
 
   std::vector<TZTTabSheet*> Sheets() const;
 

@@ -130,6 +130,7 @@ void TZmvMain::BuildMenus() {
       {view_->ToolbarTopAction, view_->ToolbarBottomAction, view_->ToolbarLeftAction, view_->ToolbarRightAction});
   view->addSeparator();
   view->addActions({timeWindow_->ZoomAction, timeWindow_->UnZoomAction, timeWindow_->ZoomDialogAction});
+  view->addAction(view_->FitAxesAction);
 
   QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
   data->addActions({view_->DataDependencesAction, view_->ColoredChannelsAction, view_->ColoredAmountAction});

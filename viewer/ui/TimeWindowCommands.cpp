@@ -25,13 +25,18 @@ TimeWindowCommands::TimeWindowCommands(const ViewerContext& context, QObject* pa
       MakeAction(this, "RefreshToStartAction", QStringLiteral("Refresh to start"), QKeySequence(Qt::CTRL | Qt::Key_F5));
 
   connect(ZoomAction, &QAction::toggled, this, [this](bool on) { context_.Options->FrameMode = !on; });
-  connect(UnZoomAction, &QAction::triggered, this,
-          [this] { context_.Pages->ApplyTimeWindow(context_.Pages->TimeWindow().UnZoom()); });
+  // Both also undo "Fit axes to data".
+  connect(UnZoomAction, &QAction::triggered, this, [this] {
+    context_.Pages->RestoreStoredRanges();
+    context_.Pages->ApplyTimeWindow(context_.Pages->TimeWindow().UnZoom());
+  });
   connect(ZoomDialogAction, &QAction::triggered, this, &TimeWindowCommands::ZoomDialogExecute);
   connect(ScrollLeftAction, &QAction::triggered, this, [this] { Scroll(ScrollLeftAction, false); });
   connect(ScrollRightAction, &QAction::triggered, this, [this] { Scroll(ScrollRightAction, true); });
   connect(RefreshToStartAction, &QAction::triggered, this, [this] {
-    if (context_.HasData()) context_.Pages->ApplyTimeWindow(context_.Pages->TimeWindow().Restore());
+    if (!context_.HasData()) return;
+    context_.Pages->RestoreStoredRanges();
+    context_.Pages->ApplyTimeWindow(context_.Pages->TimeWindow().Restore());
   });
 }
 

@@ -36,6 +36,7 @@ ViewCommands::ViewCommands(const ViewerContext& context, QObject* parent) : QObj
   ShowTimeMarksAction = MakeAction(this, "ShowTimeMarksAction", QStringLiteral("Show time marks"),
                                    QKeySequence(Qt::CTRL | Qt::Key_T), true);
   RefreshAction = MakeAction(this, "RefreshAction", QStringLiteral("Refresh"), Qt::Key_F5);
+  FitAxesAction = MakeAction(this, "FitAxesAction", QStringLiteral("Fit axes to data"), Qt::Key_F4);
   ShowAllChannelsAction = MakeAction(this, "ShowAllChannelsAction", QStringLiteral("Show all channels"),
                                      QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A));
 
@@ -71,6 +72,9 @@ ViewCommands::ViewCommands(const ViewerContext& context, QObject* parent) : QObj
     context_.Redraw();
   });
   connect(RefreshAction, &QAction::triggered, this, &ViewCommands::RefreshExecute);
+  connect(FitAxesAction, &QAction::triggered, this, [this] {
+    if (context_.HasData()) context_.Pages->FitAxesToData();
+  });
   connect(ShowAllChannelsAction, &QAction::triggered, this, [this] { context_.Channels->AllClick(); });
   connect(context_.Channels, &TChannelsPanel::RefreshRequested, this, &ViewCommands::RefreshExecute);
 }

@@ -30,6 +30,7 @@ class ViewCommands : public QObject {
   QAction* ShowDeletedAction;
   QAction* ShowTimeMarksAction;
   QAction* RefreshAction;
+  QAction* FitAxesAction;
   QAction* ShowAllChannelsAction;
 
   // The check marks, buttons, tool bar side and panels from the options.

@@ -107,5 +107,32 @@ TEST(AGraphAxis, LogTicksSitOnDecadesWithMinorTicksAtTwoAndFive) {
   EXPECT_EQ(x.Major, (std::vector<int>{-150, -50, 50, 150, 250}));
 }
 
+TEST(AGraphAxis, FittingRoundsTheDataRangeOutwardToReadableValues) {
+  const struct {
+    int param;
+    bool log;
+    double low, high;
+    std::uint32_t min, max;
+  } cases[] = {
+      {pcChannel, false, 1, 15, 0, 15},           // steps of 3
+      {pcAmplitude, false, 45, 99, 40, 100},      // whole 10 dB
+      {pcAmplitude, false, 60, 60, 60, 70},       // never an empty range
+      {pcEnergy, false, 0, 1600000, 0, 2000000},  // steps of 400000
+      {pcCounts, false, 37, 99, 20, 120},
+      {pcCounts, false, 7, 7, 7, 12},
+      {pcCounts, true, 3, 250, 1, 1000},  // whole decades
+      {pcCounts, true, 0, 0, 1, 10},
+      {pcEnergy, true, 20, 5e9, 10, 4294967295u},
+  };
+  for (const auto& c : cases) {
+    AGraphAxis axis;
+    axis.Configure(c.param, c.log, 5, 6);
+    axis.FitTo(c.low, c.high);
+    EXPECT_EQ(axis.Min, c.min) << c.low << ".." << c.high;
+    EXPECT_EQ(axis.Max, c.max) << c.low << ".." << c.high;
+    EXPECT_EQ(axis.ConfigMax, 6u);
+  }
+}
+
 }  // namespace
 }  // namespace ae

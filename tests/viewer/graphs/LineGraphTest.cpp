@@ -36,8 +36,37 @@ TEST_F(LineGraph, HitsPerBinMakeALineAndTheYAxisFitsThePeak) {
   // 175 pixels for 3 hits: bin 10 at the top, bin 100 at trunc(58.3) above the bottom.
   EXPECT_EQ(At(b, 60, 25), point);
   EXPECT_EQ(At(b, 150, 200 - 58), point);
-  EXPECT_EQ(At(b, 50, 200), point);                 // the line starts at the plot's lower left corner
-  EXPECT_GE(Count(b, point, 105, 83, 105, 84), 1);  // empty bins are bridged
+  EXPECT_EQ(At(b, 50, 200), point);  // the line starts at the plot's lower left corner
+  // A bin without hits sums to 0: the quiet stretch between the hits lies on the bottom.
+  EXPECT_EQ(At(b, 105, 200), point);
+  EXPECT_EQ(At(b, 61, 200), point);
+  EXPECT_EQ(Count(b, point, 105, 26, 105, 199), 0);
+  EXPECT_EQ(Count(b, point, 200, 26, 200, 199), 0);
+}
+
+TEST_F(LineGraph, AveragesAndExtremesBridgeTheBinsWithoutHits) {
+  // The mean amplitude of no hits is not 0 dB: there the line joins the bins that have hits.
+  Load({Hit(10, 1, 60, 0), Hit(100, 1, 60, 0)});
+  auto graph = Make<TZTLineGraph>(Setup(pcTime, 250, pcAmplitude, 100));
+  TBinSetup bins;
+  bins.YBinSumTypeID = bsAverage;
+  bins.YCumTypeID = ctNone;
+  graph->SetBins(bins);
+  graph->PaintGraph();
+  const TRgb point = Role(TColorRole::Point);
+  EXPECT_EQ(graph->YAxis.Max, 60u);
+  EXPECT_EQ(At(graph->Bitmap, 105, 25), point);  // the level line from bin 10 to bin 100
+  EXPECT_NE(At(graph->Bitmap, 105, 200), point);
+}
+
+TEST_F(LineGraph, ASummedCurveOfColouredChannelsDrawsOnlyTheChannelsWithHits) {
+  options.ViewType = 0;
+  Load({Hit(10, 3, 60, 0)});
+  auto graph = MakeCounting<TZTLineGraph>(ctNone);
+  graph->PaintGraph();
+  // Channel 3 runs along the bottom outside its bin; no other channel draws a line there.
+  EXPECT_EQ(At(graph->Bitmap, 150, 200), ChannelPalette(3));
+  EXPECT_EQ(Count(graph->Bitmap, ChannelPalette(128), 51, 26, 299, 200), 0);
 }
 
 TEST_F(LineGraph, CumulationFromTheLeftIsAStaircase) {
