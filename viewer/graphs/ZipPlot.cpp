@@ -107,27 +107,47 @@ class PlotPainter {
   QFontMetrics metrics_;
 };
 
-// Arrowheads beside a channel's marker, pointing the way its value lies beyond a scale: the
-// point sits on the scale's end, the arrow says it is not really there.
-void OffScaleMarks(PlotPainter& p, const ZipPoint& point, QPoint c, TRgb colour) {
+// The arrowhead beside a channel's marker that points the way its value lies beyond a scale:
+// the point sits on the scale's end, the arrow says it is not really there. Beyond both scales
+// it points out of the corner. None for a point within the scales.
+QPolygon OffScaleArrow(const PlotPainter& p, const ZipPoint& point, QPoint c) {
   int dx = 0, dy = 0;
   if (point.HistoricIndex > MaxHistoric) dx = 1;
   else if (point.HistoricIndex < MinHistoric) dx = -1;
   if (point.Severity > MaxSeverity) dy = -1;
   else if (point.Severity < MinSeverity) dy = 1;
-  if (dx == 0 && dy == 0) return;
-  const int a = p.Width(QStringLiteral("00")) / 2 + 7, b = p.Height() / 2 + 7;
-  QPainter& painter = p.Painter();
-  painter.setBrush(Color(colour));
+  const int a = p.Width(QStringLiteral("00")) / 2, b = p.Height() / 2;
+  if (dx != 0 && dy != 0) {
+    const QPoint tip(c.x() + dx * (a + 12), c.y() + dy * (b + 12));
+    return QPolygon() << tip << QPoint(tip.x() - dx * 7, tip.y()) << QPoint(tip.x(), tip.y() - dy * 7);
+  }
   if (dx != 0) {
-    const int x = c.x() + dx * a;
-    painter.drawPolygon(QPolygon() << QPoint(x, c.y() - 4) << QPoint(x + dx * 5, c.y()) << QPoint(x, c.y() + 4));
+    const int x = c.x() + dx * (a + 7);
+    return QPolygon() << QPoint(x, c.y() - 4) << QPoint(x + dx * 5, c.y()) << QPoint(x, c.y() + 4);
   }
   if (dy != 0) {
-    const int y = c.y() + dy * b;
-    painter.drawPolygon(QPolygon() << QPoint(c.x() - 4, y) << QPoint(c.x(), y + dy * 5) << QPoint(c.x() + 4, y));
+    const int y = c.y() + dy * (b + 7);
+    return QPolygon() << QPoint(c.x() - 4, y) << QPoint(c.x(), y + dy * 5) << QPoint(c.x() + 4, y);
   }
-  painter.setBrush(Qt::NoBrush);
+  return {};
+}
+
+// What a channel's mark covers around its point: its ink (the label and the arrows), which must
+// leave the scales' texts readable, and the whole mark with the largest marker, which must not
+// cover another channel's.
+struct MarkBoxes {
+  QRect Text, Arrow, Mark;
+};
+
+MarkBoxes MarkBoxesOf(const PlotPainter& p, const ZipPoint& point, QPoint at, const QString& number) {
+  const int a = p.Width(QStringLiteral("00")) / 2, b = p.Height() / 2;
+  MarkBoxes boxes;
+  boxes.Text = QRect(at.x() - p.Width(number) / 2, at.y() - b, p.Width(number), p.Height());
+  const QPolygon arrow = OffScaleArrow(p, point, at);
+  if (!arrow.isEmpty()) boxes.Arrow = arrow.boundingRect();
+  boxes.Mark =
+      boxes.Text | boxes.Arrow | QRect(QPoint(at.x() - a - 5, at.y() - b - 5), QPoint(at.x() + a + 5, at.y() + b + 5));
+  return boxes;
 }
 
 }  // namespace
@@ -184,7 +204,7 @@ QFont ZipPlot::Font() {
 TRgb ZipPlot::ReadableOn(TRgb color, TRgb background) {
   // Yellow and cyan vanish on a white page: darker shades of them there.
   const int r = (background >> 16) & 0xFF, g = (background >> 8) & 0xFF, b = background & 0xFF;
-  const bool light = 299 * r + 587 * g + 114 * b > 128000;
+  const bool light = 299 * r + 587 * g + 114 * b > 200000;
   if (!light) return color;
   if (color == 0xFFFF00) return 0xA08C00;
   if (color == 0x00FFFF) return 0x008C9A;
@@ -231,29 +251,38 @@ bool Free(const QRect& box, const std::vector<QRect>& taken) {
   return true;
 }
 
-// Where a channel's label goes: on its point when nothing readable lies there; otherwise the
-// nearest free place, a whole label height or width away, with its centre inside the plot.
-QPoint FreeOffset(const QRect& box, const std::vector<QRect>& taken, const ZipGeometry& g, const QRect& image) {
-  if (Free(box, taken)) return {};
-  const int dx = box.width() + 4, dy = box.height() + 2;
+// Where a channel's mark (its label, marker and arrows) goes: on its point when its label leaves
+// the scales' texts readable and its mark does not cover another channel's; otherwise the
+// nearest place where both hold, whole marks away, with its centre in the plot.
+QPoint FreeOffset(const MarkBoxes& boxes, const std::vector<QRect>& texts, const std::vector<QRect>& marks,
+                  const ZipGeometry& g, const QRect& image) {
+  // The ink (label and arrow) must leave the texts readable; the whole mark must not cover another.
+  auto free = [&](const QPoint& offset) {
+    return Free(boxes.Text.translated(offset), texts) &&
+           (boxes.Arrow.isNull() || Free(boxes.Arrow.translated(offset), texts)) &&
+           Free(boxes.Mark.translated(offset), marks);
+  };
+  if (free({})) return {};
+  const QRect& mark = boxes.Mark;
+  const int dx = mark.width() + 1, dy = mark.height() + 1;
   std::vector<QPoint> offsets;
   for (int j = -8; j <= 8; ++j)
-    for (int i = -4; i <= 4; ++i)
+    for (int i = -6; i <= 6; ++i)
       if (i != 0 || j != 0) offsets.emplace_back(i * dx, j * dy);
   std::stable_sort(offsets.begin(), offsets.end(), [](const QPoint& a, const QPoint& b) {
     return a.x() * a.x() + a.y() * a.y() < b.x() * b.x() + b.y() * b.y();
   });
   const QRect plot(QPoint(g.Left, g.Top), QPoint(g.Right, g.Bottom));
-  for (const QPoint& offset : offsets) {
-    const QRect moved = box.translated(offset);
-    if (plot.contains(moved.center()) && image.contains(moved) && Free(moved, taken)) return offset;
-  }
+  for (const QPoint& offset : offsets)
+    if (plot.contains(mark.translated(offset).center()) && image.contains(boxes.Text.translated(offset)) &&
+        free(offset))
+      return offset;
   return {};
 }
 
 }  // namespace
 
-QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int height, int scheme) {
+QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int height, int scheme, ZipLabels* labels) {
   QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
   const TRgb background = RoleColor(TColorRole::Background, scheme);
   const TRgb axis = RoleColor(TColorRole::Axis, scheme);
@@ -281,7 +310,7 @@ QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int heigh
   std::vector<QRect> taken;
   auto label = [&](int x, int y, const QString& s) {
     p.Text(x, y, s);
-    taken.emplace_back(x - 1, y - 1, p.Width(s) + 2, p.Height() + 2);
+    taken.emplace_back(x - 3, y, p.Width(s) + 6, p.Height());  // a gap, so no number runs on into it
   };
   p.SetPen(text);
   // The severity decades, written compactly where the margin is too narrow for "1000".
@@ -325,21 +354,45 @@ QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int heigh
   }
   painter.setBackgroundMode(Qt::OpaqueMode);
 
+  if (labels != nullptr) *labels = ZipLabels{taken, {}};
   const QRect whole(0, 0, image.width(), image.height());
+  std::vector<QRect> marks;
+  // Every channel's place first, so that the lines to moved marks lie under all the marks.
+  struct Placed {
+    const ZipPoint* Point;
+    QString Number;
+    QPoint At, Centre;
+    QRect Text;
+    TRgb Colour;
+  };
+  std::vector<Placed> placed;
   for (const ZipPoint& point : points) {
     const QPoint at = g.At(point.HistoricIndex, point.Severity);
-    const TRgb colour = ReadableOn(ZoneColor(point.ZoneClass), background);
-    p.SetPen(colour);
     const QString number = QString::number(point.Channel);
-    const QRect box(at.x() - p.Width(number) / 2, at.y() - p.Height() / 2, p.Width(number), p.Height());
-    const QRect placed = box.translated(FreeOffset(box, taken, g, whole));
-    const QPoint centre = at + (placed.topLeft() - box.topLeft());
-    // A label moved off its point keeps a line to it.
-    if (placed != box) p.Line(at.x(), at.y(), centre.x(), centre.y());
-    p.Text(placed.left(), placed.top(), number);
-    taken.push_back(placed.adjusted(-1, -1, 1, 1));
-    p.Marker(point.SetSlot, centre.x(), centre.y());
-    OffScaleMarks(p, point, centre, colour);
+    const MarkBoxes boxes = MarkBoxesOf(p, point, at, number);
+    const QPoint offset = FreeOffset(boxes, taken, marks, g, whole);
+    taken.push_back(boxes.Text.translated(offset));
+    if (!boxes.Arrow.isNull()) taken.push_back(boxes.Arrow.translated(offset));
+    marks.push_back(boxes.Mark.translated(offset));
+    placed.push_back({&point, number, at, at + offset, boxes.Text.translated(offset),
+                      ReadableOn(ZoneColor(point.ZoneClass), background)});
+  }
+  // A mark moved off its point keeps a line to it.
+  for (const Placed& mark : placed) {
+    p.SetPen(mark.Colour);
+    if (mark.Centre != mark.At) p.Line(mark.At.x(), mark.At.y(), mark.Centre.x(), mark.Centre.y());
+  }
+  for (const Placed& mark : placed) {
+    p.SetPen(mark.Colour);
+    p.Text(mark.Text.left(), mark.Text.top(), mark.Number);
+    p.Marker(mark.Point->SetSlot, mark.Centre.x(), mark.Centre.y());
+    const QPolygon arrow = OffScaleArrow(p, *mark.Point, mark.Centre);
+    if (!arrow.isEmpty()) {
+      p.Painter().setBrush(Color(mark.Colour));
+      p.Painter().drawPolygon(arrow);
+      p.Painter().setBrush(Qt::NoBrush);
+    }
+    if (labels != nullptr) labels->Channels.push_back({mark.Text, mark.Centre, mark.At});
   }
 
   const int t = p.Height();

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <vector>
 
 #include "viewer/core/GraphColors.h"
@@ -40,6 +41,18 @@ struct ZipGeometry {
   QPoint At(double historicIndex, double severity) const { return {X(historicIndex), Y(severity)}; }
 };
 
+// Where the texts of a rendered plot went: the scales' and titles' labels, and every channel's
+// label with the centre of its marker (moved off its point where another text lay there).
+struct ZipLabels {
+  std::vector<QRect> Axis;
+  struct Channel {
+    QRect Box;
+    QPoint Centre;
+    QPoint Point;  // where the channel's values put it
+  };
+  std::vector<Channel> Channels;
+};
+
 class ZipPlot {
  public:
   // "MS Sans Serif", 8 points, or what the system puts in its place.
@@ -51,8 +64,9 @@ class ZipPlot {
   // The half width and half height of "00" in the plot's font: the size of a marker.
   static QPoint MarkerHalfSize();
 
-  // The plot at this size in colour scheme `scheme`.
-  static QImage Render(const std::vector<ZipPoint>& points, int width, int height, int scheme);
+  // The plot at this size in colour scheme `scheme`; where the texts went into `labels`.
+  static QImage Render(const std::vector<ZipPoint>& points, int width, int height, int scheme,
+                       ZipLabels* labels = nullptr);
 };
 
 }  // namespace ae

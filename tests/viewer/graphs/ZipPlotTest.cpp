@@ -1,9 +1,11 @@
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "viewer/core/ATestStat.h"
 #include "viewer/core/GraphColors.h"
 #include "viewer/graphs/ZipPlot.h"
 
@@ -102,6 +104,85 @@ TEST(ZipPlot, ChannelPointsTakeTheZoneColourAndTheMarkerOfTheirSet) {
   // The legend: the rectangle of set 1 in the axis colour beside the plot.
   const int t = half.y() * 2;
   EXPECT_EQ(At(image, g.Right + 50 + a + 2, g.Top + t / 2), RoleColor(TColorRole::Axis, Scheme));
+}
+
+TEST(ZipPlot, PiledUpChannelsKeepTheirLabelsApartAndClearOfTheScales) {
+  // Fifteen channels with too few events at the lower left corner, next to the severity "10"
+  // and the historic index "1"; five more beyond both scales at the upper right corner.
+  std::vector<ZipPoint> points;
+  for (int c = 1; c <= 15; ++c) points.push_back({0, 113 + c, 1.0, 10.0, 5});
+  for (int c = 1; c <= 5; ++c) points.push_back({1, c, 20.0, 5000.0, 4});
+  for (const auto& [w, h] : {std::pair{Width, Height}, std::pair{601, 451}}) {
+    ZipLabels labels;
+    ZipPlot::Render(points, w, h, Scheme, &labels);
+    ASSERT_EQ(labels.Channels.size(), points.size());
+    for (std::size_t i = 0; i < labels.Channels.size(); ++i) {
+      const QRect& box = labels.Channels[i].Box;
+      for (const QRect& axis : labels.Axis) EXPECT_FALSE(box.intersects(axis)) << w << ": channel " << i;
+      for (std::size_t j = 0; j < i; ++j)
+        EXPECT_FALSE(box.intersects(labels.Channels[j].Box)) << w << ": channels " << j << ", " << i;
+    }
+  }
+  // A channel alone where it belongs stays on its point.
+  ZipLabels labels;
+  ZipPlot::Render({{0, 7, 3.0, 200.0, 2}}, Width, Height, Scheme, &labels);
+  ASSERT_EQ(labels.Channels.size(), 1u);
+  EXPECT_EQ(labels.Channels[0].Centre, ZipGeometry::For(Width, Height).At(3, 200));
+}
+
+TEST(ZipPlot, AChannelBeyondTheScalesCarriesAnArrowThatWayAndOneWithinNone) {
+  const QPoint half = ZipPlot::MarkerHalfSize();
+  const int a = half.x(), b = half.y();
+  ZipLabels labels;
+  const QImage image =
+      ZipPlot::Render({{0, 7, 20.0, 5000.0, 4}, {0, 8, 20.0, 100.0, 4}, {0, 9, 4.0, 5000.0, 4}, {0, 10, 3.0, 200.0, 2}},
+                      Width, Height, Scheme, &labels);
+  ASSERT_EQ(labels.Channels.size(), 4u);
+  // Beyond both scales: out of the corner; beyond one: to the right, or upward.
+  const QPoint corner = labels.Channels[0].Centre, right = labels.Channels[1].Centre, up = labels.Channels[2].Centre;
+  EXPECT_EQ(corner, ZipGeometry::For(Width, Height).At(10, 1000));
+  EXPECT_EQ(At(image, corner.x() + a + 10, corner.y() - b - 10), 0xFF0000u);
+  EXPECT_EQ(At(image, right.x() + a + 9, right.y()), 0xFF0000u);
+  EXPECT_EQ(At(image, up.x(), up.y() - b - 9), 0xFF0000u);
+  const QPoint within = labels.Channels[3].Centre;
+  const TRgb background = RoleColor(TColorRole::Background, Scheme);
+  EXPECT_EQ(At(image, within.x() + a + 9, within.y()), background);
+  EXPECT_EQ(At(image, within.x(), within.y() - b - 9), background);
+}
+
+TEST(ZipPlot, YellowAndCyanStayReadableOnAWhitePage) {
+  const ZipGeometry g = ZipGeometry::For(Width, Height);
+  const QImage white = ZipPlot::Render({}, Width, Height, 2);
+  const TRgb yellow = At(white, g.At(1.5, 600)), cyan = At(white, g.At(5, 25));
+  EXPECT_EQ(yellow, ZipPlot::ReadableOn(0xFFFF00, 0xFFFFFF));
+  EXPECT_EQ(cyan, ZipPlot::ReadableOn(0x00FFFF, 0xFFFFFF));
+  for (TRgb shade : {yellow, cyan}) {
+    const int luminance = (299 * ((shade >> 16) & 0xFF) + 587 * ((shade >> 8) & 0xFF) + 114 * (shade & 0xFF)) / 1000;
+    EXPECT_LT(luminance, 140) << std::hex << shade;
+  }
+  // Dark pages keep the colours as they are.
+  EXPECT_EQ(ZipPlot::ReadableOn(0xFFFF00, 0x000000), 0xFFFF00u);
+  EXPECT_EQ(ZipPlot::ReadableOn(0x00FFFF, 0x999999), 0x00FFFFu);
+}
+
+TEST(ZipPlot, ASetsChannelWithoutHitsHasNoPoint) {
+  ATestSetup setup;
+  ATestStat stat(setup);
+  stat.CreateSets(0x01);
+  AChannelSet checked;
+  checked.set();
+  stat.AddChannel(3, checked);
+  stat.AddChannel(128, checked);
+  ZTShortHit hit;
+  hit.Kind = rkHit;
+  hit.Channel = 3;
+  hit.Amplitude = 60;
+  hit.FrameBits = 1;
+  stat.AddHit(hit, checked);
+  const std::vector<ZipPoint> points = ZipPointsOf(stat);
+  ASSERT_EQ(points.size(), 1u);
+  EXPECT_EQ(points[0].Channel, 3);
+  EXPECT_EQ(points[0].ZoneClass, 5);  // one event: minor activity at the corner
 }
 
 }  // namespace
