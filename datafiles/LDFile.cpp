@@ -29,7 +29,7 @@ double ParametricVolts(unsigned raw) { return raw * 0.005 - 10.0; }
 
 // Calls visit(bytes from the identifier on, LEN) for every message framed inside msg from byte
 // `from` up to `length`. A message running past the end of its container is not used, nor is
-// anything after it.
+// anything after it, as at the top level of a file.
 template <class Visit>
 void ForEachInner(const std::uint8_t* msg, int from, int length, Visit visit) {
   int pos = from;
@@ -39,6 +39,21 @@ void ForEachInner(const std::uint8_t* msg, int from, int length, Visit visit) {
     if (pos + innerLength > length) break;
     visit(msg + pos, innerLength);
     pos += innerLength;
+  }
+}
+
+// Calls visit(bytes from the sub-identifier on, the bytes of them inside the message) for every
+// sub-message of a hardware setup. A sub-message takes SUBLEN bytes; those beyond the end of the
+// message read as zero, so the visitor reads nothing past the count it is given.
+template <class Visit>
+void ForEachSubMessage(const std::uint8_t* msg, int length, Visit visit) {
+  int pos = HardwareSetupFirstSub;
+  while (pos + 2 <= length) {
+    const int subLength = GetU16(msg + pos);
+    pos += 2;
+    const int present = std::min(subLength, length - pos);
+    if (present >= 1) visit(msg + pos, present);
+    pos += subLength;
   }
 }
 
@@ -94,11 +109,11 @@ void LDFile::ClearArea() {
   length_ = 0;
 }
 
-bool LDFile::ReadMessage(bool clearFirst) {
+bool LDFile::ReadMessage(bool clearFirst, bool decode) {
   if (valuesInMessage_) {
-    // The last hit is about to be overwritten: keep its values unless another hit takes its
-    // place for certain.
-    if (!NextIsCompleteHit()) KeepHitValues();
+    // The last hit is about to be overwritten: keep its values unless another hit is decoded
+    // in its place for certain.
+    if (!decode || !NextIsCompleteHit()) KeepHitValues();
     valuesInMessage_ = false;
   }
   int length = 0;
@@ -138,7 +153,7 @@ bool LDFile::ReadMessage(bool clearFirst) {
 }
 
 bool LDFile::ReadNext() {
-  if (!ReadMessage(true)) return false;
+  if (!ReadMessage(true, true)) return false;
   ApplySetup();
   valuesInMessage_ = Id() == msgHit;
   return true;
@@ -146,7 +161,7 @@ bool LDFile::ReadNext() {
 
 bool LDFile::ReadNextRaw() {
   const std::int64_t start = Tell();
-  if (!ReadMessage(false)) return false;
+  if (!ReadMessage(false, true)) return false;
   if (Id() == msgHardwareSetup) {
     ApplyHardwareSetup(Message(), length_);
     // Read the sub-messages next, as messages of their own.
@@ -159,7 +174,8 @@ bool LDFile::ReadNextRaw() {
   return true;
 }
 
-bool LDFile::SkipNext() { return ReadMessage(false); }
+// Not decoded: the values of the last decoded hit stay what the queries answer.
+bool LDFile::SkipNext() { return ReadMessage(false, false); }
 
 std::uint16_t LDFile::MessageU16(int offset) const { return GetU16(Message() + offset); }
 
@@ -176,8 +192,8 @@ void LDFile::ApplySetup() {
 }
 
 void LDFile::ApplyHardwareSetup(const std::uint8_t* msg, int length) {
-  ForEachInner(msg, HardwareSetupFirstSub, length, [this](const std::uint8_t* sub, int subLength) {
-    if (subLength >= 1 && sub[0] == msgDataSetDefinition) SetDefinition(sub, subLength, false);
+  ForEachSubMessage(msg, length, [this](const std::uint8_t* sub, int subLength) {
+    if (sub[0] == msgDataSetDefinition) SetDefinition(sub, subLength, false);
   });
 }
 
@@ -211,7 +227,8 @@ bool LDFile::NextIsCompleteHit() const {
   const std::size_t available = BufferedInput(ahead);
   if (available < LengthBytes + 1) return false;
   const std::size_t length = GetU16(ahead);
-  return ahead[LengthBytes] == msgHit && length <= MaxMessageLength && available >= LengthBytes + length;
+  // A message of LEN 0 has no identifier: the byte after its LEN belongs to the next message.
+  return length >= 1 && ahead[LengthBytes] == msgHit && length <= MaxMessageLength && available >= LengthBytes + length;
 }
 
 void LDFile::KeepHitValues() {

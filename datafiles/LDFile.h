@@ -107,7 +107,8 @@ class LDFile : public AWDiskFile {
   // reads zeros instead of running off the area (at most 8 + 21 x 4 + 3 bytes are read).
   static constexpr int Slack = 128;
 
-  bool ReadMessage(bool clearFirst);
+  // decode: the message read is decoded (ReadNext, ReadNextRaw), not stepped over (SkipNext).
+  bool ReadMessage(bool clearFirst, bool decode);
   void ClearArea();
   // Setup messages take effect when read: a hardware setup at the top level or inside a
   // continued-file message.
