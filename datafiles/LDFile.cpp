@@ -7,8 +7,10 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "datafiles/ADataFileSummary.h"
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/StreamFormatGuard.h"
@@ -86,6 +88,65 @@ void WriteIndented(std::ostream& os, const std::string& text, const char* indent
     os.write(text.data() + start, static_cast<std::streamsize>(end - start));
     os << '\n';
     start = end + 1;
+  }
+}
+
+// The text of a message from byte `from` to its first zero byte or its end.
+std::string_view MessageText(const std::uint8_t* msg, int from, int length) {
+  if (from >= length) return {};
+  const auto* text = reinterpret_cast<const char*>(msg + from);
+  const auto size = static_cast<std::size_t>(length - from);
+  const void* zero = std::memchr(text, 0, size);
+  return std::string_view(text,
+                          zero == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(zero) - text));
+}
+
+// A channel setting of message 22 to 26 (or such a sub-message of a hardware setup): the
+// channel in byte 1, gain and threshold in byte 2, the times in bytes 2-3. A message too short
+// for its value sets nothing.
+void NoteChannelSetting(const std::uint8_t* msg, int length, ADataFileSummary& summary) {
+  using Setting = ADataFileSummary::Setting;
+  const int id = msg[0];
+  const bool oneByte = id == LDFile::msgGain || id == LDFile::msgThreshold;
+  if (length < (oneByte ? 3 : 4)) return;
+  const unsigned value = oneByte ? msg[2] : GetU16(msg + 2);
+  Setting setting = Setting::Gain;
+  switch (id) {
+    case LDFile::msgGain: setting = Setting::Gain; break;
+    case LDFile::msgThreshold: setting = Setting::Threshold; break;
+    case LDFile::msgHitDefinitionTime: setting = Setting::Hdt; break;
+    case LDFile::msgHitLockoutTime: setting = Setting::Hlt; break;
+    case LDFile::msgPeakDefinitionTime: setting = Setting::Pdt; break;
+    default: return;
+  }
+  summary.NoteSetting(msg[1], setting, value);
+}
+
+// What one message (from its identifier on, LEN bytes) adds to a summary. The messages inside
+// a continued-file message are the test's setup as its first file has them at the top level.
+void SummariseMessage(const std::uint8_t* msg, int length, ADataFileSummary& summary, bool topLevel) {
+  if (length < 1) return;
+  switch (msg[0]) {
+    case LDFile::msgProductDefinition: summary.NoteProduct(MessageText(msg, 4, length)); break;
+    case LDFile::msgText: summary.NoteDate(MessageText(msg, 1, length)); break;
+    case LDFile::msgGain:
+    case LDFile::msgThreshold:
+    case LDFile::msgHitDefinitionTime:
+    case LDFile::msgHitLockoutTime:
+    case LDFile::msgPeakDefinitionTime: NoteChannelSetting(msg, length, summary); break;
+    case LDFile::msgHardwareSetup:
+      ForEachSubMessage(msg, length, [&](const std::uint8_t* sub, int subLength) {
+        if (sub[0] >= LDFile::msgGain && sub[0] <= LDFile::msgPeakDefinitionTime)
+          NoteChannelSetting(sub, subLength, summary);
+      });
+      break;
+    case LDFile::msgContinuedFile:
+      if (topLevel)
+        ForEachInner(msg, LDFile::ContinuedFirstEmbedded, length, [&](const std::uint8_t* inner, int innerLength) {
+          SummariseMessage(inner, innerLength, summary, false);
+        });
+      break;
+    default: break;
   }
 }
 
@@ -255,6 +316,11 @@ std::int16_t LDFile::Parametric1() const {
   if (valuesInMessage_ && parametricCount_ != 0)
     return static_cast<std::int16_t>(GetU16(Message() + parametricOffset_ + 1));
   return static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
+}
+
+void LDFile::AddToSummary(ADataFileSummary& summary) {
+  // Hits are by far the most messages; they add nothing here.
+  if (Id() != msgHit) SummariseMessage(Message(), length_, summary, true);
 }
 
 bool LDFile::HasTime() {

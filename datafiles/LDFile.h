@@ -73,6 +73,10 @@ class LDFile : public AWDiskFile {
   void DumpAll(std::ostream& os, int mask) override;
   bool CanFilter() override { return true; }
   bool IsALine() override { return false; }
+  // The product definition (41), the first text message (99, the test's date and time as the
+  // instrument writes it) and the channel settings (22 to 26, also as sub-messages of a hardware
+  // setup), at the top level or inside a continued-file message.
+  void AddToSummary(ADataFileSummary& summary) override;
   ATestTime CurrentTestTime() override { return ATestTime::FromBytes(Message() + 1); }
   std::uint64_t CurrentTicks() override { return ATestTime::TicksFromBytes(Message() + 1); }
 
