@@ -57,10 +57,14 @@ void ALNPCIHead::Read(std::FILE* stream) {
   std::vector<std::uint8_t> table(static_cast<std::size_t>(tableEnd - FixedHeaderSize));
   ReadAt(stream, FixedHeaderSize, table.data(), table.size());
   hrdwDescr.SetBlockTable(table.data());
+  // Of the blocks only the channel characteristic block is read; the others are copied with the
+  // configuration data as they stand, wherever their table entries point.
   for (std::uint32_t i = 0; i < hrdwDescr.BlockCount(); ++i) {
     const ALNPCIHrdwDescr::Block block = hrdwDescr.BlockAt(i);
+    if (block.Type != ChannelBlockType) continue;
     if (static_cast<std::int64_t>(block.Offset) + block.Size > configSize)
       Damaged("configuration block " + std::to_string(i + 1) + " lies outside the configuration data");
+    break;
   }
 
   std::vector<std::uint8_t> config(static_cast<std::size_t>(configSize));

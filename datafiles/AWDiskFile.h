@@ -13,6 +13,8 @@
 
 namespace ae {
 
+class ADataFileSummary;
+
 class AWDiskFile {
  public:
   // Record counts stop here: a file with more records answers CountCap, which no data set
@@ -64,6 +66,10 @@ class AWDiskFile {
   virtual void DumpHeader(std::ostream& /*os*/, int /*flag*/) {}
   virtual bool CanFilter() { return false; }
   virtual bool IsALine() { return false; }
+
+  // What the current record adds to the summary of its file besides its hit and its time: the
+  // texts and channel settings a format carries in records of their own. Nothing by default.
+  virtual void AddToSummary(ADataFileSummary& /*summary*/) {}
 
   // The time of the current record as stored. Formats that keep a 0.25 us time word use it
   // directly; the others convert GetTime.

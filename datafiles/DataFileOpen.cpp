@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "datafiles/ADataFileSummary.h"
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/DataFormats.h"
 #include "datafiles/EDataFile.h"
@@ -64,8 +65,16 @@ std::string DescribeDataFile(const std::string& name) {
   text << "Data type: " << DataTypeName(opened.Type) << '\n';
   opened.Reader->DumpHeader(text, 0);
   std::string result = text.str();
-  if (result.size() > DescriptionCapacity - 1) result.resize(DescriptionCapacity - 1);
-  return result;
+  if (result.size() > DescriptionCapacity - 1) {
+    result.resize(DescriptionCapacity - 1);
+    result += '\n';
+  }
+  // The summary follows in full: its channel table alone may be longer than the header's room.
+  ADataFileSummary summary;
+  summary.Collect(*opened.Reader);
+  std::ostringstream lines;
+  summary.Write(lines);
+  return result + lines.str();
 }
 
 }  // namespace ae

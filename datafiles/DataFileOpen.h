@@ -40,8 +40,9 @@ WriterPair CreateWriterPair(std::FILE* source, std::FILE* destination);
 // The writer pair of a known type code; raises EDataFile when the format has no writer.
 WriterPair CreateWriterPairOf(int type, std::FILE* source, std::FILE* destination);
 
-// "Data type: " with the type name, an end of line, and the reader's header text; at most 2047
-// characters.
+// "Data type: " with the type name, an end of line, and the reader's header text (at most 2047
+// characters), followed by the summary of the whole file (ADataFileSummary), read with the same
+// reader.
 std::string DescribeDataFile(const std::string& name);
 
 }  // namespace ae

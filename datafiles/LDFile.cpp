@@ -7,8 +7,10 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "datafiles/ADataFileSummary.h"
 #include "datafiles/ByteOrder.h"
 #include "datafiles/EDataFile.h"
 #include "datafiles/StreamFormatGuard.h"
@@ -29,7 +31,7 @@ double ParametricVolts(unsigned raw) { return raw * 0.005 - 10.0; }
 
 // Calls visit(bytes from the identifier on, LEN) for every message framed inside msg from byte
 // `from` up to `length`. A message running past the end of its container is not used, nor is
-// anything after it.
+// anything after it, as at the top level of a file.
 template <class Visit>
 void ForEachInner(const std::uint8_t* msg, int from, int length, Visit visit) {
   int pos = from;
@@ -39,6 +41,21 @@ void ForEachInner(const std::uint8_t* msg, int from, int length, Visit visit) {
     if (pos + innerLength > length) break;
     visit(msg + pos, innerLength);
     pos += innerLength;
+  }
+}
+
+// Calls visit(bytes from the sub-identifier on, the bytes of them inside the message) for every
+// sub-message of a hardware setup. A sub-message takes SUBLEN bytes; those beyond the end of the
+// message read as zero, so the visitor reads nothing past the count it is given.
+template <class Visit>
+void ForEachSubMessage(const std::uint8_t* msg, int length, Visit visit) {
+  int pos = HardwareSetupFirstSub;
+  while (pos + 2 <= length) {
+    const int subLength = GetU16(msg + pos);
+    pos += 2;
+    const int present = std::min(subLength, length - pos);
+    if (present >= 1) visit(msg + pos, present);
+    pos += subLength;
   }
 }
 
@@ -74,6 +91,65 @@ void WriteIndented(std::ostream& os, const std::string& text, const char* indent
   }
 }
 
+// The text of a message from byte `from` to its first zero byte or its end.
+std::string_view MessageText(const std::uint8_t* msg, int from, int length) {
+  if (from >= length) return {};
+  const auto* text = reinterpret_cast<const char*>(msg + from);
+  const auto size = static_cast<std::size_t>(length - from);
+  const void* zero = std::memchr(text, 0, size);
+  return std::string_view(text,
+                          zero == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(zero) - text));
+}
+
+// A channel setting of message 22 to 26 (or such a sub-message of a hardware setup): the
+// channel in byte 1, gain and threshold in byte 2, the times in bytes 2-3. A message too short
+// for its value sets nothing.
+void NoteChannelSetting(const std::uint8_t* msg, int length, ADataFileSummary& summary) {
+  using Setting = ADataFileSummary::Setting;
+  const int id = msg[0];
+  const bool oneByte = id == LDFile::msgGain || id == LDFile::msgThreshold;
+  if (length < (oneByte ? 3 : 4)) return;
+  const unsigned value = oneByte ? msg[2] : GetU16(msg + 2);
+  Setting setting = Setting::Gain;
+  switch (id) {
+    case LDFile::msgGain: setting = Setting::Gain; break;
+    case LDFile::msgThreshold: setting = Setting::Threshold; break;
+    case LDFile::msgHitDefinitionTime: setting = Setting::Hdt; break;
+    case LDFile::msgHitLockoutTime: setting = Setting::Hlt; break;
+    case LDFile::msgPeakDefinitionTime: setting = Setting::Pdt; break;
+    default: return;
+  }
+  summary.NoteSetting(msg[1], setting, value);
+}
+
+// What one message (from its identifier on, LEN bytes) adds to a summary. The messages inside
+// a continued-file message are the test's setup as its first file has them at the top level.
+void SummariseMessage(const std::uint8_t* msg, int length, ADataFileSummary& summary, bool topLevel) {
+  if (length < 1) return;
+  switch (msg[0]) {
+    case LDFile::msgProductDefinition: summary.NoteProduct(MessageText(msg, 4, length)); break;
+    case LDFile::msgText: summary.NoteDate(MessageText(msg, 1, length)); break;
+    case LDFile::msgGain:
+    case LDFile::msgThreshold:
+    case LDFile::msgHitDefinitionTime:
+    case LDFile::msgHitLockoutTime:
+    case LDFile::msgPeakDefinitionTime: NoteChannelSetting(msg, length, summary); break;
+    case LDFile::msgHardwareSetup:
+      ForEachSubMessage(msg, length, [&](const std::uint8_t* sub, int subLength) {
+        if (sub[0] >= LDFile::msgGain && sub[0] <= LDFile::msgPeakDefinitionTime)
+          NoteChannelSetting(sub, subLength, summary);
+      });
+      break;
+    case LDFile::msgContinuedFile:
+      if (topLevel)
+        ForEachInner(msg, LDFile::ContinuedFirstEmbedded, length, [&](const std::uint8_t* inner, int innerLength) {
+          SummariseMessage(inner, innerLength, summary, false);
+        });
+      break;
+    default: break;
+  }
+}
+
 }  // namespace
 
 LDFile::LDFile(std::FILE* stream)
@@ -94,11 +170,11 @@ void LDFile::ClearArea() {
   length_ = 0;
 }
 
-bool LDFile::ReadMessage(bool clearFirst) {
+bool LDFile::ReadMessage(bool clearFirst, bool decode) {
   if (valuesInMessage_) {
-    // The last hit is about to be overwritten: keep its values unless another hit takes its
-    // place for certain.
-    if (!NextIsCompleteHit()) KeepHitValues();
+    // The last hit is about to be overwritten: keep its values unless another hit is decoded
+    // in its place for certain.
+    if (!decode || !NextIsCompleteHit()) KeepHitValues();
     valuesInMessage_ = false;
   }
   int length = 0;
@@ -138,7 +214,7 @@ bool LDFile::ReadMessage(bool clearFirst) {
 }
 
 bool LDFile::ReadNext() {
-  if (!ReadMessage(true)) return false;
+  if (!ReadMessage(true, true)) return false;
   ApplySetup();
   valuesInMessage_ = Id() == msgHit;
   return true;
@@ -146,7 +222,7 @@ bool LDFile::ReadNext() {
 
 bool LDFile::ReadNextRaw() {
   const std::int64_t start = Tell();
-  if (!ReadMessage(false)) return false;
+  if (!ReadMessage(false, true)) return false;
   if (Id() == msgHardwareSetup) {
     ApplyHardwareSetup(Message(), length_);
     // Read the sub-messages next, as messages of their own.
@@ -159,7 +235,8 @@ bool LDFile::ReadNextRaw() {
   return true;
 }
 
-bool LDFile::SkipNext() { return ReadMessage(false); }
+// Not decoded: the values of the last decoded hit stay what the queries answer.
+bool LDFile::SkipNext() { return ReadMessage(false, false); }
 
 std::uint16_t LDFile::MessageU16(int offset) const { return GetU16(Message() + offset); }
 
@@ -176,8 +253,8 @@ void LDFile::ApplySetup() {
 }
 
 void LDFile::ApplyHardwareSetup(const std::uint8_t* msg, int length) {
-  ForEachInner(msg, HardwareSetupFirstSub, length, [this](const std::uint8_t* sub, int subLength) {
-    if (subLength >= 1 && sub[0] == msgDataSetDefinition) SetDefinition(sub, subLength, false);
+  ForEachSubMessage(msg, length, [this](const std::uint8_t* sub, int subLength) {
+    if (sub[0] == msgDataSetDefinition) SetDefinition(sub, subLength, false);
   });
 }
 
@@ -211,7 +288,8 @@ bool LDFile::NextIsCompleteHit() const {
   const std::size_t available = BufferedInput(ahead);
   if (available < LengthBytes + 1) return false;
   const std::size_t length = GetU16(ahead);
-  return ahead[LengthBytes] == msgHit && length <= MaxMessageLength && available >= LengthBytes + length;
+  // A message of LEN 0 has no identifier: the byte after its LEN belongs to the next message.
+  return length >= 1 && ahead[LengthBytes] == msgHit && length <= MaxMessageLength && available >= LengthBytes + length;
 }
 
 void LDFile::KeepHitValues() {
@@ -238,6 +316,11 @@ std::int16_t LDFile::Parametric1() const {
   if (valuesInMessage_ && parametricCount_ != 0)
     return static_cast<std::int16_t>(GetU16(Message() + parametricOffset_ + 1));
   return static_cast<std::int16_t>(GetU16(parametric_.data() + 1));
+}
+
+void LDFile::AddToSummary(ADataFileSummary& summary) {
+  // Hits are by far the most messages; they add nothing here.
+  if (Id() != msgHit) SummariseMessage(Message(), length_, summary, true);
 }
 
 bool LDFile::HasTime() {

@@ -73,6 +73,10 @@ class LDFile : public AWDiskFile {
   void DumpAll(std::ostream& os, int mask) override;
   bool CanFilter() override { return true; }
   bool IsALine() override { return false; }
+  // The product definition (41), the first text message (99, the test's date and time as the
+  // instrument writes it) and the channel settings (22 to 26, also as sub-messages of a hardware
+  // setup), at the top level or inside a continued-file message.
+  void AddToSummary(ADataFileSummary& summary) override;
   ATestTime CurrentTestTime() override { return ATestTime::FromBytes(Message() + 1); }
   std::uint64_t CurrentTicks() override { return ATestTime::TicksFromBytes(Message() + 1); }
 
@@ -107,7 +111,8 @@ class LDFile : public AWDiskFile {
   // reads zeros instead of running off the area (at most 8 + 21 x 4 + 3 bytes are read).
   static constexpr int Slack = 128;
 
-  bool ReadMessage(bool clearFirst);
+  // decode: the message read is decoded (ReadNext, ReadNextRaw), not stepped over (SkipNext).
+  bool ReadMessage(bool clearFirst, bool decode);
   void ClearArea();
   // Setup messages take effect when read: a hardware setup at the top level or inside a
   // continued-file message.

@@ -465,7 +465,9 @@ TEST_F(ALNDFileTest, OpenDataFileRecognisesTheFormat) {
   EXPECT_TRUE(opened.Reader->IsALine());
   opened.Reader->SeekFirst();
   EXPECT_EQ(opened.Reader->CountHits(), 2);
-  EXPECT_EQ(DescribeDataFile(path), "Data type: Aline ISA\n");
+  EXPECT_EQ(DescribeDataFile(path),
+            "Data type: Aline ISA\nNumber of hits\t\t: 2\nFirst record time\t: 0.0000000 sec\n"
+            "Last record time\t: 0.0000010 sec\n");
 
   // Without the configuration signature the file is not an A-Line ISA file (nor anything else).
   const std::string unsigned_ = dir_.File("nosig.ald");

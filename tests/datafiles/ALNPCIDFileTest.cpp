@@ -673,6 +673,52 @@ TEST_F(ALNPCIDFileTest, DamagedHeadersAreRejectedBeforeAnythingIsAllocated) {
   EXPECT_EQ(f.File->CountRecs(), 0);
 }
 
+// Only the channel characteristic block (the first of type 1) is read, so only it must lie
+// inside the configuration data; blocks nothing reads may point anywhere.
+TEST_F(ALNPCIDFileTest, OnlyTheChannelBlockMustLieInsideTheConfiguration) {
+  // Blocks: 0 type 2 (64 bytes), 1 the channel block, 2 a second block of type 1.
+  const Bytes good = AlinePciBuilder()
+                         .Block(2, Bytes(64, 0xEE))
+                         .Channels({UnitChannel(3)})
+                         .Block(1, AlinePciBuilder::ChannelEntry(UnitChannel(5)))
+                         .Hit({.ChannelIndex = 3, .Amplitude = 100})
+                         .Build();
+  auto entry = [](int block, int word) { return 4064 + 12 * static_cast<std::size_t>(block) + 4 * word; };
+  const struct {
+    const char* Name;
+    int Block;
+    std::uint32_t Offset, Size;
+    bool Accepted;
+  } cases[] = {
+      {"unused block far beyond", 0, 0x7FFFFFF0, 64, true},
+      {"unused block wrapping 32 bits", 0, 0xFFFFFFF0, 0x20, true},
+      {"unused block too large", 0, 0, 0xFFFFFFFF, true},
+      {"second block of type 1 beyond", 2, 1u << 30, 1168, true},
+      {"channel block beyond", 1, 1u << 30, 1168, false},
+      {"channel block one byte too large", 1, 64, 1168 * 2 + 1, false},
+  };
+  for (const auto& c : cases) {
+    Bytes file = good;
+    AlinePciBuilder::PutU32(file, entry(c.Block, 1), c.Offset);
+    AlinePciBuilder::PutU32(file, entry(c.Block, 2), c.Size);
+    try {
+      Opened f = Open(file);
+      EXPECT_TRUE(c.Accepted) << c.Name << " was accepted";
+      // The channel block is read as before, and the hit on its channel decodes with it.
+      ASSERT_EQ(f.File->Calibration().Entries().size(), 1u) << c.Name;
+      EXPECT_EQ(f.File->Calibration().Entries()[0].Index, 3u) << c.Name;
+      EXPECT_EQ(f.File->CountHits(), 1) << c.Name;
+      f.File->SeekFirst();
+      ASSERT_TRUE(f.File->ReadNext()) << c.Name;
+      EXPECT_NEAR(f.File->GetValue(pcAmplitude), 40.0, 1e-9) << c.Name;
+    } catch (const EDataFile& e) {
+      EXPECT_FALSE(c.Accepted) << c.Name << ": " << e.what();
+      EXPECT_STREQ(e.what(), "Damaged A-Line PCI file: configuration block 2 lies outside the configuration data")
+          << c.Name;
+    }
+  }
+}
+
 // Counts that a file could hold but no instrument writes are refused before they size any
 // memory: the reader holds the configuration data and a writer copies it.
 TEST_F(ALNPCIDFileTest, HeaderCountsBeyondWhatAnInstrumentWritesAreRefused) {

@@ -163,10 +163,14 @@ TEST_F(DataFileAccess, OpenAndDescribeErrors) {
   EXPECT_EQ(ExpectTextError([&] { CreateWriterPair(source.Get(), destination.Get()); }), "Unknown data type..");
 }
 
-TEST_F(DataFileAccess, DescribeOfADtaFileIsTheTypeLineAlone) {
+// A DTA file has no header text: its summary follows the type line directly.
+TEST_F(DataFileAccess, DescribeOfADtaFileIsTheTypeLineAndTheSummary) {
   DtaBuilder dta;
   dta.ProductDefinition().Message(15);
-  EXPECT_EQ(DescribeDataFile(Write(dta.Get())), "Data type: Locan AT/Spartan AT/Spartan 2000/Disp/Mistras\n");
+  EXPECT_EQ(DescribeDataFile(Write(dta.Get())),
+            "Data type: Locan AT/Spartan AT/Spartan 2000/Disp/Mistras\n"
+            "Product definition\t: Test product\n"
+            "Number of hits\t\t: 0\n");
 }
 
 TEST_F(DataFileAccess, AppendKeepsFirstLastAndGreatestTime) {

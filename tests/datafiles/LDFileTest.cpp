@@ -235,16 +235,92 @@ TEST_F(DtaFixture, DefinitionWithMoreThan21ChidsKeepsTheFirst21) {
   EXPECT_EQ(f.GetValue(pcPar1), 0x1234);
 }
 
-TEST_F(DtaFixture, SubMessageRunningPastItsMessageIsIgnored) {
-  Bytes body = {0, 0, 0};
-  DtaBuilder::AddU16(body, 400);  // claims far more than the message holds
-  body.insert(body.end(), {5, 2, 1, 3, 0});
+// A sub-message takes SUBLEN bytes; those beyond the end of its message 42 read as zero, so a
+// definition cut short still decodes the hits that follow.
+TEST_F(DtaFixture, SubMessageRunningPastItsMessageTakesZerosForTheMissingBytes) {
+  const struct {
+    const char* What;
+    Bytes Sub;  // from SUBLEN on, the last bytes of the message 42
+    std::vector<int> Chids;
+    int Parametrics;
+    int Rise, Counts;  // of the hit that follows
+  } cases[] = {
+      // SUBLEN 400; N = 2, CHIDs 1 and 3, parametric count 0 are all in the message.
+      {"long SUBLEN", {0x90, 0x01, 5, 2, 1, 3, 0}, {1, 3}, 0, 0x0B0A, 0x0D0C},
+      // N = 3: the third CHID and the parametric count lie beyond the message and read 0.
+      {"CHIDs beyond the message", {0x07, 0x00, 5, 3, 1, 3}, {1, 3, 0}, 0, 0x0B0A, 0x0D0C},
+      // Only the sub-identifier and N: an empty definition, which the hit keeps.
+      {"only N", {0x09, 0x00, 5, 0}, {}, 0, 0, 0},
+      // One byte where SUBLEN would start: nothing to take, the definition stays {6}.
+      {"lone byte", {0x01}, {6}, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    Bytes body = {0, 0, 0};
+    body.insert(body.end(), c.Sub.begin(), c.Sub.end());
+    Bytes hit = DtaBuilder::Tot(OneSecond);
+    hit.insert(hit.end(), {4, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E});
+    DtaBuilder b;
+    b.ProductDefinition().HardwareSetup({6}, 0).Message(42, body).Message(1, hit);
+    LDFile& f = Open(b);
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(f.ReadNext()) << c.What;
+    std::vector<int> chids;
+    for (int i = 0; i < f.DefinitionChidCount(); ++i) chids.push_back(f.DefinitionChid(i));
+    EXPECT_EQ(chids, c.Chids) << c.What;
+    EXPECT_EQ(f.ParametricCount(), c.Parametrics) << c.What;
+    const ZTShortHit rec = Rec();
+    EXPECT_EQ(rec.Rise, c.Rise) << c.What;
+    EXPECT_EQ(rec.Counts, c.Counts) << c.What;
+    if (c.Chids == std::vector<int>{6}) {
+      EXPECT_EQ(rec.Amplitude, 0x0A) << c.What;
+    }
+  }
+}
+
+// Only a decoded hit changes the values the queries answer: a hit stepped over with SkipNext,
+// and a message of LEN 0 (whose identifier byte is the next message's LEN), leave them as the
+// last decoded hit left them.
+TEST_F(DtaFixture, SkippedHitsAndEmptyMessagesKeepTheLastDecodedHitsValues) {
   DtaBuilder b;
-  b.ProductDefinition().HardwareSetup({6}, 0).Message(42, body).Message(42, {0, 0, 0, 1});
-  LDFile& f = Open(b);
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(f.ReadNext());
-  EXPECT_EQ(f.DefinitionChidCount(), 1);
-  EXPECT_EQ(f.DefinitionChid(0), 6);
+  b.ProductDefinition().HardwareSetup({1, 3, 4, 5, 6}, 1);
+  b.StandardHit(OneSecond, 1, 11, 21, 31, 41, 51, 61);
+  b.StandardHit(2 * OneSecond, 2, 12, 22, 32, 42, 52, 62);
+  b.Raw({0, 0});  // LEN 0
+  b.Message(15);  // LEN 1: its low byte looks like a hit identifier
+  b.StandardHit(3 * OneSecond, 3, 13, 23, 33, 43, 53, 63);
+  b.Raw({0, 0}).Message(15);
+  auto expectHit = [](LDFile& f, const char* where, int rise, int counts, int amplitude, int parametric) {
+    EXPECT_EQ(f.GetValue(pcRise), rise) << where;
+    EXPECT_EQ(f.GetValue(pcCounts), counts) << where;
+    EXPECT_EQ(f.GetValue(pcAmplitude), amplitude) << where;
+    EXPECT_EQ(f.GetValue(pcPar1), parametric) << where;
+  };
+  {
+    LDFile& f = Open(b);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(f.ReadNext());
+    expectHit(f, "first hit", 11, 21, 51, 61);
+    ASSERT_TRUE(f.SkipNext());
+    EXPECT_TRUE(f.IsHit());
+    expectHit(f, "second hit skipped", 11, 21, 51, 61);
+    ASSERT_TRUE(f.ReadNext());
+    EXPECT_EQ(f.Length(), 0);
+    expectHit(f, "LEN 0 after a skipped hit", 11, 21, 51, 61);
+  }
+  {
+    LDFile& f = Open(b);
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(f.ReadNext());
+    expectHit(f, "second hit", 12, 22, 52, 62);
+    ASSERT_TRUE(f.ReadNext());
+    EXPECT_EQ(f.Length(), 0);
+    expectHit(f, "LEN 0 after a decoded hit", 12, 22, 52, 62);
+    ASSERT_TRUE(f.ReadNext());
+    EXPECT_EQ(f.Id(), 15);
+    expectHit(f, "message 15", 12, 22, 52, 62);
+    ASSERT_TRUE(f.ReadNext());
+    expectHit(f, "third hit", 13, 23, 53, 63);
+    ASSERT_TRUE(f.SkipNext());
+    EXPECT_EQ(f.Length(), 0);
+    expectHit(f, "LEN 0 skipped", 13, 23, 53, 63);
+  }
 }
 
 TEST_F(DtaFixture, ReadingEndsAtAMessageTooLongOrCutShort) {

@@ -35,6 +35,8 @@ std::vector<std::pair<std::string, Bytes>> DtaFiles() {
   setup.ProductDefinition("Seed unit\n").Message(99, {'s', 't', 'a', 'r', 't', '\n', 0});
   setup.HardwareSetup({1, 3, 4, 5, 6}, 1).Message(100).Message(22, {1, 40}).Message(23, {1, 45});
   setup.Message(24, {1, 0xC8, 0}).Message(25, {1, 0xE8, 3}).Message(26, {1, 0x64, 0}).Message(101);
+  // Channel settings as sub-messages of a hardware setup, as instruments also write them.
+  setup.Message(42, {0, 0x34, 0x12, 3, 0, 22, 2, 41, 4, 0, 26, 2, 0xC8, 0});
   DtaBuilder body;
   body.Timed(128, 0);
   for (int k = 0; k < 6; ++k)

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "datafiles/ADataFileSummary.h"
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTShortHit.h"
@@ -59,6 +60,12 @@ int WalkRecords(AWDiskFile& reader, std::ostream& text) {
   reader.DumpHeader(text, 1);
   reader.SeekFirst();
   reader.DumpAll(text, -1);
+
+  // The summary of the information window walks the file once more, to its end of data.
+  ADataFileSummary summary;
+  summary.Collect(reader);
+  summary.Write(text);
+  if (summary.Hits() < 0 || summary.Hits() > hits) Violated("the summary counts hits the reader does not");
   return read;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What every reader target does with a reader made on the input: counts, reads every record
-// and asks it every query, every parameter code and its text, then dumps the whole file.
+// and asks it every query, every parameter code and its text, then dumps the whole file and
+// collects its summary.
 #include <ostream>
 #include <streambuf>
 
@@ -22,7 +23,8 @@ class NullStream : public std::ostream {
   Discard buffer_;
 };
 
-// Counts, walks every record with every query and parameter code, and dumps the file; returns
+// Counts, walks every record with every query and parameter code, dumps the file and collects
+// its summary (that of the information window); returns
 // the number of records read. EZTData of EventPos (records out of time order) is expected.
 int WalkRecords(AWDiskFile& reader, std::ostream& text);
 

@@ -49,7 +49,11 @@ TEST_F(Aetool, DumpStartsWithTheDataTypeLine) {
             "ID = 128  Length =      7      1.0000000 Test Resume\n"
             "ID =  15  Length =      1 Test Abort\n");
   EXPECT_EQ(RunTool({"describe", dir_.File("a.dta")}).Out,
-            "Data type: Locan AT/Spartan AT/Spartan 2000/Disp/Mistras\n");
+            "Data type: Locan AT/Spartan AT/Spartan 2000/Disp/Mistras\n"
+            "Product definition\t: Unit\n"
+            "Number of hits\t\t: 0\n"
+            "First record time\t: 1.0000000 sec\n"
+            "Last record time\t: 1.0000000 sec\n");
 }
 
 TEST_F(Aetool, ExportWritesOneRowPerLoadedRecord) {

@@ -118,6 +118,7 @@ TEST_F(Export, CsvIsTheLoadedDataSetOfEveryFormatToTheByte) {
 // The HDF5 table, read back through the library.
 struct Hdf5Table {
   std::vector<Hdf5Row> Rows;
+  std::vector<std::pair<std::string, std::string>> Units;  // column name and unit, in stored order
   std::string Source, DataType;
   std::int64_t RecordCount = -1;
   hsize_t Chunk = 0;
@@ -136,6 +137,35 @@ std::string ReadStringAttribute(hid_t file, const char* name) {
   H5Tclose(type);
   if (attribute >= 0) H5Aclose(attribute);
   return value;
+}
+
+// The "unit" attribute of the dataset, member by member, as any reader sees it: each member
+// read into a zero-terminated string of its own.
+std::vector<std::pair<std::string, std::string>> ReadUnits(hid_t dataset) {
+  std::vector<std::pair<std::string, std::string>> units;
+  const hid_t attribute = H5Aopen(dataset, Hdf5UnitAttribute, H5P_DEFAULT);
+  if (attribute < 0) return units;
+  const hid_t stored = H5Aget_type(attribute);
+  const int members = H5Tget_class(stored) == H5T_COMPOUND ? H5Tget_nmembers(stored) : 0;
+  constexpr std::size_t Room = 32;
+  const hid_t text = H5Tcopy(H5T_C_S1);
+  H5Tset_size(text, Room);
+  const hid_t memory = H5Tcreate(H5T_COMPOUND, Room * static_cast<std::size_t>(std::max(members, 1)));
+  std::vector<std::string> names;
+  for (int i = 0; i < members; ++i) {
+    char* name = H5Tget_member_name(stored, static_cast<unsigned>(i));
+    names.emplace_back(name);
+    H5free_memory(name);
+    H5Tinsert(memory, names.back().c_str(), Room * static_cast<std::size_t>(i), text);
+  }
+  std::vector<char> values(Room * names.size() + 1, '\0');
+  if (members > 0 && H5Aread(attribute, memory, values.data()) >= 0)
+    for (std::size_t i = 0; i < names.size(); ++i) units.emplace_back(names[i], std::string(values.data() + Room * i));
+  H5Tclose(memory);
+  H5Tclose(text);
+  H5Tclose(stored);
+  H5Aclose(attribute);
+  return units;
 }
 
 Hdf5Table ReadHdf5(const std::string& path) {
@@ -160,6 +190,7 @@ Hdf5Table ReadHdf5(const std::string& path) {
     table.Deflated = table.Deflated || H5Pget_filter2(properties, static_cast<unsigned>(i), &flags, &elements, nullptr,
                                                       sizeof name, name, &config) == H5Z_FILTER_DEFLATE;
   }
+  table.Units = ReadUnits(dataset);
   table.Source = ReadStringAttribute(file, Hdf5SourceAttribute);
   table.DataType = ReadStringAttribute(file, Hdf5DataTypeAttribute);
   const hid_t count = H5Aopen(file, Hdf5RecordCountAttribute, H5P_DEFAULT);
@@ -223,6 +254,8 @@ TEST_F(Export, Hdf5HoldsTheValuesOfTheCsv) {
     EXPECT_EQ(table.Rows.size() + 1, static_cast<std::size_t>(std::count(csv.Out.begin(), csv.Out.end(), '\n')));
     EXPECT_GT(table.Chunk, 0u);
     EXPECT_TRUE(table.Deflated);
+    ASSERT_EQ(table.Units.size(), Hdf5ColumnCount);
+    EXPECT_EQ(table.Units[9].second, c.Type == "Spartan 3000" ? "V" : "");
     ExpectSameValues(table, csv.Out);
   }
   EXPECT_EQ(FolderListing(dir_.Path()), "g.s3000 out.h5 ");
@@ -238,6 +271,30 @@ TEST_F(Export, ATableOfNoRows) {
   EXPECT_EQ(table.Rows.size(), 0u);
   EXPECT_EQ(table.RecordCount, 0);
   EXPECT_EQ(table.Source, "none.dta");
+}
+
+// Every column carries its unit, by what the format stores: DTA parametric values are raw
+// counts and Spartan 3000 ones volts; A-Line PCI energies are decibels.
+TEST_F(Export, EveryColumnHasTheUnitOfWhatTheFormatStores) {
+  std::string header;
+  for (const char* name : Hdf5ColumnNames) header += (header.empty() ? "" : ",") + std::string(name);
+  EXPECT_EQ(header, CsvExportHeader);
+  const struct {
+    int Type;
+    const char *Energy, *Parametric;
+  } cases[] = {{ftDiSP, "", ""}, {ftSpartan3000, "", "V"}, {ftAlinePCI, "dB", ""}, {ftAline, "", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(DataTypeName(c.Type));
+    {
+      Hdf5RecordWriter writer(dir_.File("u.h5"), "u.h5");
+      writer.Begin({"f", c.Type, 0});
+      writer.End();
+    }
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"index", ""},  {"kind", ""},         {"time_s", "s"},    {"channel", ""},     {"rise", "us"},
+        {"counts", ""}, {"energy", c.Energy}, {"duration", "us"}, {"amplitude", "dB"}, {"parametric", c.Parametric}};
+    EXPECT_EQ(ReadHdf5(dir_.File("u.h5")).Units, expected);
+  }
 }
 
 TEST_F(Export, AFailedExportLeavesNoFileAndTheOldOneAsItWas) {

@@ -1,6 +1,8 @@
 #include <QImage>
 #include <QSettings>
+#include <cctype>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -92,6 +94,34 @@ TEST_F(AetoolRender, ErrorsLeaveNoPageFileBehind) {
   EXPECT_EQ(unwritable.Code, 1);
   EXPECT_NE(unwritable.Err.find("Cannot create the folder"), std::string::npos) << unwritable.Err;
   EXPECT_TRUE(Files(out_).empty());
+}
+
+// The help names each scheme by the background it paints.
+TEST_F(AetoolRender, SchemeHelpNamesEachSchemeByItsBackground) {
+  const test::ToolResult help = RunTool({"render", "--help"});
+  ASSERT_EQ(help.Code, 0);
+  std::string text;  // the --scheme entry, its wrapped lines joined
+  const std::size_t from = help.Out.find("--scheme"), to = help.Out.find("--setup");
+  ASSERT_NE(from, std::string::npos);
+  bool blank = false;
+  for (const char c : help.Out.substr(from, to - from)) {
+    if (std::isspace(static_cast<unsigned char>(c))) {
+      blank = true;
+      continue;
+    }
+    if (blank) text += ' ';
+    blank = false;
+    text += c;
+  }
+  const std::map<TRgb, std::string> names = {
+      {0x999999, "grey"}, {0x000066, "navy"}, {0xFFFFFF, "white"}, {0x000000, "black"}};
+  std::string expected;
+  for (int scheme = 0; scheme < ColorSchemeCount; ++scheme) {
+    const auto name = names.find(RoleColor(TColorRole::Background, scheme));
+    ASSERT_NE(name, names.end()) << scheme;
+    expected += (scheme == 0 ? "" : ", ") + std::to_string(scheme) + " " + name->second;
+  }
+  EXPECT_NE(text.find(expected), std::string::npos) << text;
 }
 
 TEST_F(AetoolRender, UsageErrorsExitWithTwo) {

@@ -7,6 +7,7 @@
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/ZTShortHit.h"
 #include "tools/aetool/CommandLine.h"
+#include "tools/aetool/HelpFormatter.h"
 
 namespace ae {
 
@@ -56,15 +57,28 @@ void AddDumpCommand(CommandLine& cli) {
       cli.Add("dump", "Text dump of a data file (A-Line ISA, which has no text of its own: one line per hit)",
               [file](CommandIo& io) { return Dump(*file, io.Out); });
   sub->add_option("FILE", *file, "The data file")->required();
+  sub->footer(HelpFormatter::Wrap(
+      "Parametric values of DTA and Spartan 3000 records are shown converted into volts; export writes them "
+      "as the viewer holds them, for a DTA file the raw counts (volts = raw x 0.005 - 10).",
+      HelpFormatter::Width));
 }
 
 void AddDescribeCommand(CommandLine& cli) {
   auto file = std::make_shared<std::string>();
-  CLI::App* sub = cli.Add("describe", "Data type and header text of a data file", [file](CommandIo& io) {
-    io.Out << DescribeDataFile(*file);
-    return 0;
-  });
+  CLI::App* sub = cli.Add("describe",
+                          "Data type, header text and summary of a data file: product and date texts and "
+                          "channel setup (DTA), number of hits, times of the first and last records",
+                          [file](CommandIo& io) {
+                            io.Out << DescribeDataFile(*file);
+                            return 0;
+                          });
   sub->add_option("FILE", *file, "The data file")->required();
+  sub->footer(HelpFormatter::Wrap(
+      "The text of the viewer's \"Data file information..\". The summary reads the file to its end of data, as "
+      "the viewer loads it. \"Product definition\" and \"Test Time and Date\" are the texts of a DTA file's "
+      "first messages 41 and 99; the channel table holds the last gain, threshold, HDT, HLT and PDT each "
+      "channel is set to; the first and last record times are those of the records that have a time.",
+      HelpFormatter::Width));
 }
 
 }  // namespace ae

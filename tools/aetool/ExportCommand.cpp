@@ -9,6 +9,7 @@
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/CsvExport.h"
 #include "tools/aetool/Hdf5Export.h"
+#include "tools/aetool/HelpFormatter.h"
 #include "tools/aetool/OutputFile.h"
 #include "tools/aetool/ProgressBar.h"
 
@@ -77,6 +78,12 @@ void AddExportCommand(CommandLine& cli) {
       ->check(CLI::IsMember({"csv", "hdf5"}).description(""))
       ->type_name("csv|hdf5")
       ->capture_default_str();
+  sub->footer(HelpFormatter::Wrap(
+      "Columns: index, kind, time_s (s), channel, rise (us), counts, energy (the instrument's units; dB for "
+      "A-Line PCI), duration (us), amplitude (dB), parametric. The parametric value is written as the viewer "
+      "holds it, unconverted: the raw counts of a DTA file, which dump shows in volts; volts for Spartan 3000. "
+      "An HDF5 table gives each column its unit in the attribute \"unit\" of its dataset \"records\".",
+      HelpFormatter::Width));
 }
 
 }  // namespace ae

@@ -105,23 +105,55 @@ bool WriteCountAttribute(hid_t object, const char* name, std::int64_t value) {
   return ok;
 }
 
+// Fixed-length strings, padded with zeros: they read as plain byte strings everywhere.
+constexpr std::size_t UnitSize = 8;
+
+bool WriteUnitAttribute(hid_t dataset, const std::array<const char*, Hdf5ColumnCount>& units) {
+  const hid_t text = H5Tcopy(H5T_C_S1);
+  if (text < 0) return false;
+  bool ok = H5Tset_size(text, UnitSize) >= 0 && H5Tset_strpad(text, H5T_STR_NULLPAD) >= 0;
+  const hid_t type = ok ? H5Tcreate(H5T_COMPOUND, UnitSize * Hdf5ColumnCount) : -1;
+  ok = type >= 0;
+  char values[Hdf5ColumnCount][UnitSize] = {};
+  for (std::size_t i = 0; ok && i < Hdf5ColumnCount; ++i) {
+    ok = H5Tinsert(type, Hdf5ColumnNames[i], i * UnitSize, text) >= 0;
+    std::memcpy(values[i], units[i], std::min(std::strlen(units[i]), UnitSize));
+  }
+  const hid_t space = ok ? H5Screate(H5S_SCALAR) : -1;
+  const hid_t attribute =
+      space >= 0 ? H5Acreate2(dataset, Hdf5UnitAttribute, type, space, H5P_DEFAULT, H5P_DEFAULT) : -1;
+  ok = attribute >= 0 && H5Awrite(attribute, type, values) >= 0;
+  if (attribute >= 0) ok = H5Aclose(attribute) >= 0 && ok;
+  if (space >= 0) H5Sclose(space);
+  if (type >= 0) H5Tclose(type);
+  H5Tclose(text);
+  return ok;
+}
+
 }  // namespace
+
+std::array<const char*, Hdf5ColumnCount> Hdf5ColumnUnits(int dataType) {
+  const char* energy = dataType == ftAlinePCI ? "dB" : "";
+  const char* parametric = dataType == ftSpartan3000 ? "V" : "";
+  return {"", "", "s", "", "us", "", energy, "us", "dB", parametric};
+}
 
 std::int64_t MakeHdf5RowType() {
   const hid_t type = H5Tcreate(H5T_COMPOUND, sizeof(Hdf5Row));
   if (type < 0) return -1;
   // Little-endian fields at the offsets of the packed row, so that rows are stored as they
   // lie in memory, without conversion.
-  const bool ok = H5Tinsert(type, "index", offsetof(Hdf5Row, Index), H5T_STD_I64LE) >= 0 &&
-                  H5Tinsert(type, "kind", offsetof(Hdf5Row, Kind), H5T_STD_I8LE) >= 0 &&
-                  H5Tinsert(type, "time_s", offsetof(Hdf5Row, TimeSeconds), H5T_IEEE_F64LE) >= 0 &&
-                  H5Tinsert(type, "channel", offsetof(Hdf5Row, Channel), H5T_STD_U8LE) >= 0 &&
-                  H5Tinsert(type, "rise", offsetof(Hdf5Row, Rise), H5T_STD_U16LE) >= 0 &&
-                  H5Tinsert(type, "counts", offsetof(Hdf5Row, Counts), H5T_STD_U16LE) >= 0 &&
-                  H5Tinsert(type, "energy", offsetof(Hdf5Row, Energy), H5T_STD_U16LE) >= 0 &&
-                  H5Tinsert(type, "duration", offsetof(Hdf5Row, Duration), H5T_STD_U32LE) >= 0 &&
-                  H5Tinsert(type, "amplitude", offsetof(Hdf5Row, Amplitude), H5T_STD_U8LE) >= 0 &&
-                  H5Tinsert(type, "parametric", offsetof(Hdf5Row, Parametric), H5T_IEEE_F32LE) >= 0;
+  const auto& name = Hdf5ColumnNames;
+  const bool ok = H5Tinsert(type, name[0], offsetof(Hdf5Row, Index), H5T_STD_I64LE) >= 0 &&
+                  H5Tinsert(type, name[1], offsetof(Hdf5Row, Kind), H5T_STD_I8LE) >= 0 &&
+                  H5Tinsert(type, name[2], offsetof(Hdf5Row, TimeSeconds), H5T_IEEE_F64LE) >= 0 &&
+                  H5Tinsert(type, name[3], offsetof(Hdf5Row, Channel), H5T_STD_U8LE) >= 0 &&
+                  H5Tinsert(type, name[4], offsetof(Hdf5Row, Rise), H5T_STD_U16LE) >= 0 &&
+                  H5Tinsert(type, name[5], offsetof(Hdf5Row, Counts), H5T_STD_U16LE) >= 0 &&
+                  H5Tinsert(type, name[6], offsetof(Hdf5Row, Energy), H5T_STD_U16LE) >= 0 &&
+                  H5Tinsert(type, name[7], offsetof(Hdf5Row, Duration), H5T_STD_U32LE) >= 0 &&
+                  H5Tinsert(type, name[8], offsetof(Hdf5Row, Amplitude), H5T_STD_U8LE) >= 0 &&
+                  H5Tinsert(type, name[9], offsetof(Hdf5Row, Parametric), H5T_IEEE_F32LE) >= 0;
   if (!ok) {
     H5Tclose(type);
     return -1;
@@ -231,7 +263,8 @@ void Hdf5RecordWriter::Begin(const ExportSource& source) {
   }
   if (properties >= 0) H5Pclose(properties);
   if (space >= 0) H5Sclose(space);
-  ok = ok && WriteStringAttribute(file_, Hdf5SourceAttribute, source.FileName) &&
+  ok = ok && WriteUnitAttribute(dataset_, Hdf5ColumnUnits(source.DataType)) &&
+       WriteStringAttribute(file_, Hdf5SourceAttribute, source.FileName) &&
        WriteStringAttribute(file_, Hdf5DataTypeAttribute, std::string(DataTypeName(source.DataType))) &&
        WriteCountAttribute(file_, Hdf5RecordCountAttribute, rows_);
   if (!ok) Fail();

@@ -1,7 +1,9 @@
 #pragma once
 // "aetool export --format hdf5": the rows of the CSV export as one HDF5 table, a compound
-// dataset "/records" with one typed field per CSV column, chunked and compressed, and the
-// source file name, data type and record count as attributes of the file.
+// dataset "/records" with one typed field per CSV column, chunked and compressed, with the unit
+// of every column as its attribute, and the source file name, data type and record count as
+// attributes of the file.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <future>
@@ -33,6 +35,20 @@ inline constexpr const char* Hdf5DatasetName = "records";
 inline constexpr const char* Hdf5SourceAttribute = "source_file";
 inline constexpr const char* Hdf5DataTypeAttribute = "data_type";
 inline constexpr const char* Hdf5RecordCountAttribute = "record_count";
+
+// The columns of Hdf5Row, in their order: the CSV column names.
+inline constexpr std::size_t Hdf5ColumnCount = 10;
+inline constexpr std::array<const char*, Hdf5ColumnCount> Hdf5ColumnNames = {
+    "index", "kind", "time_s", "channel", "rise", "counts", "energy", "duration", "amplitude", "parametric"};
+
+// The attribute of the dataset that gives each column its unit: a compound of one string per
+// column, named as the column. Counts, numbers and raw instrument values have the unit "".
+inline constexpr const char* Hdf5UnitAttribute = "unit";
+// The units of the columns of a file of the data type, in the order of the row: "s" for the
+// time, "us" for rise time and duration, "dB" for the amplitude; the energy in "dB" for A-Line
+// PCI files, which convert it, otherwise the instrument's own units (""); the parametric value
+// in volts ("V") for Spartan 3000 files, otherwise raw counts ("").
+std::array<const char*, Hdf5ColumnCount> Hdf5ColumnUnits(int dataType);
 
 // The compound type of Hdf5Row with the CSV column names; the caller closes it (H5Tclose).
 std::int64_t MakeHdf5RowType();

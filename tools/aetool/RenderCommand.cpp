@@ -239,7 +239,8 @@ void AddRenderCommand(CommandLine& cli) {
       ->type_name("WxH");
   sub->add_option_function<int>(
          "--scheme", [args](int scheme) { args->Scheme = scheme; },
-         "The colour scheme for this run only: 0 black, 1 grey, 2 white, 3 blue (default: the viewer's option)")
+         "The colour scheme for this run only, by its background: 0 grey, 1 navy, 2 white, 3 black (default: "
+         "the viewer's option)")
       ->type_name("0..3")
       ->check(CLI::Range(0, 3).description(""));
   sub->add_option("--setup", args->Setup, "Take the test setup (holds, event windows) from a viewer INI file")

@@ -1,6 +1,7 @@
 #include "viewer/ui/TFDataInfo.h"
 
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -23,6 +24,8 @@ TFDataInfo::TFDataInfo(const std::string& fileName, QWidget* owner) : QDialog(ow
   richEdit1_->setObjectName(QStringLiteral("RichEdit1"));
   richEdit1_->setReadOnly(true);
   richEdit1_->setLineWrapMode(QTextEdit::NoWrap);
+  // The header text and the channel table of the summary line up only in a fixed-pitch font.
+  richEdit1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   richEdit1_->setTabStopDistance(8 * richEdit1_->fontMetrics().horizontalAdvance(QLatin1Char('x')));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
