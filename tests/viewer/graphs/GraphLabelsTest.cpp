@@ -76,10 +76,7 @@ TEST_F(GraphLabels, LabelsTooWideForTheMarginAreCompactAndWhole) {
   for (int i = 0; i < 32; ++i) hits.push_back(Hit(10 + i, 1, 60, 50000));
   Load(hits);
   auto line = Make<TZTLineGraph>(Setup(pcTime, 250, pcEnergy, 100));
-  TBinSetup bins;
-  bins.YBinSumTypeID = bsSum;
-  bins.YCumTypeID = ctFromLeft;
-  line->SetBins(bins);
+  line->SetBins({.YBinSumTypeID = bsSum, .YCumTypeID = ctFromLeft});
   line->PaintGraph();
   EXPECT_EQ(line->YAxis.Max, 1600000u);
   for (const char* text : {"1.6M", "1.28M", "960k", "640k", "320k"}) {
@@ -152,10 +149,7 @@ TEST_F(GraphLabels, PointsOutsideTheRangesAreCountedInTheTitleLine) {
 
   // Line graphs count what they do not bin: X beyond the axis, Y below its minimum.
   auto line = Make<TZTLineGraph>(Setup(pcChannel, 10, pcHits, 100));
-  TBinSetup bins;
-  bins.YBinSumTypeID = bsSum;
-  bins.YCumTypeID = ctNone;
-  line->SetBins(bins);
+  line->SetBins({.YBinSumTypeID = bsSum, .YCumTypeID = ctNone});
   line->PaintGraph();
   EXPECT_EQ(line->OutsideCount, 2u);
 }

@@ -48,10 +48,7 @@ TEST_F(LineGraph, AveragesAndExtremesBridgeTheBinsWithoutHits) {
   // The mean amplitude of no hits is not 0 dB: there the line joins the bins that have hits.
   Load({Hit(10, 1, 60, 0), Hit(100, 1, 60, 0)});
   auto graph = Make<TZTLineGraph>(Setup(pcTime, 250, pcAmplitude, 100));
-  TBinSetup bins;
-  bins.YBinSumTypeID = bsAverage;
-  bins.YCumTypeID = ctNone;
-  graph->SetBins(bins);
+  graph->SetBins({.YBinSumTypeID = bsAverage, .YCumTypeID = ctNone});
   graph->PaintGraph();
   const TRgb point = Role(TColorRole::Point);
   EXPECT_EQ(graph->YAxis.Max, 60u);
