@@ -16,7 +16,7 @@ namespace {
 enum : int { erEventStart = 0, erSecondHit = 1, erLockout = 2 };
 
 // The columns of the hit dump, in the dump's order.
-constexpr std::array<int, 9> DumpColumns = {pcTime,     pcChannel,   pcRise,     pcCounts, pcDuration,
+constexpr std::array<int, 9> DumpColumns = {pcTime,   pcChannel,   pcRise,     pcCounts, pcDuration,
                                             pcEnergy, pcAmplitude, pcAverFreq, pcPar1};
 constexpr int NumWidth = 6;
 constexpr int DtWidth = 6;

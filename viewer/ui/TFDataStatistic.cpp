@@ -138,10 +138,8 @@ TFDataStatistic::~TFDataStatistic() = default;
 void TFDataStatistic::Collect(const ZTDataSet& data, const TFrameArray& frames, const AOptions& options) {
   try {
     // Without frames the reports are those of the whole file, as aetool stat writes them.
-    if (frames.AnyFrame())
-      stat_->Collect(data, frames.FrameSlotMask(), options);
-    else
-      stat_->CollectWhole(data, options);
+    if (frames.AnyFrame()) stat_->Collect(data, frames.FrameSlotMask(), options);
+    else stat_->CollectWhole(data, options);
     const std::array<std::string, StatReportCount> texts = WriteStatReports(*stat_);
     for (int r = 0; r < StatReportCount; ++r)
       reports_[static_cast<std::size_t>(r)]->setPlainText(Q(texts[static_cast<std::size_t>(r)]));

@@ -134,8 +134,7 @@ TEST_F(DataStatisticWindow, WithoutAFrameEveryHitNotDeletedCountsAsSetOneAndTheF
   ATestStat expected(setup_);
   expected.CollectWhole(data_, options_);
   const auto texts = WriteStatReports(expected);
-  EXPECT_EQ(window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText().toStdString(),
-            texts[srAmplitude]);
+  EXPECT_EQ(window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText().toStdString(), texts[srAmplitude]);
   EXPECT_EQ(window.Stat().Chan(0, 1)->HitCount, 12u);
   EXPECT_EQ(window.Stat().Chan(0, 2)->HitCount, 7u);
   EXPECT_EQ(window.Stat().Set(1), nullptr);
