@@ -156,6 +156,13 @@ void TRowEditGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
   focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
+bool TRowEditGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  // Qt opens the editor of a clicked current cell only after the double-click time, and keys
+  // typed until then are lost. It opens at once here, as typing into the cell would open it.
+  if (trigger == QAbstractItemView::SelectedClicked) return QTableWidget::edit(index, EditKeyPressed, nullptr);
+  return QTableWidget::edit(index, trigger, event);
+}
+
 void TRowEditGrid::InsertRowAtCursor() {
   const int row = std::max(0, currentRow());
   const int column = std::max(0, currentColumn());

@@ -37,6 +37,7 @@ class TRowEditGrid : public QTableWidget {
   // Tab and Shift+Tab, from the grid or from a cell being edited.
   bool focusNextPrevChild(bool next) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   // The texts a row inserted with Insert starts with, by column; empty cells by default.
   virtual QStringList NewRowTexts() const { return {}; }
   // Gives every cell of the row an item, with the texts of a new row when fresh is set.

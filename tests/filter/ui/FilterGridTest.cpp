@@ -140,6 +140,25 @@ TEST_F(GridKeys, ARowTypedWithTabsLandsInItsOwnWindow) {
   EXPECT_EQ(a->currentColumn(), 1);
 }
 
+TEST_F(GridKeys, TypingRightAfterAClickOnTheCurrentCellKeepsEveryKey) {
+  TMainForm& w = Window();
+  w.show();
+  QApplication::setActiveWindow(&w);
+  TFilterGrid* grid = w.Grid(fwC);
+  grid->setCurrentCell(0, 0);
+  QApplication::processEvents();
+  // A click on the current cell opens its editor only after the double-click time; what is typed
+  // before then must stay.
+  const QRect cell = grid->visualRect(grid->model()->index(0, 0));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  Type("Amp");
+  QTest::qWait(QApplication::doubleClickInterval() + 200);
+  Type("litude");
+  PressInFocus(Qt::Key_Tab);
+  EXPECT_EQ(grid->CellText(0, 0), "Amplitude");
+  EXPECT_EQ(grid->currentColumn(), 1);
+}
+
 TEST_F(GridKeys, AtTheWindowsSizeEveryColumnShowsAndACellItsWholeNumber) {
   TMainForm& w = Window();
   w.show();
