@@ -6,17 +6,15 @@
 
 #include "filter/ui/TDataModule2.h"
 #include "filter/ui/TMainForm.h"
+#include "ui/ProgramIdentity.h"
 #include "ui/QtText.h"
 #include "ui/ResourceLanguage.h"
 #include "ui/THelpWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  // The title "AE Sorvel" is the main window's caption. No application display name: Qt would
-  // append it to the captions of the boxes, which are the program's own texts.
-  QApplication::setApplicationName("Zmfwin");
-  QApplication::setOrganizationName("Brantel");
-  QApplication::setDesktopFileName("zmfwin");
+  // The title "AE Sorvel" is the main window's caption.
+  ae::SetProgramIdentity(ae::ProgramIcon::Zmfwin);
 
   // The language chosen in the window takes effect here, at the next start.
   ae::ResourceLanguage::Install(app, QCoreApplication::applicationFilePath());

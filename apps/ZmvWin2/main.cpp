@@ -2,20 +2,18 @@
 #include <QApplication>
 #include <QDir>
 
-#include "ui/ProgramIcon.h"
+#include "ui/ProgramIdentity.h"
 #include "ui/ResourceLanguage.h"
 #include "ui/THelpWindow.h"
 #include "viewer/ui/TZmvMain.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("ZmvWin2"));
-  QApplication::setApplicationDisplayName(QStringLiteral("AE Varnel"));
-  QApplication::setWindowIcon(ae::ProgramIcon::Icon(ae::ProgramIcon::ZmvWin2));
+  ae::SetProgramIdentity(ae::ProgramIcon::ZmvWin2);
   ae::ResourceLanguage::Install(app, QApplication::applicationFilePath());
   const QString help = ae::THelpWindow::FindHelpFile(QApplication::applicationDirPath());
   if (!help.isEmpty()) ae::THelpWindow::SetHelpFile(help);
-  ae::THelpWindow::SetProgramTitle(QStringLiteral("AE Varnel"));
+  ae::THelpWindow::SetProgramTitle(QString::fromLatin1(ae::ProgramTitle));
 
   ae::TZmvMain window(ae::ViewerStart::FromApplication());
   window.show();

@@ -21,6 +21,15 @@
 
 namespace ae {
 
+namespace {
+
+// The group boxes keep their contents close to their frames: at the window's fixed 640 pixels
+// the lower row (window D with its five columns, the filter type and treatment, the time boxes
+// and the options) has no pixel to spare, and every column of D must show whole.
+constexpr int BoxMargin = 2;
+
+}  // namespace
+
 TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   setObjectName("TabSheet1");
 
@@ -37,7 +46,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
     joinBoxes_[w] = new QCheckBox("Join with \"AND\"", gridBoxes_[w]);
     joinBoxes_[w]->setObjectName(joinNames[w]);
     auto* box = new QVBoxLayout(gridBoxes_[w]);
-    TightenLayout(box, 4, 2);
+    TightenLayout(box, BoxMargin, 2);
     box->addWidget(grids_[w], 1);
     box->addWidget(joinBoxes_[w]);
   }
@@ -54,7 +63,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   auto* typeBox = NewGroupBox("Filter type", this);
   RadioGroupType = new QButtonGroup(this);
   auto* typeLayout = new QVBoxLayout(typeBox);
-  TightenLayout(typeLayout, 4, 1);
+  TightenLayout(typeLayout, BoxMargin, 1);
   AddRadioItem(RadioGroupType, typeLayout, "Included", typeBox)->setChecked(true);
   AddRadioItem(RadioGroupType, typeLayout, "Excluded", typeBox);
   typeBox->setObjectName("RadioGroupType");
@@ -63,7 +72,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   treatmentBox->setObjectName("RadioGroupEventType");
   RadioGroupEventType = new QButtonGroup(this);
   auto* treatmentLayout = new QVBoxLayout(treatmentBox);
-  TightenLayout(treatmentLayout, 4, 1);
+  TightenLayout(treatmentLayout, BoxMargin, 1);
   AddRadioItem(RadioGroupEventType, treatmentLayout, "As Hits", treatmentBox)->setChecked(true);
   AddRadioItem(RadioGroupEventType, treatmentLayout, "As Events", treatmentBox);
   AddRadioItem(RadioGroupEventType, treatmentLayout, "As Mechanic", treatmentBox);
@@ -81,7 +90,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   labelMPT_->setBuddy(EditMPT);
   labelLOCK_->setBuddy(EditLOCK);
   auto* eventsLayout = new QGridLayout(eventsBox_);
-  TightenLayout(eventsLayout, 4, 2);
+  TightenLayout(eventsLayout, BoxMargin, 2);
   eventsLayout->addWidget(labelMPT_, 0, 0);
   eventsLayout->addWidget(EditMPT, 0, 1);
   eventsLayout->addWidget(labelLOCK_, 1, 0);
@@ -100,7 +109,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   labelBack_->setBuddy(EditBackWard);
   labelForward_->setBuddy(EditForward);
   auto* mechanicLayout = new QGridLayout(mechanicBox_);
-  TightenLayout(mechanicLayout, 4, 2);
+  TightenLayout(mechanicLayout, BoxMargin, 2);
   mechanicLayout->addWidget(labelBack_, 0, 0);
   mechanicLayout->addWidget(EditBackWard, 0, 1);
   mechanicLayout->addWidget(labelForward_, 1, 0);
@@ -110,7 +119,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   // Options.
   auto* optionsBox = NewGroupBox("Options", this);
   auto* optionsLayout = new QVBoxLayout(optionsBox);
-  TightenLayout(optionsLayout, 4, 1);
+  TightenLayout(optionsLayout, BoxMargin, 1);
   CheckBoxEOT = new QCheckBox("Smart End of Time", optionsBox);
   CheckBoxEOT->setObjectName("CheckBoxEOT");
   CheckBoxTDP = new QCheckBox("Delete Parametric", optionsBox);
@@ -132,7 +141,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   windows->setSpacing(3);
   for (int w = 0; w < 3; ++w) windows->addWidget(gridBoxes_[w], 1);
   auto* lower = new QHBoxLayout;
-  lower->setSpacing(3);
+  lower->setSpacing(2);
   lower->addWidget(gridBoxes_[fwD]);
   auto* column1 = new QVBoxLayout;
   column1->setSpacing(4);

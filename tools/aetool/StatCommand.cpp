@@ -49,15 +49,10 @@ int RunStat(const StatArguments& args, CommandIo& io) {
   LoadWithProgress(args.File, data, progress);
   progress.SetTotal(0);
   progress.SetLabel("Evaluating");
-  // Set 1 holds every hit, as one frame over everything would.
-  for (ZTShortHit& rec : data.Recs) {
-    if (!rec.IsHit()) continue;
-    rec.FrameBits |= 1u;
-    ++data.FramedCount;
-  }
+  // Set 1 holds every hit, as the viewer's statistic window without frames has it.
   ATestStat stat(setup);
   try {
-    stat.Collect(data, 0x01, options);
+    stat.CollectWhole(data, options);
   } catch (const EZTData& e) {
     if (e.Code() != EZTData::TimeOrderError) throw;
     err << NotSortedMessage(ZTDataSet::EventRule().ErrorTime) << '\n';

@@ -1,7 +1,8 @@
 #include "viewer/core/ADataListing.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
-#include <iomanip>
 #include <sstream>
 
 #include "datafiles/EZTData.h"
@@ -14,6 +15,32 @@ namespace {
 
 enum : int { erEventStart = 0, erSecondHit = 1, erLockout = 2 };
 
+// The columns of the hit dump, in the dump's order.
+constexpr std::array<int, 9> DumpColumns = {pcTime,   pcChannel,   pcRise,     pcCounts, pcDuration,
+                                            pcEnergy, pcAmplitude, pcAverFreq, pcPar1};
+constexpr int NumWidth = 6;
+constexpr int DtWidth = 6;
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// One column of the dump for one hit: its text as the dump writes it, without the padding.
+std::string DumpValue(const ZTShortHit& hit, int column) {
+  // A zero duration has no frequency; the dump would print infinity or NaN.
+  if (column == pcAverFreq && hit.Duration == 0) return "0.0";
+  std::ostringstream os;
+  hit.DumpValues(os, column);
+  return Trimmed(os.str());
+}
+
+void RightAligned(std::string& line, const std::string& text, std::size_t width) {
+  if (text.size() < width) line.append(width - text.size(), ' ');
+  line += text;
+}
+
 }  // namespace
 
 void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool eventsView, bool showShadow) {
@@ -22,19 +49,28 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
   TimeOrderError = false;
   if (data.Recs.empty()) return;
 
-  std::ostringstream line;
-  line << std::setw(6) << "Num";
-  ZTShortHit().DumpTitles(line, ColumnMask);
-  ZTEventRule rule;
-  if (eventsView) {
-    line << std::setw(6) << "dT";
-    rule.ResetMicroseconds(setup.MPT, setup.Lockout);
+  // The columns: "Num", those of the hit dump (the parametric one shows the converted value),
+  // and in events view "dT". Each is at least as wide as the dump makes it.
+  std::vector<std::string> titles{"Num"};
+  std::vector<std::size_t> widths{NumWidth};
+  for (int column : DumpColumns) {
+    if (!(ColumnMask & column)) continue;
+    std::ostringstream os;
+    ZTShortHit().DumpTitles(os, column);
+    titles.push_back(Trimmed(os.str()));
+    widths.push_back(os.str().size());
   }
-  Header = line.str();
+  if (eventsView) {
+    titles.push_back("dT");
+    widths.push_back(DtWidth);
+  }
 
-  char tail[64];
+  ZTEventRule rule;
+  if (eventsView) rule.ResetMicroseconds(setup.MPT, setup.Lockout);
+  std::vector<std::vector<std::string>> cells;
+  char text[64];
   for (const ZTShortHit& rec : data.Recs) {
-    if (Lines.size() >= LineLimit) break;
+    if (cells.size() >= LineLimit) break;
     if (!rec.IsHit() || rec.IsDeleted()) continue;
     // The rule sees every hit that is not deleted, framed or not, so that events are the same
     // whatever the frames select.
@@ -46,28 +82,37 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
       } catch (const EZTData& error) {
         if (error.Code() != EZTData::TimeOrderError) throw;
         TimeOrderError = true;
-        return;
+        break;
       }
     }
     if (rec.FrameBits == 0) continue;
     if (eventsView && (position == erLockout || (position == erSecondHit && !showShadow))) continue;
 
-    line.str({});
-    line << std::setw(6) << Lines.size() + 1;
-    rec.DumpValues(line, ColumnMask);
-    std::snprintf(tail, sizeof tail, "%8.2f", setup.ParP(rec.GetValue(pcPar1)));
-    line << tail;
+    std::vector<std::string>& row = cells.emplace_back();
+    row.push_back(std::to_string(cells.size()));
+    for (int column : DumpColumns)
+      if ((ColumnMask & column) && column != pcPar1) row.push_back(DumpValue(rec, column));
+    std::snprintf(text, sizeof text, "%.2f", setup.ParP(rec.GetValue(pcPar1)));
+    row.push_back(text);
     TRgb color = PlainColor;
     if (eventsView && position == erSecondHit) {
       // Ticks are quarter microseconds.
-      std::snprintf(tail, sizeof tail, "%6.0f", static_cast<double>(distance.Ticks()) / 4.0);
-      line << tail;
+      std::snprintf(text, sizeof text, "%.0f", static_cast<double>(distance.Ticks()) / 4.0);
+      row.push_back(text);
       color = SecondHitColor;
     } else if (eventsView) {
       color = EventStartColor;
     }
-    Lines.push_back({line.str(), color});
+    Lines.push_back({{}, color});
   }
+
+  // Every column as wide as its widest value, with at least one blank before it, so that
+  // large values never run into their neighbours; the header stands over the columns.
+  for (const auto& row : cells)
+    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size() + (c > 0 ? 1 : 0));
+  for (std::size_t c = 0; c < titles.size(); ++c) RightAligned(Header, titles[c], widths[c]);
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    for (std::size_t c = 0; c < cells[i].size(); ++c) RightAligned(Lines[i].Text, cells[i][c], widths[c]);
 }
 
 }  // namespace ae

@@ -2,7 +2,9 @@
 // The listing of the data view: one line per hit that is not deleted and lies in at least one
 // selection frame, at most 10 000 lines. In events view the hits are grouped by the event rule:
 // the first hit of an event is red, a second hit (listed only when shadow hits are shown) blue
-// with its time from the event start, and lockout hits are never listed.
+// with its time from the event start, and lockout hits are never listed. The columns are those
+// of the hit dump, each widened to its largest listed value with a blank before it, and the
+// header is laid out to the same widths.
 #include <string>
 #include <vector>
 

@@ -47,11 +47,10 @@ void ASelectionCommands::ClearGrouped() {
 }
 
 void ASelectionCommands::UndeleteData(ViewerUser& user) {
-  if (frames_.AnyFrame()) {
-    frames_.DeleteAllFrames();
-    // Marks of frames that are gone would still show as a selection.
-    data_.ClearFrameMarks();
-  }
+  // Only the frames go before the question: answered No, the hits keep their frame marks (and
+  // the framed count), so the framed data can still be grouped or shown. Yes clears the marks
+  // with the deleted flags.
+  if (frames_.AnyFrame()) frames_.DeleteAllFrames();
   if (!user.AskYesNo(ViewerMessage(vmUndeleteConfirm), ViewerMessage(vmWarning))) return;
   protocol_.AddLine("Deleted data undeleted...");
   data_.UndeleteAll();

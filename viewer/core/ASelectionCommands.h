@@ -33,7 +33,8 @@ class ASelectionCommands {
   void GroupFrames(int mode);  // ZTDataSet::gmAnd or gmOr
   void DeleteGrouped();
   void ClearGrouped();
-  // Asks the confirmation 2008 first; the frames go in any case.
+  // Removes the frames (not their marks), then asks the confirmation 2008; only Yes undeletes,
+  // which also clears every frame mark.
   void UndeleteData(ViewerUser& user);
   void InvertGrouped();
   void InvertDeleted();

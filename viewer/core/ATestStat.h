@@ -33,7 +33,9 @@ class ATestStat {
   void AddChannel(int c, const AChannelSet& checked);
   // Adds the hit to the record of its channel in every set whose frame bit it carries; a hit of
   // a channel outside 1..128 or not checked adds nothing.
-  void AddHit(const ZTShortHit& hit, const AChannelSet& checked);
+  void AddHit(const ZTShortHit& hit, const AChannelSet& checked) { AddHit(hit, hit.FrameBits, checked); }
+  // The same with the sets given by `setBits` instead of the hit's frame bits.
+  void AddHit(const ZTShortHit& hit, std::uint16_t setBits, const AChannelSet& checked);
 
   // The collection pass over the data set: the sets of the mask, every checked channel, then
   // every hit that is not deleted and lies in a set; in events view only the first hit of each
@@ -41,6 +43,11 @@ class ATestStat {
   // error of the event rule (EZTData 2001) is raised.
   void Collect(const ZTDataSet& data, std::uint8_t setMask, const AChannelSet& checked, bool eventsView);
   void Collect(const ZTDataSet& data, std::uint8_t setMask, const AOptions& options);
+  // The statistics of a file without frames: every hit that is not deleted counts in set 1,
+  // whatever its frame marks (in events view the first hit of each event). The data set is only
+  // read. The time-order error of the event rule is raised as by Collect.
+  void CollectWhole(const ZTDataSet& data, const AChannelSet& checked, bool eventsView);
+  void CollectWhole(const ZTDataSet& data, const AOptions& options);
 
   // Read accessors of the ZIP plot, for set slot s and channel c.
   bool HasChannel(int s, int c) const { return Chan(s, c) != nullptr; }
@@ -51,6 +58,9 @@ class ATestStat {
 
  private:
   static bool InRange(int s) { return s >= 0 && s < Sets; }
+  // The pass of both: with `whole` every hit that is not deleted is taken as a hit of set 1.
+  void CollectPass(const ZTDataSet& data, std::uint8_t setMask, const AChannelSet& checked, bool eventsView,
+                   bool whole);
 
   ATestSetup setup_;
   std::array<std::unique_ptr<ASetStat>, Sets> sets_;

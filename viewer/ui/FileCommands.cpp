@@ -1,12 +1,14 @@
 #include "viewer/ui/FileCommands.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <exception>
 
 #include "datafiles/DataFileTypes.h"
 #include "ui/MessageSeam.h"
 #include "ui/QtText.h"
+#include "viewer/core/SaveAsName.h"
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/ui/FileDialogSeam.h"
 #include "viewer/ui/TZTPageControl.h"
@@ -46,8 +48,17 @@ void FileCommands::OpenActionExecute() {
 }
 
 void FileCommands::SaveAsActionExecute() {
-  const QString name =
-      FileDialogSeam::SaveFileName(context_.Window, QStringLiteral("Save data as"), FileDialogSeam::DataFileFilter());
+  // Beside the loaded file, under a name that is not taken: the cleaned data never replace the
+  // source by a mere OK.
+  QString folder;
+  QString proposed;
+  if (context_.HasData()) {
+    const QString loaded = Q(context_.Pages->DataSet().FileName);
+    folder = QFileInfo(loaded).absolutePath();
+    proposed = QFileInfo(Q(ProposedSaveName(S(loaded)))).fileName();
+  }
+  const QString name = FileDialogSeam::SaveFileName(context_.Window, QStringLiteral("Save data as"),
+                                                    FileDialogSeam::DataFileFilter(), {}, false, folder, proposed);
   if (name.isEmpty()) return;
   try {
     context_.Pages->SaveData(name);

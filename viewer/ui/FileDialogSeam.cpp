@@ -27,6 +27,8 @@ QString Run(QWidget* owner, const FileDialogSeam::Request& request) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setNameFilters(FileDialogSeam::QtFilter(request.filter).split(QStringLiteral(";;")));
   dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.startFolder.isEmpty()) dialog.setDirectory(request.startFolder);
+  if (!request.startName.isEmpty()) dialog.selectFile(request.startName);
   if (request.mode == FileDialogSeam::Mode::Open) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -76,8 +78,9 @@ QString FileDialogSeam::OpenFileName(QWidget* owner, const QString& caption, con
 }
 
 QString FileDialogSeam::SaveFileName(QWidget* owner, const QString& caption, const QString& filter,
-                                     const QString& defaultSuffix, bool confirmOverwrite) {
-  return Run(owner, {Mode::Save, caption, filter, defaultSuffix, confirmOverwrite});
+                                     const QString& defaultSuffix, bool confirmOverwrite, const QString& startFolder,
+                                     const QString& startName) {
+  return Run(owner, {Mode::Save, caption, filter, defaultSuffix, confirmOverwrite, startFolder, startName});
 }
 
 void FileDialogSeam::SetHandler(Handler handler) {

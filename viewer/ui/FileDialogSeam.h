@@ -18,6 +18,8 @@ class FileDialogSeam {
     QString filter;         // "Text|*.a;*.b|..."
     QString defaultSuffix;  // added to a chosen name without an extension; empty: none
     bool confirmOverwrite = false;
+    QString startFolder;  // the folder the dialog opens in; empty: the dialog's own choice
+    QString startName;    // the name it proposes there; empty: none
   };
   using Handler = std::function<QString(Mode mode, const QString& caption)>;
   using RequestHandler = std::function<QString(const Request& request)>;
@@ -31,9 +33,10 @@ class FileDialogSeam {
   static QString OpenFileName(QWidget* owner, const QString& caption, const QString& filter,
                               const QString& defaultSuffix = {});
   // A file to save into, or empty. An existing one is replaced without a question unless
-  // confirmOverwrite asks first.
+  // confirmOverwrite asks first. The dialog opens in startFolder with startName proposed.
   static QString SaveFileName(QWidget* owner, const QString& caption, const QString& filter,
-                              const QString& defaultSuffix = {}, bool confirmOverwrite = false);
+                              const QString& defaultSuffix = {}, bool confirmOverwrite = false,
+                              const QString& startFolder = {}, const QString& startName = {});
 
   static void SetHandler(Handler handler);
   static void SetRequestHandler(RequestHandler handler);

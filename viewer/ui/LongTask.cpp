@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "ui/DialogPlacement.h"
+#include "viewer/ui/ViewerContext.h"
 
 namespace ae {
 
@@ -43,7 +44,7 @@ void RunLongTask(QWidget* owner, const QString& label, const std::function<void(
     if (!box && clock.elapsed() >= 500) {
       box = std::make_unique<QProgressDialog>(label, QString(), 0, 0, owner);
       box->setObjectName(QStringLiteral("LongTaskProgress"));
-      box->setWindowTitle(QApplication::applicationDisplayName());
+      box->setWindowTitle(QString::fromLatin1(ProgramTitle));
       box->setWindowModality(Qt::ApplicationModal);
       box->setMinimumDuration(0);
       box->setCancelButton(nullptr);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <algorithm>
 #include <cstdio>
 
 namespace ae {
@@ -38,15 +39,35 @@ QString StatusPanels::GroupedText(std::uint32_t n) { return Counter("GRPD:%-9u",
 QString StatusPanels::DeletedText(std::uint32_t n) { return Counter("DLTD:%-9u", n); }
 
 void StatusPanels::UpdateStatus(const ZTDataSet& data, bool eventsView) {
-  panels_[1]->setText(HitsText(data.HitCount));
-  panels_[2]->setText(EventsText(data.EventCount, eventsView));
-  panels_[3]->setText(FramedText(data.FramedCount));
-  panels_[4]->setText(GroupedText(data.GroupedCount));
-  panels_[5]->setText(DeletedText(data.DeletedCount));
+  SetText(1, HitsText(data.HitCount));
+  SetText(2, EventsText(data.EventCount, eventsView));
+  SetText(3, FramedText(data.FramedCount));
+  SetText(4, GroupedText(data.GroupedCount));
+  SetText(5, DeletedText(data.DeletedCount));
 }
 
-void StatusPanels::ShowCoordinates(const QString& text) { panels_[0]->setText(text); }
+void StatusPanels::UpdateEvents(const ZTDataSet& data, bool eventsView) {
+  SetText(2, EventsText(data.EventCount, eventsView));
+}
+
+void StatusPanels::ShowCoordinates(const QString& text) { SetText(0, text); }
 
 QString StatusPanels::Text(int panel) const { return panels_[static_cast<std::size_t>(panel)]->text(); }
+
+int StatusPanels::Width(int panel) const { return panels_[static_cast<std::size_t>(panel)]->width(); }
+
+void StatusPanels::SetText(int panel, const QString& text) {
+  QLabel* label = panels_[static_cast<std::size_t>(panel)];
+  label->setText(text);
+  // The blanks a counter is padded with show nothing; the digits before them must all show.
+  QString shown = text;
+  while (shown.endsWith(QLatin1Char(' '))) shown.chop(1);
+  const QMargins margins = label->contentsMargins();
+  const int needed = label->fontMetrics().horizontalAdvance(shown) + margins.left() + margins.right() +
+                     2 * label->margin() + label->fontMetrics().averageCharWidth();
+  int width = std::max(Widths[static_cast<std::size_t>(panel)], needed);
+  if (panel == 0) width = std::max(width, label->minimumWidth());
+  if (width != label->minimumWidth() || width != label->maximumWidth()) label->setFixedWidth(width);
+}
 
 }  // namespace ae

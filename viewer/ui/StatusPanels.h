@@ -1,6 +1,9 @@
 #pragma once
 // The seven panels of the viewer's status bar: the coordinate readout, the counters of hits,
-// events, framed, grouped and deleted hits, and one that stays empty.
+// events, framed, grouped and deleted hits, and one that stays empty. A panel is as wide as its
+// design width, or wider when its text needs it: a counter shows every digit up to 4294967295,
+// and the readout grows to its longest text (it does not shrink back, so the counters do not
+// move with the mouse).
 #include <QString>
 #include <array>
 
@@ -19,8 +22,12 @@ class StatusPanels {
 
   // Panels 1..5 from the data set's counters; the event count only in event view.
   void UpdateStatus(const ZTDataSet& data, bool eventsView);
+  // Panel 2 alone: the graphs count the events while they draw, after the other counters.
+  void UpdateEvents(const ZTDataSet& data, bool eventsView);
   void ShowCoordinates(const QString& text);
   QString Text(int panel) const;
+  // The panel's width on the screen.
+  int Width(int panel) const;
 
   // The texts of panels 1..5.
   static QString HitsText(std::uint32_t n);
@@ -30,6 +37,9 @@ class StatusPanels {
   static QString DeletedText(std::uint32_t n);
 
  private:
+  // Sets the text and widens (or narrows back to what it needs) the panel.
+  void SetText(int panel, const QString& text);
+
   std::array<QLabel*, 7> panels_{};
 };
 

@@ -1,6 +1,7 @@
 #include "viewer/ui/TFDataStatistic.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -87,6 +88,10 @@ TFDataStatistic::TFDataStatistic(const ZTDataSet& data, const TFrameArray& frame
   setMinimumSize(600, 450);
 
   auto* layout = new QVBoxLayout(this);
+  wholeFile_ = new QLabel(QString::fromLatin1(WholeFileText), this);
+  wholeFile_->setObjectName(QStringLiteral("WholeFileLabel"));
+  wholeFile_->setVisible(!frames.AnyFrame());
+  layout->addWidget(wholeFile_);
   statistic_ = new QTabWidget(this);
   statistic_->setObjectName(QStringLiteral("Statistic"));
   reports_[srAmplitude] = ReportEdit("RichEdit1", 1000, this);
@@ -132,7 +137,9 @@ TFDataStatistic::~TFDataStatistic() = default;
 
 void TFDataStatistic::Collect(const ZTDataSet& data, const TFrameArray& frames, const AOptions& options) {
   try {
-    stat_->Collect(data, frames.FrameSlotMask(), options);
+    // Without frames the reports are those of the whole file, as aetool stat writes them.
+    if (frames.AnyFrame()) stat_->Collect(data, frames.FrameSlotMask(), options);
+    else stat_->CollectWhole(data, options);
     const std::array<std::string, StatReportCount> texts = WriteStatReports(*stat_);
     for (int r = 0; r < StatReportCount; ++r)
       reports_[static_cast<std::size_t>(r)]->setPlainText(Q(texts[static_cast<std::size_t>(r)]));

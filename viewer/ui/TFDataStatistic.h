@@ -7,6 +7,7 @@
 #include <exception>
 #include <memory>
 
+class QLabel;
 class QTabWidget;
 class QTextEdit;
 
@@ -25,7 +26,8 @@ class TFDataStatistic : public QDialog {
   // The size it opens with; centring it fits it to this, not to its smallest layout.
   QSize sizeHint() const override { return {760, 540}; }
   // Collects the statistics of the frames' sets (with the options' channel selection and
-  // events view) and writes the reports. A time-order error of the event rule (EZTData 2001)
+  // events view) and writes the reports. Without any frame every hit that is not deleted counts
+  // as set 1, and the window's first line says so. A time-order error of the event rule (EZTData 2001)
   // is raised to the caller, who shows it; the window is then not made. Any other failure is
   // shown in a warning box and leaves the pages empty. The options are read again whenever the
   // plot paints (its colour scheme).
@@ -35,11 +37,15 @@ class TFDataStatistic : public QDialog {
 
   const ATestStat& Stat() const { return *stat_; }
 
+  // The window's first line when there is no frame: the reports then cover the whole file.
+  static constexpr const char* WholeFileText = "No frame: every hit that is not deleted, as set 1";
+
  private:
   void Collect(const ZTDataSet& data, const TFrameArray& frames, const AOptions& options);
   void Failed(const std::exception& error);
 
   std::unique_ptr<ATestStat> stat_;
+  QLabel* wholeFile_;
   QTabWidget* statistic_;
   // By report: amplitude, statistic, MONPAC, local/dynamic, holds (RichEdit1, 2, 3, 4, 5).
   std::array<QTextEdit*, 5> reports_{};

@@ -69,6 +69,7 @@ void TZTPageControl::BuildPages() {
     const QString name = Q(page->Name);
     auto* sheet = new TZTTabSheet(std::move(page), mouse_, this);
     connect(sheet, &TZTTabSheet::Resized, this, &TZTPageControl::UpdateAllLayouts);
+    connect(sheet, &TZTTabSheet::Rendered, this, &TZTPageControl::GraphsRendered);
     connect(sheet, &TZTTabSheet::TimeOrderError, this, &TZTPageControl::ShowTimeOrderError, Qt::QueuedConnection);
     addTab(sheet, name);
   }

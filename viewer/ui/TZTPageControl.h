@@ -58,6 +58,10 @@ class TZTPageControl : public QTabWidget {
 
   std::vector<TZTTabSheet*> Sheets() const;
 
+ signals:
+  // Graphs have rendered, and with them the event count of event view.
+  void GraphsRendered();
+
  private:
   void ShowTimeOrderError(double seconds);
 

@@ -45,9 +45,12 @@ void TZTTabSheet::RenderPending() {
   if (renderFailed_) return;
   TCommonData& common = page_->Common();
   common.SetPageSize(width(), height());
+  bool pending = common.RepaintAll;
+  for (const auto& graph : page_->Graphs) pending = pending || graph->Dirty;
   const std::optional<double> failed = page_->PaintGraphs();
   for (TZTGraphControl* control : controls_) control->FollowLayout();
   common.RepaintAll = false;
+  if (pending) emit Rendered();
   if (!failed) return;
   renderFailed_ = true;
   if (!errorReported_) {

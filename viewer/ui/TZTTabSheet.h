@@ -32,6 +32,8 @@ class TZTTabSheet : public QWidget {
 
  signals:
   void Resized();
+  // Graphs of the page have rendered: the event count of event view may have changed.
+  void Rendered();
   // A graph met hits out of time order; the time of the offending hit in seconds.
   void TimeOrderError(double seconds);
 

@@ -45,7 +45,7 @@ ViewerStart ViewerStart::FromApplication() {
 
 TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(parent), start_(start) {
   setObjectName(QStringLiteral("ZmvMain"));
-  setWindowTitle(QStringLiteral("AE Varnel"));
+  setWindowTitle(QString::fromLatin1(ProgramTitle));
   setWindowIcon(ProgramIcon::Icon(ProgramIcon::ZmvWin2));
   setMinimumSize(846, 635);
 
@@ -89,6 +89,9 @@ TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(pare
 
   status_ = std::make_unique<StatusPanels>(*statusBar());
   context_.Status = status_.get();
+  // Event view counts the events while the graphs draw, which is after the command that
+  // switched it on has refreshed the counters.
+  connect(pages_, &TZTPageControl::GraphsRendered, this, [this] { context_.RefreshEvents(); });
   toolBar_ = new QToolBar(QStringLiteral("Tools"), this);
   toolBar_->setObjectName(QStringLiteral("ToolBar"));
   context_.ToolBar = toolBar_;

@@ -16,9 +16,14 @@ void ViewerContext::RefreshStatus() const {
   if (Status != nullptr && Pages != nullptr) Status->UpdateStatus(Pages->DataSet(), Options->EventsView);
 }
 
+void ViewerContext::RefreshEvents() const {
+  if (Status != nullptr && Options->EventsView && HasData()) Status->UpdateEvents(Pages->DataSet(), true);
+}
+
 void ViewerContext::SetCaption(const QString& fileName) const {
   if (Window == nullptr) return;
-  Window->setWindowTitle(fileName.isEmpty() ? QStringLiteral("AE Varnel") : QStringLiteral("AE Varnel - ") + fileName);
+  const QString title = QString::fromLatin1(ProgramTitle);
+  Window->setWindowTitle(fileName.isEmpty() ? title : title + QStringLiteral(" - ") + fileName);
 }
 
 bool ViewerContext::HasData() const { return Pages != nullptr && !Pages->DataSet().FileName.empty(); }

@@ -14,6 +14,9 @@ class QToolBar;
 
 namespace ae {
 
+// The viewer's title: the main window's caption, alone or before the loaded file's name.
+inline constexpr const char* ProgramTitle = "AE Varnel";
+
 class StatusPanels;
 class TChannelsPanel;
 class TMainDataModule;
@@ -35,6 +38,9 @@ struct ViewerContext {
   void Redraw() const;
   // The status bar's counters.
   void RefreshStatus() const;
+  // The event counter, after the graphs have drawn (they count the events): in event view with
+  // a file loaded.
+  void RefreshEvents() const;
   void RedrawAndRefresh() const {
     Redraw();
     RefreshStatus();

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTableWidget>
+#include <QTest>
+#include <utility>
 
 #include "filter/ui/TFilterGrid.h"
 #include "filter/ui/TLookUpParamDlg1.h"
@@ -68,6 +70,123 @@ TEST_F(GridKeys, InsertDeleteAndSwapMoveRowsAndKeepTheCursor) {
   Press(grid, Qt::Key_Delete, Qt::ControlModifier);
   Press(grid, Qt::Key_Delete, Qt::ControlModifier);
   EXPECT_EQ(grid->Rows(), (Rows{{"", "", ""}}));
+}
+
+// Keys as the user types them: each goes to the control that has the focus then.
+void Type(const QString& text) {
+  for (const QChar c : text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+void PressInFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+TEST_F(GridKeys, TabWalksTheCellsAndLeavesAfterTheLastShiftTabWalksBack) {
+  TMainForm& w = Window();
+  w.show();
+  QApplication::setActiveWindow(&w);
+  TFilterGrid* grid = w.Grid(fwB);
+  grid->SetRows({{"R1", "1", "2"}, {"R2", "3", "4"}});
+  grid->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), grid);
+  const std::vector<std::pair<int, int>> cells = {{0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}};
+  for (const auto& [row, column] : cells) {
+    PressInFocus(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    EXPECT_EQ(grid->currentRow(), row);
+    EXPECT_EQ(grid->currentColumn(), column);
+  }
+  PressInFocus(Qt::Key_Tab);  // past the last cell: on to the next control
+  EXPECT_NE(QApplication::focusWidget(), grid);
+  EXPECT_FALSE(grid->isAncestorOf(QApplication::focusWidget()));
+
+  grid->setFocus();
+  for (auto it = cells.rbegin() + 1; it != cells.rend(); ++it) {
+    PressInFocus(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(grid->currentRow(), it->first);
+    EXPECT_EQ(grid->currentColumn(), it->second);
+  }
+  PressInFocus(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(grid->currentColumn(), 0);
+  PressInFocus(Qt::Key_Backtab, Qt::ShiftModifier);  // before the first cell: back out of the grid
+  EXPECT_NE(QApplication::focusWidget(), grid);
+  EXPECT_EQ(grid->Rows(), (Rows{{"R1", "1", "2"}, {"R2", "3", "4"}}));
+}
+
+TEST_F(GridKeys, ARowTypedWithTabsLandsInItsOwnWindow) {
+  TMainForm& w = Window();
+  w.show();
+  QApplication::setActiveWindow(&w);
+  TFilterGrid* a = w.Grid(fwA);
+  a->setCurrentCell(0, 0);
+  a->setFocus();
+  // Typing opens a cell's editor; Tab keeps what was typed and moves on, also out of an editor.
+  Type("Amplitude");
+  PressInFocus(Qt::Key_Tab);
+  Type("45");
+  PressInFocus(Qt::Key_Tab);
+  Type("100");
+  PressInFocus(Qt::Key_Tab);
+  EXPECT_EQ(a->Rows(), (Rows{{"Amplitude", "45", "100"}}));
+  EXPECT_FALSE(a->isAncestorOf(QApplication::focusWidget()));
+  EXPECT_NE(QApplication::focusWidget(), a);
+  for (int g : {fwB, fwC, fwD}) EXPECT_EQ(w.Grid(g)->Rows(), (Rows{std::vector<std::string>(g == fwD ? 5 : 3)}));
+
+  // Shift+Tab out of an editor goes back a cell, keeping the text.
+  a->setFocus();
+  a->setCurrentCell(0, 2);
+  Type("90");
+  PressInFocus(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(a->CellText(0, 2), "90");
+  EXPECT_EQ(a->currentColumn(), 1);
+}
+
+TEST_F(GridKeys, TypingRightAfterAClickOnTheCurrentCellKeepsEveryKey) {
+  TMainForm& w = Window();
+  w.show();
+  QApplication::setActiveWindow(&w);
+  TFilterGrid* grid = w.Grid(fwC);
+  grid->setCurrentCell(0, 0);
+  QApplication::processEvents();
+  // A click on the current cell opens its editor only after the double-click time; what is typed
+  // before then must stay.
+  const QRect cell = grid->visualRect(grid->model()->index(0, 0));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  Type("Amp");
+  QTest::qWait(QApplication::doubleClickInterval() + 200);
+  Type("litude");
+  PressInFocus(Qt::Key_Tab);
+  EXPECT_EQ(grid->CellText(0, 0), "Amplitude");
+  EXPECT_EQ(grid->currentColumn(), 1);
+}
+
+TEST_F(GridKeys, AtTheWindowsSizeEveryColumnShowsAndACellItsWholeNumber) {
+  TMainForm& w = Window();
+  w.show();
+  w.FormActivate();
+  QApplication::processEvents();
+  ASSERT_EQ(w.size(), QSize(640, 465));
+  for (int g = 0; g < 4; ++g) {
+    TFilterGrid* grid = w.Grid(g);
+    int columns = 0;
+    for (int c = 0; c < grid->columnCount(); ++c) columns += grid->columnWidth(c);
+    // Every column lies inside the grid, and the grid inside its box.
+    EXPECT_GE(grid->viewport()->width(), columns) << "window " << g;
+    const QWidget* box = grid->parentWidget();
+    EXPECT_TRUE(box->rect().contains(grid->geometry())) << "window " << g;
+    EXPECT_TRUE(w.rect().contains(QRect(box->mapTo(&w, QPoint(0, 0)), box->size()))) << "window " << g;
+    // A number such as 5000.25 fits its value column whole (a grid line takes a pixel).
+    const int number = grid->fontMetrics().horizontalAdvance(QStringLiteral("5000.25"));
+    for (int c = 1; c < grid->columnCount(); ++c) {
+      if (grid->IsParameterColumn(c) || (g == fwD && c == 1)) continue;  // names and the relation
+      EXPECT_LE(number + 2 * TRowEditGrid::CellTextMargin, grid->columnWidth(c) - 1)
+          << "window " << g << ", column " << c;
+    }
+    EXPECT_EQ(grid->textElideMode(), Qt::ElideNone);
+  }
+  // The shown text of a cell is the whole number.
+  TFilterGrid* a = w.Grid(fwA);
+  a->SetRows({{"Counts", "5000.25", "65535.5"}});
+  EXPECT_EQ(a->item(0, 1)->data(Qt::DisplayRole).toString(), "5000.25");
 }
 
 TEST_F(GridKeys, ClearEmptiesEveryWindowAndExpression) {

@@ -16,6 +16,7 @@
 
 #include "filter/ui/TAboutBox.h"
 #include "filter/ui/TFProtocolView.h"
+#include "filter/ui/TFilterGrid.h"
 #include "tests/filter/ui/FilterUiFixture.h"
 #include "ui/AboutFacts.h"
 #include "ui/THelpWindow.h"
@@ -165,6 +166,22 @@ TEST_F(ReportHelpAbout, TheAboutBoxShowsVersionMemoryAndLinkAndAnimatesItsIcon) 
   EXPECT_GE(about.Frame(), 1);
   QTest::mouseDClick(icon, Qt::LeftButton);
   EXPECT_FALSE(about.IsAnimating());
+}
+
+TEST_F(ReportHelpAbout, EscapeClosesTheAboutBoxButNeverTheMainWindow) {
+  TMainForm& w = Window();
+  w.show();
+  QApplication::setActiveWindow(&w);
+  w.Grid(fwA)->setFocus();
+  QTest::keyClick(w.Grid(fwA), Qt::Key_Escape);
+  QTest::keyClick(&w, Qt::Key_Escape);
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_TRUE(boxes_.empty());  // not even the exit question
+
+  TAboutBox about(&w);
+  about.show();
+  QTest::keyClick(about.focusWidget() != nullptr ? about.focusWidget() : &about, Qt::Key_Escape);
+  EXPECT_FALSE(about.isVisible());
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,96 @@ TEST(DataListing, HeaderAndLineFollowTheHitDumpWithTheConvertedParametric) {
 
   listing.Build(data, setup, true, false);
   EXPECT_EQ(listing.Header, "   Num   Time (sec.) Chn  Rise Count  Durat  Ener Amp   Freq     Prm    dT");
+}
+
+// The end of every field of a line: right-aligned columns end where their title ends.
+std::vector<std::size_t> FieldEnds(std::string line) {
+  // The one title with a blank in it.
+  const std::size_t time = line.find("Time (sec.)");
+  if (time != std::string::npos) line[time + 4] = '_';
+  std::vector<std::size_t> ends;
+  for (std::size_t i = 0; i < line.size(); ++i)
+    if (line[i] != ' ' && (i + 1 == line.size() || line[i + 1] == ' ')) ends.push_back(i + 1);
+  return ends;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::istringstream in(line);
+  for (std::string field; in >> field;) fields.push_back(field);
+  return fields;
+}
+
+TEST(DataListing, ColumnsWidenToTheirLargestValueAndTheHeaderStaysOverThem) {
+  struct Case {
+    const char* What;
+    double Seconds;
+    int Channel, Rise, Counts;
+    std::uint32_t Duration;
+    int Energy, Amplitude;
+    float Parametric;
+    std::vector<std::string> Expected;  // the fields after the line number
+  };
+  const Case cases[] = {
+      {"ordinary", 1.0, 3, 5, 10, 100, 7, 60, 10.0f, {"1.0000000", "3", "5", "10", "100", "7", "60", "100.0", "10.00"}},
+      {"long duration beside its counts",
+       2.0,
+       1,
+       12,
+       65000,
+       3000000000u,
+       9,
+       70,
+       0.0f,
+       {"2.0000000", "1", "12", "65000", "3000000000", "9", "70", "0.0", "0.00"}},
+      {"every field at its largest",
+       70000000.0,
+       255,
+       65535,
+       65535,
+       1,
+       65535,
+       255,
+       1.0e9f,
+       {"70000000.0000000", "255", "65535", "65535", "1", "65535", "255", "65535000.0", "1000000000.00"}},
+      {"zero duration", 3.0, 2, 0, 40, 0, 1, 45, -2.5f, {"3.0000000", "2", "0", "40", "0", "1", "45", "0.0", "-2.50"}},
+  };
+  std::vector<ZTShortHit> hits;
+  for (const Case& c : cases) {
+    ZTShortHit hit = Framed(c.Seconds);
+    hit.Channel = static_cast<std::uint8_t>(c.Channel);
+    hit.Rise = static_cast<std::uint16_t>(c.Rise);
+    hit.Counts = static_cast<std::uint16_t>(c.Counts);
+    hit.Duration = c.Duration;
+    hit.Energy = static_cast<std::uint16_t>(c.Energy);
+    hit.Amplitude = static_cast<std::uint8_t>(c.Amplitude);
+    hit.Parametric = c.Parametric;
+    hits.push_back(hit);
+  }
+  // Out of time order on purpose: without events view the order does not matter.
+  const ZTDataSet data = test::MakeSet(hits);
+  for (const bool events : {false, true}) {
+    ADataListing listing;
+    listing.Build(data, ATestSetup(), events, true);
+    if (events) {
+      ASSERT_TRUE(listing.TimeOrderError);
+      ASSERT_EQ(listing.Lines.size(), 3u);
+    } else {
+      ASSERT_EQ(listing.Lines.size(), std::size(cases));
+    }
+    const std::vector<std::size_t> columns = FieldEnds(listing.Header);
+    ASSERT_EQ(columns.size(), events ? 11u : 10u) << listing.Header;
+    for (std::size_t i = 0; i < listing.Lines.size(); ++i) {
+      const Case& c = cases[i];
+      const std::string& text = listing.Lines[i].Text;
+      std::vector<std::string> expected{std::to_string(i + 1)};
+      expected.insert(expected.end(), c.Expected.begin(), c.Expected.end());
+      EXPECT_EQ(Fields(text), expected) << c.What << ": " << text;
+      const std::vector<std::size_t> ends = FieldEnds(text);
+      ASSERT_EQ(ends.size(), 10u) << c.What;
+      for (std::size_t f = 0; f < ends.size(); ++f) EXPECT_EQ(ends[f], columns[f]) << c.What << ", field " << f;
+    }
+  }
 }
 
 TEST(DataListing, EmptySetNoFrameAndDeletedHits) {

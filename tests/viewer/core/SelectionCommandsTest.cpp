@@ -1,4 +1,5 @@
 // The Sets commands, frames from the rubber band, the time window and the protocol.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -135,19 +136,31 @@ TEST_F(SelectionCommands, SetsMenuCommandsWriteTheirLines) {
   EXPECT_EQ(data.DeletedCount, 2u);
 }
 
-TEST_F(SelectionCommands, UndeleteAsksFirstAndNoStillRemovesTheFrames) {
+TEST_F(SelectionCommands, UndeleteAsksFirstAndNoRemovesTheFramesButKeepsTheirMarks) {
   data.Recs[1].SetDeleted(true);
   data.DeletedCount = 1;
   Frame(45, 85);
+  const std::uint32_t framed = data.FramedCount;
+  ASSERT_GT(framed, 0u);
+  std::vector<std::uint16_t> marks;
+  for (const ZTShortHit& rec : data.Recs) marks.push_back(rec.FrameBits);
+  const std::size_t lines = protocol.Lines.size();
+
   Answer no(false);
   commands.UndeleteData(no);
   EXPECT_EQ(no.asked, "Warning: Deleted data will be undeleted.\nConfirm please");
   EXPECT_FALSE(frames.AnyFrame());
-  EXPECT_EQ(data.FramedCount, 0u);  // no marks of frames that are gone
+  // Only the frame list went before the question; the hits keep their marks and count.
+  EXPECT_EQ(data.FramedCount, framed);
+  for (std::size_t i = 0; i < data.Recs.size(); ++i) EXPECT_EQ(data.Recs[i].FrameBits, marks[i]) << i;
   EXPECT_EQ(data.DeletedCount, 1u);
+  EXPECT_EQ(protocol.Lines.size(), lines);
+
   Answer yes(true);
   commands.UndeleteData(yes);
   EXPECT_EQ(data.DeletedCount, 0u);
+  EXPECT_EQ(data.FramedCount, 0u);
+  for (const ZTShortHit& rec : data.Recs) EXPECT_EQ(rec.FrameBits, 0);
   EXPECT_EQ(Texts().back(), "Deleted data undeleted...");
 }
 

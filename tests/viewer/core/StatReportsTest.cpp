@@ -202,6 +202,46 @@ TEST(StatCollection, InEventsViewOnlyTheFirstHitOfEachEventIsCounted) {
   EXPECT_EQ(plain.Chan(0, 2)->HitCount, 2u);
 }
 
+TEST_F(HandMadeStatistics, TheWholeFileIsSetOneWhateverTheFrameMarks) {
+  ATestStat whole(setup_);
+  whole.CollectWhole(data_, Channels({1, 2, 3}), false);
+  EXPECT_FALSE(whole.Set(1) || whole.Set(2));
+  // Every hit of a checked channel that is not deleted, framed or not: not the parametric
+  // record, the deleted hit, channel 4 or channel 0.
+  EXPECT_EQ(whole.Chan(0, 1)->HitCount, 5u);
+  EXPECT_EQ(whole.Chan(0, 1)->Values[AChanStat::vsAmplitude].Total, 62u + 50 + 51 + 70 + 80);
+  EXPECT_EQ(whole.Chan(0, 2)->HitCount, 1u);
+  EXPECT_EQ(whole.Chan(0, 3)->HitCount, 0u);
+
+  // The same as one set over every hit.
+  ZTDataSet framed = data_;
+  for (ZTShortHit& rec : framed.Recs) rec.FrameBits = 1;
+  ATestStat oneSet(setup_);
+  oneSet.Collect(framed, 0b1, Channels({1, 2, 3}), false);
+  EXPECT_EQ(WriteStatReports(whole), WriteStatReports(oneSet));
+
+  ATestStat noRecords(setup_);
+  noRecords.CollectWhole(ZTDataSet(), Channels({1, 2, 3}), false);
+  EXPECT_FALSE(noRecords.AnySet());
+}
+
+TEST(StatCollection, TheWholeFileInEventsViewCountsTheFirstHitOfEachEvent) {
+  ATestSetup setup;
+  setup.MPT = 100;
+  setup.Lockout = 1000;
+  const ZTDataSet data = test::MakeSet({
+      FullHit(2.0, 1, 60, 1, 1, 1, 1, 0),      // event start
+      FullHit(2.00008, 1, 61, 1, 1, 1, 1, 0),  // second hit
+      FullHit(2.0015, 1, 63, 1, 1, 1, 1, 0),   // event start
+  });
+  ATestStat stat(setup);
+  AOptions options;
+  options.EventsView = true;
+  stat.CollectWhole(data, options);
+  EXPECT_EQ(stat.Chan(0, 1)->HitCount, 2u);
+  EXPECT_EQ(stat.Chan(0, 1)->Values[AChanStat::vsAmplitude].Total, 60u + 63);
+}
+
 TEST(StatCollection, InEventsViewAHitOutOfTimeOrderRaisesTheDataError) {
   const ZTDataSet data = test::MakeSet({FullHit(5.0, 1, 60, 1, 1, 1, 1, 1), FullHit(4.0, 1, 60, 1, 1, 1, 1, 1)});
   ATestStat stat{ATestSetup()};

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTextOption>
@@ -118,9 +119,38 @@ TEST_F(DataStatisticWindow, PagesShowTheReportTextsWithTheirTabStops) {
   }
 }
 
-TEST_F(DataStatisticWindow, NoSetLeavesThePagesEmptyAndThePlotBare) {
-  AddHits(1, 12, 30, 0b01);
-  Open();  // hits with frame bits, but no frame: no set
+TEST_F(DataStatisticWindow, WithoutAFrameEveryHitNotDeletedCountsAsSetOneAndTheFirstLineSaysSo) {
+  AddHits(1, 12, 30, 0b01);  // marks of frames that are gone count like any other hit
+  AddHits(2, 5, 80, 0);
+  AddHits(2, 3, 90, 0);
+  hits_.back().SetDeleted(true);  // never counted
+  Check({1, 2});
+  TFDataStatistic& window = Open();
+  const QLabel* line = window.findChild<QLabel*>(QStringLiteral("WholeFileLabel"));
+  ASSERT_NE(line, nullptr);
+  EXPECT_FALSE(line->isHidden());
+  EXPECT_EQ(line->text(), QStringLiteral("No frame: every hit that is not deleted, as set 1"));
+
+  ATestStat expected(setup_);
+  expected.CollectWhole(data_, options_);
+  const auto texts = WriteStatReports(expected);
+  EXPECT_EQ(window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText().toStdString(), texts[srAmplitude]);
+  EXPECT_EQ(window.Stat().Chan(0, 1)->HitCount, 12u);
+  EXPECT_EQ(window.Stat().Chan(0, 2)->HitCount, 7u);
+  EXPECT_EQ(window.Stat().Set(1), nullptr);
+  EXPECT_EQ(data_.Recs[12].FrameBits, 0);  // the data set is only read
+
+  // With a frame the sets are the frames' and the line is not there.
+  window_.reset();
+  MakeFrames(1);
+  Open();
+  EXPECT_TRUE(window_->findChild<QLabel*>(QStringLiteral("WholeFileLabel"))->isHidden());
+  EXPECT_EQ(window_->Stat().Chan(0, 1)->HitCount, 12u);
+  EXPECT_EQ(window_->Stat().Chan(0, 2)->HitCount, 0u);
+}
+
+TEST_F(DataStatisticWindow, AnEmptyDataSetLeavesThePagesEmptyAndThePlotBare) {
+  Open();
   for (const char* name : {"RichEdit1", "RichEdit2", "RichEdit3", "RichEdit4", "RichEdit5"})
     EXPECT_TRUE(window_->findChild<QTextEdit*>(QString::fromLatin1(name))->toPlainText().isEmpty()) << name;
   const QImage shown = Plot({700, 500});

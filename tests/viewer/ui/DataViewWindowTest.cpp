@@ -91,6 +91,33 @@ TEST_F(DataViewWindow, ShowsTheListingUnderItsHeaderAndTheBoxesRebuildIt) {
   EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(DataViewWindow, LargeValuesWidenTheirColumnsUnderTheHeader) {
+  ZTShortHit wide = Framed(3.0);
+  wide.Counts = 65000;
+  wide.Duration = 3000000000u;
+  ZTShortHit silent = Framed(4.0);
+  silent.Counts = 12;
+  silent.Duration = 0;
+  data_ = test::MakeSet({Framed(1.0), wide, silent});
+  Open();
+  const QString header = Child<QLabel>("Label1")->text();
+  const QTextDocument* doc = Child<QPlainTextEdit>("RichEdit1")->document();
+  ASSERT_EQ(doc->blockCount(), 3);
+  const QString second = doc->findBlockByNumber(1).text();
+  const QString third = doc->findBlockByNumber(2).text();
+  EXPECT_TRUE(second.contains(QStringLiteral(" 65000 3000000000 "))) << second.toStdString();
+  // The titles end where their columns end: the fixed-pitch header stands over the numbers.
+  EXPECT_EQ(header.indexOf(QStringLiteral("Count")) + 5, second.indexOf(QStringLiteral("65000")) + 5);
+  EXPECT_EQ(header.indexOf(QStringLiteral("Durat")) + 5, second.indexOf(QStringLiteral("3000000000")) + 10);
+  EXPECT_EQ(header.size(), second.size());
+  // No frequency of a zero duration: 0, never "inf" or "nan".
+  EXPECT_FALSE(third.contains(QStringLiteral("inf")) || third.contains(QStringLiteral("nan"))) << third.toStdString();
+  const int freq = header.indexOf(QStringLiteral("Freq")) + 4;
+  EXPECT_EQ(third.mid(freq - 3, 3), QStringLiteral("0.0")) << third.toStdString();
+  // Label and text share one fixed-pitch font and start at the same place.
+  EXPECT_EQ(Child<QLabel>("Label1")->font(), Child<QPlainTextEdit>("RichEdit1")->font());
+}
+
 TEST_F(DataViewWindow, TheOptionsWinOverUncheckedBoxes) {
   options_.EventsView = true;
   options_.SecondAsShadow = true;

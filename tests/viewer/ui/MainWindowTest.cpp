@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -102,6 +103,25 @@ TEST_F(MainWindow, OpenAndSaveGoThroughTheirDialogs) {
   EXPECT_EQ(fileDialogs_, 4);
 }
 
+TEST_F(MainWindow, SaveAsOpensBesideTheLoadedFileWithTheFirstFreeNumberedName) {
+  Start();
+  Trigger("SaveAsAction");  // nothing loaded: the dialog's own folder, no name
+  ASSERT_EQ(fileStarts_.size(), 1u);
+  EXPECT_EQ(fileStarts_.back(), QString());
+
+  const std::string file = MakeFile(100, "VESSEL.DTA");
+  test::WriteFileBytes(dir_.File("VESSEL-1.DTA"), {0});
+  fileAnswers_ = {QString::fromStdString(file)};
+  Trigger("OpenAction");
+  const QString folder = QString::fromStdString(dir_.Path().string());
+  fileAnswers_ = {folder + "/VESSEL-2.DTA"};
+  Trigger("SaveAsAction");
+  EXPECT_EQ(fileStarts_.back(), folder + "/VESSEL-2.DTA");
+  // That name is taken now: the next proposal is the one after it.
+  Trigger("SaveAsAction");
+  EXPECT_EQ(fileStarts_.back(), folder + "/VESSEL-3.DTA");
+}
+
 TEST_F(MainWindow, ADragOnAPointGraphMakesAFrameAndWritesItsLine) {
   Start({QString::fromStdString(MakeFile(500))});
   ShowPage(1);
@@ -179,11 +199,63 @@ TEST_F(MainWindow, EventViewRemovesTheFramesAndCountsEvents) {
   EXPECT_TRUE(GlobalOptions().EventsView);
   EXPECT_FALSE(window_->Pages().Common().Frames.AnyFrame());
   EXPECT_EQ(Data().FramedCount, 0u);
+  // The graphs count the events as they draw; the counter shows their count right away.
   Sheet(1).repaint();
   EXPECT_GT(Data().EventCount, 0u);
-  EXPECT_EQ(StatusText(2).left(5), "EVNT:");
+  EXPECT_EQ(StatusText(2), StatusPanels::EventsText(Data().EventCount, true));
   Trigger("EventViewAction");
   EXPECT_EQ(StatusText(2), "EVNT: - ");
+}
+
+TEST_F(MainWindow, CountersShowEveryDigitAndPanelsKeepTheirDesignWidthsAsTheLeast) {
+  Start();
+  StatusPanels& status = window_->Status();
+  // The width a panel needs for its text to show whole: the padding blanks show nothing.
+  auto fits = [this](int panel) {
+    auto* label = window_->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(panel));
+    QString shown = label->text();
+    while (shown.endsWith(' ')) shown.chop(1);
+    const QFontMetrics metrics = label->fontMetrics();
+    // A framed label indents its text by half an "x".
+    return label->contentsRect().width() >=
+           metrics.horizontalAdvance(shown) + metrics.horizontalAdvance(QLatin1Char('x')) / 2 + 2 * label->margin();
+  };
+  struct Case {
+    std::uint32_t Count;
+    const char* Hits;
+    const char* Grouped;
+  };
+  const Case cases[] = {
+      {0, "HITS:0        ", "GRPD:0        "},       {15117, "HITS:15117    ", "GRPD:15117    "},
+      {2000000, "HITS:2000000  ", "GRPD:2000000  "}, {4294967295u, "HITS:4294967295", "GRPD:4294967295"},
+      {0, "HITS:0        ", "GRPD:0        "},  // back to the design widths
+  };
+  for (const Case& c : cases) {
+    ZTDataSet& data = Data();
+    data.HitCount = data.EventCount = data.FramedCount = data.GroupedCount = data.DeletedCount = c.Count;
+    status.UpdateStatus(data, true);
+    QApplication::processEvents();
+    EXPECT_EQ(StatusText(1), QString::fromLatin1(c.Hits));
+    EXPECT_EQ(StatusText(4), QString::fromLatin1(c.Grouped));
+    EXPECT_EQ(StatusText(2), StatusPanels::EventsText(c.Count, true));
+    for (int panel = 1; panel <= 5; ++panel) {
+      EXPECT_TRUE(fits(panel)) << c.Count << ", panel " << panel << ": " << StatusText(panel).toStdString();
+      EXPECT_GE(status.Width(panel), StatusPanels::Widths[static_cast<std::size_t>(panel)]) << panel;
+      if (c.Count == 0) EXPECT_EQ(status.Width(panel), StatusPanels::Widths[static_cast<std::size_t>(panel)]) << panel;
+    }
+  }
+  EXPECT_GT(window_->findChild<QLabel*>("StatusPanel1")->minimumWidth(), 0);
+
+  // The readout grows to its longest text and keeps that width, so the counters stay put.
+  const QString longText = QStringLiteral(" Amplitude, dB = 53.39, Energy = 65535.00");
+  status.ShowCoordinates(longText);
+  QApplication::processEvents();
+  EXPECT_TRUE(fits(0));
+  const int grown = status.Width(0);
+  EXPECT_GT(grown, StatusPanels::Widths[0]);
+  status.ShowCoordinates(QStringLiteral(" Amplitude, dB = 1.00"));
+  QApplication::processEvents();
+  EXPECT_EQ(status.Width(0), grown);
 }
 
 TEST_F(MainWindow, AllUnchecksTheBoxesButOnlyRefreshChangesTheSelection) {

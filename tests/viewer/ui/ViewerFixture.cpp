@@ -26,8 +26,10 @@ ViewerFixture::ViewerFixture() {
     boxes_.push_back(box);
     return answerYes_;
   });
-  FileDialogSeam::SetHandler([this](FileDialogSeam::Mode, const QString&) {
+  FileDialogSeam::SetRequestHandler([this](const FileDialogSeam::Request& request) {
     ++fileDialogs_;
+    fileStarts_.push_back(request.startFolder.isEmpty() ? request.startName
+                                                        : request.startFolder + QLatin1Char('/') + request.startName);
     if (fileAnswers_.empty()) return QString();
     const QString name = fileAnswers_.front();
     fileAnswers_.pop_front();

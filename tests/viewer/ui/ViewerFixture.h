@@ -47,7 +47,8 @@ class ViewerFixture : public ::testing::Test {
   bool answerYes_ = true;
   std::deque<QString> fileAnswers_;  // the names the file dialogs give, in order
   int fileDialogs_ = 0;
-  std::string programDir_;  // the program's folder; the test's folder when empty
+  std::vector<QString> fileStarts_;  // where each file dialog opened: "folder/proposed name"
+  std::string programDir_;           // the program's folder; the test's folder when empty
 };
 
 }  // namespace test
