@@ -218,6 +218,26 @@ void TZTGraph::DrawYLabels(GraphText& text, const std::vector<YLabel>& labels) {
     if (labels[i].Draw) text.DrawRightAligned(PlotLeft - 10, labels[i].Y, QText(texts[i]));
 }
 
+std::vector<TZTGraph::YLabel> TZTGraph::LogYLabels(int h) const {
+  std::vector<YLabel> labels;
+  const int n = YAxis.Decades();
+  const double fmin = AGraphAxis::F(YAxis.Min, true);
+  if (YAxis.Min == 1 && std::pow(10.0, n) == static_cast<double>(YAxis.Max)) {
+    // An axis from 1 to a whole decade: 10^(n - i) at i decades below the top.
+    for (int i = 1; i < n; ++i)
+      labels.push_back({std::pow(10.0, n - i), PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2});
+    return labels;
+  }
+  // Any other range: each decade's value at its own tick, where that lies inside the plot and
+  // clear of the minimum and maximum labels.
+  const std::vector<int> ticks = YAxisTicks(YAxis, PlotTop, PlotBottom).Major;
+  for (int d = static_cast<int>(ticks.size()) - 1; d >= 0; --d) {
+    const int y = ticks[static_cast<std::size_t>(d)];
+    if (y - PlotTop >= h && PlotBottom - y >= h) labels.push_back({std::pow(10.0, d), y - h / 2});
+  }
+  return labels;
+}
+
 void TZTGraph::DrawLabels(QImage& bitmap) {
   GraphText text = LabelText(bitmap);
   const int h = text.Height();
@@ -232,10 +252,8 @@ void TZTGraph::DrawLabels(QImage& bitmap) {
   if (GraphKind == gkPoint) {
     y.push_back({static_cast<double>(YAxis.Max), PlotTop - h / 2});
     if (YAxis.Log) {
-      const int n = YAxis.Decades();
-      const double fmin = AGraphAxis::F(YAxis.Min, true);
-      for (int i = 1; i < n; ++i)
-        y.push_back({std::trunc(std::pow(10.0, n - i)), PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2});
+      const std::vector<YLabel> decades = LogYLabels(h);
+      y.insert(y.end(), decades.begin(), decades.end());
     } else {
       // Each inner label reads the value at its tick.
       const int n = YAxis.TickCount(true);

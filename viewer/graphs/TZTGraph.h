@@ -148,6 +148,8 @@ class TZTGraph {
     bool Draw = true;
   };
   void DrawYLabels(GraphText& text, const std::vector<YLabel>& labels);
+  // The inner labels of a logarithmic Y axis: its whole decades, each at its tick.
+  std::vector<YLabel> LogYLabels(int h) const;
 
  private:
   void DrawXLabels(GraphText& text, const QRect& nameBox);

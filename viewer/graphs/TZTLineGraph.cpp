@@ -186,10 +186,8 @@ void TZTLineGraph::DrawDataTexts(QImage& bitmap) {
   std::vector<YLabel> labels{{static_cast<double>(YAxis.Min), PlotBottom - h / 2, YAxis.Min >= 1000},
                              {static_cast<double>(YAxis.Max), PlotTop - h / 2}};
   if (YAxis.Log) {
-    const int n = YAxis.Decades();
-    const double fmin = AGraphAxis::F(YAxis.Min, true);
-    for (int i = 1; i < n; ++i)
-      labels.push_back({std::pow(10.0, n - i), PlotTop + TruncPixel((i - fmin) * YAxis.Scale) - h / 2});
+    const std::vector<YLabel> decades = LogYLabels(h);
+    labels.insert(labels.end(), decades.begin(), decades.end());
   } else {
     // Always 5 intervals; each label reads the value at its tick.
     const double min = YAxis.Min, range = static_cast<double>(YAxis.Max) - min;

@@ -2,7 +2,9 @@
 // labels between the ends of a time axis, and the count of the points outside the ranges with
 // the fit of the ranges to the data.
 #include <algorithm>
+#include <cmath>
 #include <optional>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +60,35 @@ TEST_F(GraphLabels, LinearYLabelsReadTheValueAtTheirTick) {
   auto fractions = Make<TZTPointGraph>(Setup(pcAmplitude, 250, pcCounts, 1));
   fractions->PaintGraph();
   for (const char* text : {"0.2", "0.4", "0.6", "0.8", "1"}) EXPECT_TRUE(Find(*fractions, text)) << text;
+}
+
+TEST_F(GraphLabels, LogarithmicLabelsSitAtTheirDecadesWhateverTheRange) {
+  Load({Hit(1, 1, 100, 5)});
+  const int h = TextHeight();
+  struct Case {
+    std::uint32_t min, max;
+    std::vector<std::pair<int, const char*>> decades;  // the inner labels expected
+  } cases[] = {{1, 1000, {{10, "10"}, {100, "100"}}},
+               {10, 100000, {{100, "100"}, {1000, "1k"}, {10000, "10k"}}},  // "100000" is too wide
+               {1, 5000, {{10, "10"}, {100, "100"}, {1000, "1000"}}}};
+  for (const Case& c : cases) {
+    auto graph = Make<TZTPointGraph>(Setup(pcAmplitude, 250, pcCounts, c.max));
+    graph->YAxis.Configure(pcCounts, true, c.min, c.max);
+    graph->PaintGraph();
+    const AxisTicks ticks = YAxisTicks(graph->YAxis, graph->PlotTop, graph->PlotBottom);
+    std::vector<QRect> boxes;
+    for (const TDrawnText& drawn : graph->Texts)
+      if (drawn.Box.right() == 39) boxes.push_back(drawn.Box);
+    EXPECT_EQ(boxes.size(), c.decades.size() + 2) << c.min << ".." << c.max;
+    for (const auto& [decade, text] : c.decades) {
+      const auto drawn = Find(*graph, text);
+      ASSERT_TRUE(drawn) << decade << " on " << c.min << ".." << c.max;
+      const int tick = ticks.Major[static_cast<std::size_t>(std::log10(decade) + 0.5)];
+      EXPECT_NEAR(drawn->Box.top() + h / 2, tick, 1) << decade << " on " << c.min << ".." << c.max;
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(boxes[i].intersects(boxes[j])) << c.min << ".." << c.max;
+  }
 }
 
 TEST_F(GraphLabels, LabelsTooWideForTheMarginAreCompactAndWhole) {
