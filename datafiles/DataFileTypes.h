@@ -47,7 +47,13 @@ enum : int {
   pcGain = 4096,
   pcThreshold = 8192,
   pcAverFreq = 32768,
+  // The location of an event's source, in metres; the viewer works it out for the event's first
+  // hit (no data file holds it), so other hits and the readers give none.
+  pcLocX = 65536,
+  pcLocY = 131072,
 };
+
+inline constexpr bool IsLocationCode(int code) { return code == pcLocX || code == pcLocY; }
 
 // Record kinds.
 enum : int {

@@ -166,6 +166,8 @@ void ZTDataSet::Clear() {
   Marks = std::vector<ATestTime>();
   Recs = std::vector<ZTShortHit>();
   Loaded_ = FileIdentity();
+  Locations.Clear();
+  ++DataRevision;
 }
 
 double ZTDataSet::TimeEndOf(double maxTime) {
@@ -330,6 +332,10 @@ void ZTDataSet::ClearFrameMarks() {
 void ZTDataSet::MarkFrame(int slot, const ZTFrameCriteria& criteria) {
   if (slot < 0 || slot >= FrameSlots) throw std::out_of_range("frame slot out of range");
   const auto bit = static_cast<std::uint16_t>(1u << slot);
+  if (IsLocationCode(criteria.XParam) || IsLocationCode(criteria.YParam)) {
+    MarkLocatedFrame(bit, criteria);
+    return;
+  }
 
   auto inside = [&criteria](const ZTShortHit& hit) {
     if (criteria.TimeFilter) {
@@ -375,6 +381,46 @@ void ZTDataSet::MarkFrame(int slot, const ZTFrameCriteria& criteria) {
   }
 }
 
+void ZTDataSet::MarkLocatedFrame(std::uint16_t bit, const ZTFrameCriteria& criteria) {
+  auto value = [&criteria](const ZTShortHit& hit, const ZTLocation& location, int code) {
+    return IsLocationCode(code) ? location.Value(code) : hit.GetValue(code);
+  };
+  auto inside = [&](const ZTShortHit& hit, const ZTLocation& location) {
+    if (criteria.TimeFilter) {
+      const double t = hit.GetValue(pcTime);
+      if (!(criteria.TimeFrom <= t && t <= criteria.TimeTo)) return false;
+    }
+    const double x = value(hit, location, criteria.XParam);
+    const double y = value(hit, location, criteria.YParam);
+    if (!(criteria.XFrom <= x && x <= criteria.XTo && criteria.YFrom <= y && y <= criteria.YTo)) return false;
+    const int channel = hit.Channel;
+    return channel >= 1 && channel <= 128 && criteria.Channels.test(static_cast<std::size_t>(channel - 1));
+  };
+
+  // The events are those the locations were worked out for: the event rule over every hit that
+  // is not deleted, grouped or not. A grouped hit is still never marked.
+  ZTEventRule rule;
+  rule.ResetMicroseconds(criteria.Mpt, criteria.Lockout);
+  ZTLocations::Cursor locations(Locations);
+  bool selected = false;
+  for (std::size_t i = 0; i < Recs.size(); ++i) {
+    ZTShortHit& hit = Recs[i];
+    if (!hit.IsHit() || hit.IsDeleted()) continue;
+    int position;
+    try {
+      position = rule.EventTest(hit);
+    } catch (const EZTData&) {
+      break;  // the hits out of time order and all after them have no location
+    }
+    if (position == 0) {
+      const ZTLocation* location = locations.At(i);
+      selected = location != nullptr && inside(hit, *location);
+    }
+    if (selected && !hit.IsFlagged()) hit.FrameBits |= bit;
+  }
+  FramedCount = CountFramed();
+}
+
 std::uint32_t ZTDataSet::GroupHits(int mode) {
   std::uint32_t n = 0;
   for (ZTShortHit& hit : Recs) {
@@ -407,6 +453,7 @@ std::uint32_t ZTDataSet::DeleteGrouped() {
   }
   GroupedCount = GroupedCount > n ? GroupedCount - n : 0;
   DeletedCount += n;
+  if (n > 0) ++DataRevision;
   return n;
 }
 
@@ -416,6 +463,7 @@ void ZTDataSet::UndeleteAll() {
     hit.FrameBits = 0;
     hit.SetDeleted(false);
   }
+  ++DataRevision;
   DeletedCount = 0;
   FramedCount = 0;
 }
@@ -449,6 +497,7 @@ std::uint32_t ZTDataSet::InvertDeleted() {
   FramedCount = 0;
   GroupedCount = 0;
   DeletedCount = deleted;
+  ++DataRevision;
   return wasDeleted;
 }
 

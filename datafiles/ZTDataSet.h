@@ -14,6 +14,7 @@
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/ZTEventRule.h"
 #include "datafiles/ZTFrameCriteria.h"
+#include "datafiles/ZTLocations.h"
 #include "datafiles/ZTShortHit.h"
 
 namespace ae {
@@ -44,6 +45,12 @@ class ZTDataSet {
   // Bit i set when frame slot i was occupied at the last grouping; one for the program, as the
   // program has one data set.
   std::uint8_t GroupMask = 0;
+  // Changes whenever the hits that are not deleted change (a load, Clear, deleting, undeleting),
+  // so that what was worked out from them (the locations) knows when to be worked out again.
+  std::uint64_t DataRevision = 0;
+  // The located events of the hits that are not deleted; the viewer works them out (only a
+  // location setup gives any) and keeps them up to date with DataRevision.
+  ZTLocations Locations;
 
   // The most records a data set holds.
   static constexpr int MaxRecords = INT32_MAX - 1;
@@ -81,7 +88,10 @@ class ZTDataSet {
   void ClearFrameMarks();
   // Sets frame bit `slot` (0..7) of the unflagged hits the criteria select and recounts the
   // framed hits. In event view a time-order error stops the marking and is raised, the hits
-  // marked so far staying marked.
+  // marked so far staying marked. A frame on a location (either parameter a location code)
+  // selects whole events, in any view: those whose first hit has a location inside it, with
+  // every other hit the event rule puts into them, grouped by the criteria's windows over the
+  // hits that are not deleted, as the locations were.
   void MarkFrame(int slot, const ZTFrameCriteria& criteria);
   // Groups the hits by their frame bits against GroupMask (gmAnd: in every frame of the mask,
   // gmOr: in any), clears all frame bits and returns the number of grouped hits.
@@ -91,6 +101,15 @@ class ZTDataSet {
   void UndeleteAll();
   std::uint32_t InvertGrouped();
   std::uint32_t InvertDeleted();
+
+  // The value of a parameter of record `rec` (an index into Recs): the record's own, or for a
+  // location code the location of the event whose first hit it is; nothing for a record without
+  // a location.
+  std::optional<double> ValueOf(std::size_t rec, int code) const {
+    if (!IsLocationCode(code)) return Recs[rec].GetValue(code);
+    if (const ZTLocation* location = Locations.Find(rec)) return location->Value(code);
+    return std::nullopt;
+  }
 
   // The program's event rule and the test of one record by it.
   static ZTEventRule& EventRule();
@@ -113,6 +132,7 @@ class ZTDataSet {
 
   void ReadRecords(AWDiskFile& reader);
   std::uint32_t CountFramed() const;
+  void MarkLocatedFrame(std::uint16_t bit, const ZTFrameCriteria& criteria);
 
   FileIdentity Loaded_;
 };

@@ -3,6 +3,7 @@
 #include <SimpleIni.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <filesystem>
@@ -27,6 +28,7 @@ constexpr const char* SecEvent = "Event";
 constexpr const char* SecParametric = "Parametric";
 constexpr const char* SecMonpac = "Monpac";
 constexpr const char* SecLocDyn = "LocDyn";
+constexpr const char* SecLocation = "Location";
 
 // Keys are matched without regard to case, as the profile service does; duplicate keys of
 // other sections are kept when the file is rewritten.
@@ -81,6 +83,7 @@ class IniFile {
   }
   void SetInt(const char* section, const char* key, int value) { Set(section, key, std::to_string(value)); }
   void SetReal(const char* section, const char* key, double value) { Set(section, key, FormatProfileReal(value)); }
+  void Delete(const char* section, const char* key) { ini_.Delete(section, key, false); }
   // Removes every key line of the section but keeps the section where it is in the file, so
   // that rewriting it does not move it.
   void EraseKeys(const char* section) {
@@ -154,6 +157,38 @@ std::string HoldLine(const AHold& hold) {
   return line;
 }
 
+bool SameKey(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// The location section, updated in place so that its comments stay with their lines: the type,
+// the speed, and a line for every sensor, where the file has one for its channel in that line.
+void WriteLocation(IniFile& ini, const ALocationSetup& location) {
+  ini.Set(SecLocation, "Type", std::string(ALocationSetup::TypeName(location.Type)));
+  ini.SetReal(SecLocation, "Velocity", location.Velocity);
+  std::vector<std::pair<int, std::string>> written;  // channel, and the key its line has
+  for (const auto& [key, value] : ini.Lines(SecLocation)) {
+    const std::optional<int> channel = ALocationSetup::ChannelOfKey(key);
+    if (!channel) continue;
+    const auto done = std::find_if(written.begin(), written.end(), [&](const auto& w) { return w.first == *channel; });
+    // A second line of a key written already went with it (keys are the same in any case);
+    // another key of the same channel ("Sensor03" beside "Sensor3") goes.
+    if (done != written.end() && SameKey(done->second, key)) continue;
+    const ASensor* sensor = *channel != 0 ? location.SensorOf(*channel) : nullptr;
+    if (sensor == nullptr || done != written.end()) {
+      ini.Delete(SecLocation, key.c_str());
+      continue;
+    }
+    ini.Set(SecLocation, key.c_str(), location.PositionText(*sensor));
+    written.emplace_back(*channel, key);
+  }
+  for (const ASensor& sensor : location.Sensors)
+    if (std::none_of(written.begin(), written.end(), [&](const auto& w) { return w.first == sensor.Channel; }))
+      ini.Set(SecLocation, ALocationSetup::SensorKey(sensor.Channel).c_str(), location.PositionText(sensor));
+}
+
 std::string KeptWithin(const char* what, std::int64_t k, std::int64_t n, int ring) {
   return "Test setup: the historic index would average K = " + std::to_string(k) +
          " recent hits at N = " + std::to_string(n) + " (" + what + "), outside the 1 to " + std::to_string(ring) +
@@ -198,6 +233,7 @@ bool ATestSetup::Load(const std::string& path, ViewerUser& user) {
   s.Class1 = ini.Int(SecLocDyn, "Class1", d.Class1);
   s.Class2 = ini.Int(SecLocDyn, "Class2", d.Class2);
   s.Class3 = ini.Int(SecLocDyn, "Class3", d.Class3);
+  s.Location = ALocationSetup::FromLines(ini.Lines(SecLocation), path);
 
   const std::string problem = s.RangeProblem();
   if (!problem.empty()) throw EViewer(problem + "\n(test setup \"" + path + "\")");
@@ -241,6 +277,7 @@ void ATestSetup::Save(const std::string& path) const {
   ini.SetInt(SecLocDyn, "Class1", Class1);
   ini.SetInt(SecLocDyn, "Class2", Class2);
   ini.SetInt(SecLocDyn, "Class3", Class3);
+  if (ini.HasSection(SecLocation) || Location != ALocationSetup()) WriteLocation(ini, Location);
   std::string text;
   if (!ini.Write(text)) throw EViewer("Cannot write \"" + path + "\": out of memory");
   ReplaceFileContents(path, text);
@@ -307,6 +344,7 @@ std::string ATestSetup::RangeProblem() const {
                                     {"LDExponent", LDExponent}}) {
     if (!std::isfinite(value)) return std::string("Test setup: ") + name + " must be a number.";
   }
+  if (const std::string problem = Location.Problem(); !problem.empty()) return "Test setup, location: " + problem;
   for (const AHold& hold : Holds) {
     if (!std::isfinite(hold.Pressure) || !std::isfinite(hold.Start) || !std::isfinite(hold.Length) ||
         !std::isfinite(hold.Delay))

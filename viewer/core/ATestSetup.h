@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "viewer/core/AHold.h"
+#include "viewer/core/ALocationSetup.h"
 
 namespace ae {
 
@@ -45,6 +46,8 @@ class ATestSetup {
   int Class1 = 10;
   int Class2 = 100;
   int Class3 = 1000;
+  // Source location ("Location" section); a setup without one locates nothing.
+  ALocationSetup Location;
 
   void ClearHolds() { Holds.clear(); }
 
@@ -54,13 +57,16 @@ class ATestSetup {
   // (RangeProblem), raise EViewer with the message and leave the setup unchanged.
   bool Load(const std::string& path, ViewerUser& user);
   // Writes every field into the INI file, keeping the other sections and keys of an existing
-  // file; the "Holds" section is rewritten. The file is replaced only once the new text is
+  // file; the "Holds" section is rewritten. The "Location" section is written when the file has
+  // one or the setup locates; its sensor lines are updated in place, those of channels without a
+  // sensor now removed. The file is replaced only once the new text is
   // complete. FileName is not changed. Raises EViewer when the file cannot be read or written.
   void Save(const std::string& path) const;
 
   // Empty when the statistics can work with these settings, else the message that refuses them:
   // SevHitNum 0, a number of recent hits of the historic index outside the ring of
-  // MP_HstLastHits5 entries, a divisor 0 or a real that is not finite.
+  // MP_HstLastHits5 entries, a divisor 0 or a real that is not finite; nor can a location setup
+  // be worked with that ALocationSetup::Problem refuses.
   std::string RangeProblem() const;
 
   // The parametric conversion: ParV = Data / DivisorSys + OffsetSys; ParP = ParV / DivisorReal
