@@ -776,3 +776,129 @@ TEST(ZTDataSetSelection, ALoadStartsWithoutFlagsAndCountsAndClearKeepsTheTimeAxi
 
 }  // namespace
 }  // namespace ae
+
+namespace ae {
+namespace {
+
+using test::FrameBits;
+using test::Hit;
+using test::MakeSet;
+
+// Three events by the event rule of 5000 us / 20000 us: at 1 s (first hit, second hit, lockout
+// hit), at 2 s (first and second hit) and at 3 s (a first hit alone); the first two located.
+ZTDataSet LocatedSet() {
+  ZTDataSet set = MakeSet({Hit(1.0, 1, 60, 1), Hit(1.002, 2, 50, 1), Hit(1.010, 3, 40, 1),  //
+                           Hit(2.0, 4, 70, 1), Hit(2.003, 1, 55, 1),                        //
+                           Hit(3.0, 2, 65, 1)});
+  set.Locations.Assign({{0, 0, 2.5f, 4.0f}, {3, 0, 7.5f, 1.0f}});
+  set.Locations.Valid = true;
+  return set;
+}
+
+ZTFrameCriteria LocationFrame(double xFrom, double xTo, double yFrom, double yTo) {
+  ZTFrameCriteria c;
+  c.XParam = pcLocX;
+  c.YParam = pcLocY;
+  c.XFrom = xFrom;
+  c.XTo = xTo;
+  c.YFrom = yFrom;
+  c.YTo = yTo;
+  c.Channels.set();
+  return c;
+}
+
+TEST(ZTDataSetLocation, AFrameOnALocationSelectsWholeEventsByTheirFirstHit) {
+  struct Case {
+    const char* Name;
+    ZTFrameCriteria Criteria;
+    std::vector<int> Bits;
+  };
+  ZTFrameCriteria timeOn = LocationFrame(0, 10, 0, 10);
+  timeOn.TimeFilter = true;
+  timeOn.TimeFrom = 1.5;
+  timeOn.TimeTo = 2.5;
+  ZTFrameCriteria channels = LocationFrame(0, 10, 0, 10);
+  channels.Channels.reset();
+  channels.Channels.set(3);  // channel 4 only
+  ZTFrameCriteria locationAgainstAmplitude = LocationFrame(2, 3, 0, 0);
+  locationAgainstAmplitude.YParam = pcAmplitude;
+  locationAgainstAmplitude.YFrom = 55;
+  locationAgainstAmplitude.YTo = 65;
+  const Case cases[] = {
+      {"first event", LocationFrame(2, 3, 3, 5), {1, 1, 1, 0, 0, 0}},
+      {"both", LocationFrame(0, 10, 0, 10), {1, 1, 1, 1, 1, 0}},
+      {"none", LocationFrame(4, 6, 0, 10), {0, 0, 0, 0, 0, 0}},
+      {"the time window on the first hit", timeOn, {0, 0, 0, 1, 1, 0}},
+      {"the channels of the first hit", channels, {0, 0, 0, 1, 1, 0}},
+      {"a location against a hit parameter", locationAgainstAmplitude, {1, 1, 1, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    ZTDataSet set = LocatedSet();
+    set.MarkFrame(2, c.Criteria);
+    std::vector<int> expected;
+    for (int bit : c.Bits) expected.push_back(bit << 2);
+    EXPECT_EQ(FrameBits(set), expected) << c.Name;
+    EXPECT_EQ(set.FramedCount, static_cast<std::uint32_t>(std::count(c.Bits.begin(), c.Bits.end(), 1))) << c.Name;
+  }
+}
+
+TEST(ZTDataSetLocation, GroupedHitsKeepTheirPlaceInEventsButAreNotMarked) {
+  ZTDataSet set = LocatedSet();
+  set.Recs[1].SetGrouped(true);
+  set.GroupedCount = 1;
+  set.MarkFrame(0, LocationFrame(0, 10, 0, 10));
+  EXPECT_EQ(FrameBits(set), (std::vector<int>{1, 0, 1, 1, 1, 0}));
+  // A deleted hit is in no event; with the first hit deleted its location is not there either.
+  ZTDataSet deleted = LocatedSet();
+  deleted.Recs[0].SetDeleted(true);
+  deleted.Locations.Assign({{3, 0, 7.5f, 1.0f}});
+  deleted.MarkFrame(0, LocationFrame(0, 10, 0, 10));
+  EXPECT_EQ(FrameBits(deleted), (std::vector<int>{0, 0, 0, 1, 1, 0}));
+}
+
+TEST(ZTDataSetLocation, ValuesOfLocatedAndOtherHits) {
+  const ZTDataSet set = LocatedSet();
+  EXPECT_EQ(set.ValueOf(3, pcLocX), 7.5);
+  EXPECT_EQ(set.ValueOf(3, pcLocY), 1.0);
+  EXPECT_EQ(set.ValueOf(4, pcLocX), std::nullopt);
+  EXPECT_EQ(set.ValueOf(4, pcAmplitude), 55.0);
+  // The records themselves hold no location.
+  EXPECT_EQ(set.Recs[3].GetValue(pcLocX), 0.0);
+
+  ZTLocations::Cursor cursor(set.Locations);
+  EXPECT_EQ(cursor.At(0)->X, 2.5f);
+  EXPECT_EQ(cursor.At(1), nullptr);
+  EXPECT_EQ(cursor.At(3)->X, 7.5f);
+  EXPECT_EQ(cursor.At(0)->X, 2.5f);  // asked again from the start
+  EXPECT_EQ(cursor.At(9), nullptr);
+}
+
+TEST(ZTDataSetLocation, TheRevisionMovesWhenTheHitsThatAreNotDeletedChange) {
+  ZTDataSet set = LocatedSet();
+  std::uint64_t last = set.DataRevision;
+  auto moved = [&] {
+    const bool changed = set.DataRevision != last;
+    last = set.DataRevision;
+    return changed;
+  };
+  set.Recs[0].SetGrouped(true);
+  set.GroupedCount = 1;
+  set.ClearGrouped();
+  EXPECT_FALSE(moved());
+  set.InvertGrouped();
+  EXPECT_FALSE(moved());
+  EXPECT_GT(set.DeleteGrouped(), 0u);
+  EXPECT_TRUE(moved());
+  EXPECT_EQ(set.DeleteGrouped(), 0u);
+  EXPECT_FALSE(moved());
+  set.InvertDeleted();
+  EXPECT_TRUE(moved());
+  set.UndeleteAll();
+  EXPECT_TRUE(moved());
+  set.Clear();
+  EXPECT_TRUE(moved());
+  EXPECT_TRUE(set.Locations.Empty());
+}
+
+}  // namespace
+}  // namespace ae
