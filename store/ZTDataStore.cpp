@@ -85,6 +85,15 @@ void RunScript(const ZTDataStore& store, const char* script, const std::string& 
   }
 }
 
+// The user_version of a file that holds the rows of source location.
+constexpr int LocationRowsVersion = 1;
+
+void SetRowsVersion(const ZTDataStore& store, int version) {
+  QSqlQuery query(store.Database());
+  if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)))
+    store.Fail("cannot mark the version of the rows: " + ErrorReason(query.lastError()).toStdString());
+}
+
 }  // namespace
 
 std::string ZTDataStore::DefaultPath() {
@@ -131,6 +140,23 @@ void ZTDataStore::Open() {
   db.setDatabaseName(file);
   if (!db.open()) Fail("cannot open the file: " + ErrorReason(db.lastError()).toStdString());
   Verify();
+  Upgrade();
+}
+
+// A file made before source location gets its rows, once: the user may have removed them
+// since. A file that cannot be written (read-only, or busy for longer than the timeout) is used
+// as it is, without them, and tried again the next time.
+void ZTDataStore::Upgrade() {
+  QSqlQuery version(Database());
+  if (!version.exec("PRAGMA user_version") || !version.next()) return;
+  if (version.value(0).toInt() >= LocationRowsVersion) return;
+  version.finish();
+  try {
+    StoreTransaction transaction(*this);
+    RunScript(*this, ZTDataLocationRowsSql, "cannot add the rows of source location");
+    SetRowsVersion(*this, LocationRowsVersion);
+    transaction.Commit();
+  } catch (const EStore&) {}
 }
 
 // Builds the new database in a temporary file beside the target and moves it into place only
@@ -156,6 +182,8 @@ void ZTDataStore::Create() {
     StoreTransaction transaction(*this);
     RunScript(*this, ZTDataSchemaSql, "cannot create the tables");
     RunScript(*this, ZTDataRowsSql, "cannot write the shipped rows");
+    RunScript(*this, ZTDataLocationRowsSql, "cannot write the shipped rows");
+    SetRowsVersion(*this, LocationRowsVersion);
     transaction.Commit();
   }
   Database().close();

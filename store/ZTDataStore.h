@@ -16,7 +16,8 @@ class EStore : public std::runtime_error {
 
 // The "ZTData" table store: one SQLite file holding the AE parameter table, the graph database
 // and the filter database. A missing file is created with the whole schema and the shipped rows
-// in one transaction; an existing file is opened as it is and never re-seeded.
+// in one transaction; an existing file is opened as it is and never re-seeded, except that a file
+// made before source location gets its rows once (rows there already stay as they are).
 class ZTDataStore {
  public:
   // ZTDATA_DB when set, else $XDG_DATA_HOME/Brantel/Zemtal/ZTData.sqlite.
@@ -38,6 +39,7 @@ class ZTDataStore {
   void Open();
   void Create();
   void Verify();
+  void Upgrade();
   void Close();
 
   std::string path_;

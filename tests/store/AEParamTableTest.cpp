@@ -16,9 +16,10 @@ namespace {
 
 using test::RawDb;
 
-// Every parameter code of the data files.
-const std::vector<int> AllCodes = {pcHits,     pcTime,      pcChannel, pcSeq, pcRise, pcCntPk, pcCounts,    pcEnergy,
-                                   pcDuration, pcAmplitude, pcDP,      pcRMS, pcPar1, pcGain,  pcThreshold, pcAverFreq};
+// Every parameter code of the data files, and the two of source location.
+const std::vector<int> AllCodes = {pcHits,   pcTime,   pcChannel,   pcSeq,       pcRise, pcCntPk,
+                                   pcCounts, pcEnergy, pcDuration,  pcAmplitude, pcDP,   pcRMS,
+                                   pcPar1,   pcGain,   pcThreshold, pcAverFreq,  pcLocX, pcLocY};
 
 class AEParamTableTest : public test::StoreTest {
  protected:
@@ -51,7 +52,9 @@ TEST_F(AEParamTableTest, ShippedRowsNameEveryParameterCodeOnce) {
                                                {pcPar1, "Parametric 1"},
                                                {pcGain, "Gain"},
                                                {pcThreshold, "Threshold"},
-                                               {pcAverFreq, "Average frequency"}};
+                                               {pcAverFreq, "Average frequency"},
+                                               {pcLocX, "Location X, m"},
+                                               {pcLocY, "Location Y, m"}};
   for (const int code : AllCodes) {
     EXPECT_EQ(params_.ParamNameOf(code), expected.at(code));
     EXPECT_EQ(params_.ParamCodeOf(expected.at(code)), code);
@@ -60,6 +63,7 @@ TEST_F(AEParamTableTest, ShippedRowsNameEveryParameterCodeOnce) {
     EXPECT_LE(shortName.size(), 15) << code;  // the field's width
   }
   EXPECT_EQ(params_.ShortNameOf(pcAmplitude), "Amplitude, dB");
+  EXPECT_EQ(params_.ShortNameOf(pcLocX), "Location X, m");
   EXPECT_EQ(params_.ShortNameOf(16384), "");
 }
 
@@ -93,15 +97,17 @@ TEST_F(AEParamTableTest, ACodeTheTableLacksHasNoName) {
 }
 
 TEST_F(AEParamTableTest, FamiliesFollowTheFormatTable) {
-  const auto common = NamesOf({pcTime, pcChannel, pcRise, pcCounts, pcEnergy, pcDuration, pcAmplitude});
+  // Every family has the location, which the viewer works out from a file of any of them.
+  const auto common = NamesOf({pcTime, pcChannel, pcRise, pcCounts, pcEnergy, pcDuration, pcAmplitude, pcLocX, pcLocY});
   const std::map<std::string, std::vector<std::string>> expected = {
       {"Common parameters", common},
       {"All parameters", NamesOf({pcHits, pcTime, pcChannel, pcSeq, pcRise, pcCntPk, pcCounts, pcEnergy, pcDuration,
-                                  pcAmplitude, pcDP, pcRMS, pcPar1, pcGain, pcThreshold, pcAverFreq})},
+                                  pcAmplitude, pcDP, pcRMS, pcPar1, pcGain, pcThreshold, pcAverFreq, pcLocX, pcLocY})},
       {"Spartan 3000", NamesOf({pcTime, pcChannel, pcSeq, pcRise, pcCntPk, pcCounts, pcEnergy, pcDuration, pcAmplitude,
-                                pcDP, pcRMS, pcPar1, pcGain, pcThreshold})},
-      {"Locan/SpartanPC/Spartan2000/DiSP", NamesOf({pcTime, pcChannel, pcRise, pcCntPk, pcCounts, pcEnergy, pcDuration,
-                                                    pcAmplitude, pcRMS, pcPar1, pcGain, pcThreshold, pcAverFreq})},
+                                pcDP, pcRMS, pcPar1, pcGain, pcThreshold, pcLocX, pcLocY})},
+      {"Locan/SpartanPC/Spartan2000/DiSP",
+       NamesOf({pcTime, pcChannel, pcRise, pcCntPk, pcCounts, pcEnergy, pcDuration, pcAmplitude, pcRMS, pcPar1, pcGain,
+                pcThreshold, pcAverFreq, pcLocX, pcLocY})},
       {"A-Line 32D", common},
       {"Vallen System AMS", common},
       {"Malachit AS", common},
@@ -135,8 +141,9 @@ TEST_F(AEParamTableTest, TheFamilyQueryListsANameOnceInAlphabeticalOrder) {
     ASSERT_TRUE(raw.Exec("INSERT INTO AEParams (ParamID, ParamConst, ParamName) VALUES (101, 64, 'b-energy')"));
     ASSERT_TRUE(raw.Exec("INSERT INTO \"Prm&Sys\" (ParamID, AESystemID) VALUES (100, 5), (101, 5)"));
   }
-  EXPECT_EQ(params_.QueryParams("A-Line 32D"), (std::vector<std::string>{"Amplitude", "b-energy", "Channel", "Counts",
-                                                                         "Duration", "Energy", "Rise time", "Time"}));
+  EXPECT_EQ(params_.QueryParams("A-Line 32D"),
+            (std::vector<std::string>{"Amplitude", "b-energy", "Channel", "Counts", "Duration", "Energy",
+                                      "Location X, m", "Location Y, m", "Rise time", "Time"}));
 }
 
 }  // namespace

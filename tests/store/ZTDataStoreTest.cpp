@@ -56,8 +56,9 @@ TEST_F(ZTDataStoreTest, FirstOpenCreatesFoldersSchemaAndShippedRows) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path() / "a/b"), fs::directory_iterator()), 1);
 
   RawDb raw(path);
-  EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM AEParams").toInt(), 16);
+  EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM AEParams").toInt(), 18);
   EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM AESystem").toInt(), 7);
+  EXPECT_EQ(raw.Scalar("PRAGMA user_version").toInt(), 1);  // the rows of source location are there
   EXPECT_GE(raw.Scalar("SELECT COUNT(*) FROM VNGrfSys").toInt(), 2);
   EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM Filters").toInt(), 0);
   for (const char* index :
@@ -88,8 +89,50 @@ TEST_F(ZTDataStoreTest, AnExistingFileIsOpenedAsItIsNeverSeededAgain) {
   EXPECT_EQ(params.ParamCodeOf("Amplitude"), 0);
   EXPECT_EQ(params.ParamCodeOf("DP"), 0);
   RawDb raw(DbPath());
-  EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM AEParams").toInt(), 15);
-  EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM VNGrfSys").toInt(), 1);
+  EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM AEParams").toInt(), 17);
+  EXPECT_EQ(raw.Scalar("SELECT COUNT(*) FROM VNGrfSys").toInt(), 2);
+}
+
+TEST_F(ZTDataStoreTest, AFileMadeBeforeSourceLocationGetsItsRowsOnce) {
+  { ZTDataStore store; }
+  auto count = [this](const char* sql) { return RawDb(DbPath()).Scalar(sql).toInt(); };
+  const int params = count("SELECT COUNT(*) FROM AEParams");
+  const int families = count("SELECT COUNT(*) FROM \"Prm&Sys\"");
+  const int graphs = count("SELECT COUNT(*) FROM VNGraph");
+  {
+    // The file as it was before: no location rows, user_version 0, and a row of the user's.
+    RawDb raw(DbPath());
+    ASSERT_TRUE(
+        raw.Exec("DELETE FROM \"Prm&Sys\" WHERE ParamID IN "
+                 "(SELECT ParamID FROM AEParams WHERE ParamConst IN (65536, 131072))"));
+    ASSERT_TRUE(raw.Exec("DELETE FROM AEParams WHERE ParamConst IN (65536, 131072)"));
+    ASSERT_TRUE(
+        raw.Exec("DELETE FROM VNGraph WHERE GPageID IN (SELECT GPageID FROM VNGrfPge WHERE GSystemID IN "
+                 "(SELECT GSystemID FROM VNGrfSys WHERE Name = 'Location'))"));
+    ASSERT_TRUE(
+        raw.Exec("DELETE FROM VNGrfPge WHERE GSystemID IN (SELECT GSystemID FROM VNGrfSys WHERE Name = "
+                 "'Location')"));
+    ASSERT_TRUE(raw.Exec("DELETE FROM VNGrfSys WHERE Name = 'Location'"));
+    ASSERT_TRUE(raw.Exec("UPDATE AEParams SET ParamName = 'Peak amplitude' WHERE ParamConst = 256"));
+    ASSERT_TRUE(raw.Exec("PRAGMA user_version = 0"));
+  }
+  {
+    ZTDataStore store;
+    AEParamTable table(store);
+    EXPECT_EQ(table.ParamCodeOf("Location X, m"), 65536);
+    EXPECT_EQ(table.ParamNameOf(131072), "Location Y, m");
+    EXPECT_EQ(table.ParamNameOf(256), "Peak amplitude");  // the user's row as it was
+  }
+  EXPECT_EQ(count("SELECT COUNT(*) FROM AEParams"), params);
+  EXPECT_EQ(count("SELECT COUNT(*) FROM \"Prm&Sys\""), families);
+  EXPECT_EQ(count("SELECT COUNT(*) FROM VNGraph"), graphs);
+  EXPECT_EQ(count("SELECT COUNT(*) FROM VNGrfSys WHERE Name = 'Location'"), 1);
+  EXPECT_EQ(count("PRAGMA user_version"), 1);
+
+  // Once there, what the user does with them stays: removed rows do not come back.
+  ASSERT_TRUE(RawDb(DbPath()).Exec("DELETE FROM VNGrfSys WHERE Name = 'Location'"));
+  { ZTDataStore store; }
+  EXPECT_EQ(count("SELECT COUNT(*) FROM VNGrfSys WHERE Name = 'Location'"), 0);
 }
 
 TEST_F(ZTDataStoreTest, AForeignDamagedOrIncompleteFileGivesAClearErrorAndStaysAsItWas) {
