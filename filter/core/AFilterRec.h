@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "datafiles/DataFileTypes.h"
 #include "filter/core/AParamNames.h"
 
 namespace ae {
@@ -13,7 +14,12 @@ class AFilterRec {
  public:
   explicit AFilterRec(const AParamNames& names) : names_(&names) {}
 
-  int32_t ParamCodeOf(const std::string& name) const { return names_->ParamCodeOf(name); }
+  // 0, as for a name the table lacks, for the location of an event: the viewer works it out
+  // from a whole loaded file, and no hit a filter reads has one.
+  int32_t ParamCodeOf(const std::string& name) const {
+    const int32_t code = names_->ParamCodeOf(name);
+    return IsLocationCode(code) ? 0 : code;
+  }
   std::string ParamNameOf(int32_t code) const { return names_->ParamNameOf(code); }
 
  protected:

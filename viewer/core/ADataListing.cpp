@@ -20,6 +20,7 @@ constexpr std::array<int, 9> DumpColumns = {pcTime,   pcChannel,   pcRise,     p
                                             pcEnergy, pcAmplitude, pcAverFreq, pcPar1};
 constexpr int NumWidth = 6;
 constexpr int DtWidth = 6;
+constexpr int LocationWidth = 8;
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -60,16 +61,26 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
     titles.push_back(Trimmed(os.str()));
     widths.push_back(os.str().size());
   }
+  // With a location setup, the location of each event's first hit, in metres.
+  const bool located = setup.Location.Active();
+  if (located) {
+    for (const char* title : {"X, m", "Y, m"}) {
+      titles.push_back(title);
+      widths.push_back(LocationWidth);
+    }
+  }
   if (eventsView) {
     titles.push_back("dT");
     widths.push_back(DtWidth);
   }
 
+  ZTLocations::Cursor locations(data.Locations);
   ZTEventRule rule;
   if (eventsView) rule.ResetMicroseconds(setup.MPT, setup.Lockout);
   std::vector<std::vector<std::string>> cells;
   char text[64];
-  for (const ZTShortHit& rec : data.Recs) {
+  for (std::size_t index = 0; index < data.Recs.size(); ++index) {
+    const ZTShortHit& rec = data.Recs[index];
     if (cells.size() >= LineLimit) break;
     if (!rec.IsHit() || rec.IsDeleted()) continue;
     // The rule sees every hit that is not deleted, framed or not, so that events are the same
@@ -94,6 +105,13 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
       if ((ColumnMask & column) && column != pcPar1) row.push_back(DumpValue(rec, column));
     std::snprintf(text, sizeof text, "%.2f", setup.ParP(rec.GetValue(pcPar1)));
     row.push_back(text);
+    if (located) {
+      const ZTLocation* location = locations.At(index);
+      for (int code : {pcLocX, pcLocY}) {
+        if (location != nullptr) std::snprintf(text, sizeof text, "%.3f", location->Value(code));
+        row.push_back(location != nullptr ? text : "-");
+      }
+    }
     TRgb color = PlainColor;
     if (eventsView && position == erSecondHit) {
       // Ticks are quarter microseconds.

@@ -4,7 +4,9 @@
 // the first hit of an event is red, a second hit (listed only when shadow hits are shown) blue
 // with its time from the event start, and lockout hits are never listed. The columns are those
 // of the hit dump, each widened to its largest listed value with a blank before it, and the
-// header is laid out to the same widths.
+// header is laid out to the same widths. With a location setup two more columns give the
+// location of each event's first hit ("-" for the other hits); the data set's locations must be
+// up to date.
 #include <string>
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "viewer/core/ASelectionCommands.h"
 
+#include "viewer/core/AEventLocator.h"
 #include "viewer/core/ViewerMessages.h"
 
 namespace ae {
@@ -76,7 +77,11 @@ void ASelectionCommands::WriteNewSelection(const TFrameRect& band, const std::st
   protocol_.AddDatedLine(options_.SelectionDescription(xName, band.XFrom, band.XTo, yName, band.YFrom, band.YTo));
 }
 
-void ASelectionCommands::Add(const TFrameRect& band) { frames_.AddFrame(band, data_, SelectionState()); }
+void ASelectionCommands::Add(const TFrameRect& band) {
+  // A frame on a location selects by the locations of the hits as they are now.
+  if (IsLocationCode(band.XParam) || IsLocationCode(band.YParam)) AEventLocator::Update(data_, setup_);
+  frames_.AddFrame(band, data_, SelectionState());
+}
 
 void ASelectionCommands::ReplaceFramesBy(const TFrameRect& band, const std::string& xName, const std::string& yName) {
   if (frames_.DeleteAllFrames() > 0) protocol_.AddLine("All existing selections cleaned...");

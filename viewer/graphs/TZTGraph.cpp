@@ -2,15 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "datafiles/DataFileTypes.h"
+#include "viewer/core/AEventLocator.h"
 #include "viewer/core/AxisLabelText.h"
 #include "viewer/core/GraphChannels.h"
 #include "viewer/graphs/FrameDrawing.h"
 #include "viewer/graphs/GraphText.h"
+#include "viewer/graphs/LocatedValues.h"
 #include "viewer/graphs/PixelCanvas.h"
+#include "viewer/graphs/SensorMarkers.h"
 
 namespace ae {
 
@@ -105,13 +110,20 @@ bool TZTGraph::FitAxesToData() {
   const bool fitY = GraphKind == gkPoint && !yTime;
   if (xTime && !fitY) return false;
   double xLow = HUGE_VAL, xHigh = -HUGE_VAL, yLow = HUGE_VAL, yHigh = -HUGE_VAL;
+  std::optional<LocatedValues> located;
+  if (UsesLocation()) {
+    UpdateLocations();
+    located.emplace(*common_.DataSet, XAxis.Param, YAxis.Param);
+  }
   for (const ZTShortHit& rec : common_.DataSet->Recs) {
     if (rec.IsDeleted() || rec.Kind != rkHit || !ChannelSelected(rec.Channel)) continue;
     if (options.TimeRangeFilter) {
       const double t = HitValue(rec, pcTime);
       if (!(options.FilterStart <= t && t <= options.FilterEnd)) continue;
     }
-    double x = HitValue(rec, XAxis.Param), y = HitValue(rec, YAxis.Param);
+    double x = 0.0, y = 0.0;
+    if (!located) x = HitValue(rec, XAxis.Param), y = HitValue(rec, YAxis.Param);
+    else if (!located->Get(rec, x, y)) continue;
     if (XAxis.Param == pcPar1) x = setup.ParP(x);
     if (YAxis.Param == pcPar1) y = setup.ParP(y);
     // The time window stays as it is: only the hits in view count.
@@ -379,10 +391,37 @@ void TZTGraph::DrawDataPixels(QImage&) {}
 
 void TZTGraph::DrawDataTexts(QImage&) {}
 
+bool TZTGraph::UsesLocation() const { return LocatedValues::Uses(XAxis.Param, YAxis.Param); }
+
+void TZTGraph::UpdateLocations() {
+  if (common_.HasData()) AEventLocator::Update(*common_.DataSet, *common_.Setup);
+}
+
+void TZTGraph::DrawLocationNote(QImage& bitmap) {
+  if (!UsesLocation() || !SetupError.empty()) return;
+  const ALocationSetup& location = common_.Setup->Location;
+  std::string note;
+  if (!location.Active()) note = "No location in the test setup";
+  else if (const std::string problem = location.Problem(); !problem.empty()) note = problem;
+  else if (common_.HasData() && common_.DataSet->Locations.StoppedAt) {
+    char text[160];
+    std::snprintf(text, sizeof text, "The hits are not in time order at %.6g s: no event after it is located",
+                  *common_.DataSet->Locations.StoppedAt);
+    note = text;
+  }
+  if (!note.empty()) LabelText(bitmap).Draw(PlotLeft + 5, PlotTop + 5, QText(note));
+}
+
+void TZTGraph::DrawSensors(QImage& bitmap) {
+  if (GraphKind == gkPoint) DrawSensorMarkers(*this, common_.Setup->Location, bitmap);
+}
+
 void TZTGraph::BeginPaint() {
   scheme_ = common_.Options->ColorScheme;
   OutsideCount = 0;
   Texts.clear();
+  // Locations follow the hits and the setup: worked out again here when either changed.
+  if (UsesLocation()) UpdateLocations();
   UpdateLayout();
   if (Bitmap.isNull()) return;
   PixelCanvas(Bitmap).Fill(Color(TColorRole::Background));
@@ -398,6 +437,8 @@ void TZTGraph::FinishPaint() {
     DrawAxes(Bitmap);
     DrawTimeMarks(Bitmap);
     DrawHolds(Bitmap);
+    DrawSensors(Bitmap);
+    DrawLocationNote(Bitmap);
   }
   Dirty = false;
 }
@@ -453,6 +494,7 @@ QImage TZTGraph::RenderCopy(int width, int height) {
   SetPlotRect(width, height);
   OutsideCount = 0;
   Texts.clear();
+  if (UsesLocation()) UpdateLocations();
   DrawAxes(copy);
   DrawLabels(copy);
   if (common_.HasData() && SetupError.empty()) {
@@ -464,6 +506,8 @@ QImage TZTGraph::RenderCopy(int width, int height) {
   DrawFrames(common_.Frames, *this, copy);
   DrawTimeMarks(copy);
   DrawHolds(copy);
+  DrawSensors(copy);
+  DrawLocationNote(copy);
   return copy;
 }
 

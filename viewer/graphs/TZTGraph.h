@@ -115,6 +115,10 @@ class TZTGraph {
   // Back to the configured ranges after FitAxesToData; false when there was nothing to undo.
   bool RestoreStoredRanges();
 
+  // Whether an axis is a location code: the graph shows located events only, and a point graph
+  // of the two location codes is a location map with the sensors of the setup on it.
+  bool UsesLocation() const;
+
   // The graph alone at another size in the clipboard's scheme: axes, labels, data, frames, time
   // marks and holds on a framed background. The graph's own layout is left as it was.
   QImage RenderCopy(int width, int height);
@@ -153,6 +157,12 @@ class TZTGraph {
 
  private:
   void DrawXLabels(GraphText& text, const QRect& nameBox);
+  // Brings the data set's locations up to date with its hits and the test setup.
+  void UpdateLocations();
+  // On a graph of a location: why it shows nothing (no location setup, a setup it cannot work
+  // with), or where the hits stopped being in time order and locating with them.
+  void DrawLocationNote(QImage& bitmap);
+  void DrawSensors(QImage& bitmap);
   // "+N outside" after the title when points lay outside the ranges.
   void DrawOutsideNote(QImage& bitmap);
 

@@ -3,11 +3,13 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTEventRule.h"
 #include "viewer/graphs/AxisPixels.h"
 #include "viewer/graphs/GraphText.h"
+#include "viewer/graphs/LocatedValues.h"
 #include "viewer/graphs/PixelCanvas.h"
 
 namespace ae {
@@ -57,12 +59,14 @@ void TZTLineGraph::FillBins() {
   std::uint32_t eventCount = 0;
   std::uint64_t outside = 0;
   const bool xTime = xParam == pcTime;
+  // On a location only the located events count, each by its first hit.
+  std::optional<LocatedValues> located;
+  if (LocatedValues::Uses(xParam, yParam)) located.emplace(data, xParam, yParam);
   PassEventCount = 0;
   for (const ZTShortHit& rec : data.Recs) {
     if (rec.IsDeleted() || rec.Kind != rkHit) continue;
-    double x = HitValue(rec, xParam), y = HitValue(rec, yParam);
-    if (xParam == pcPar1) x = setup.ParP(x);
-    if (yParam == pcPar1) y = setup.ParP(y);
+    double x = 0.0, y = 0.0;
+    if (!located) x = HitValue(rec, xParam), y = HitValue(rec, yParam);
     if (events) {
       int eventClass;
       try {
@@ -76,6 +80,9 @@ void TZTLineGraph::FillBins() {
       if (eventClass != 0) continue;
       ++eventCount;
     }
+    if (located && !located->Get(rec, x, y)) continue;
+    if (xParam == pcPar1) x = setup.ParP(x);
+    if (yParam == pcPar1) y = setup.ParP(y);
     if (timeFilter) {
       const double t = HitValue(rec, pcTime);
       if (!(timeFrom <= t && t <= timeTo)) continue;

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <bit>
+#include <optional>
 
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTEventRule.h"
 #include "viewer/graphs/AxisPixels.h"
+#include "viewer/graphs/LocatedValues.h"
 #include "viewer/graphs/PixelCanvas.h"
 
 namespace ae {
@@ -121,6 +123,8 @@ class HitsPass : public PointPass {
     eventsView_ = options.EventsView;
     shadows_ = options.SecondAsShadow;
     parametric_ = pass_.XParam == pcPar1 || pass_.YParam == pcPar1;
+    if (LocatedValues::Uses(pass_.XParam, pass_.YParam))
+      located_.emplace(*graph.Common().DataSet, pass_.XParam, pass_.YParam);
     drawParametric_ = options.ShowParamData && parametric_;
     plainColour_ = options.ViewType == 2 || graph.NoColour;
     channelColour_ = !plainColour_ && options.ViewType == 0;
@@ -131,19 +135,30 @@ class HitsPass : public PointPass {
   }
 
   void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
+    if (located_) RunOver<true>(begin, end);
+    else RunOver<false>(begin, end);
+  }
+
+  template <bool Located>
+  void RunOver(const ZTShortHit* begin, const ZTShortHit* end) {
     for (const ZTShortHit* rec = begin; rec != end; ++rec) {
       if (rec->IsDeleted()) continue;
       const bool hit = rec->Kind == rkHit;
       if (!hit && rec->Kind != rkTimeDriven) continue;
-      double x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
-      if (parametric_) {
-        if (pass_.XParam == pcPar1) x = setup_.ParP(x);
-        if (pass_.YParam == pcPar1) y = setup_.ParP(y);
+      double x = 0.0, y = 0.0;
+      if constexpr (!Located) {
+        x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
+        Convert(x, y);
       }
       int eventClass = 0;
       if (hit && eventsView_) {
         eventClass = events_.Classify(*rec);
         if (eventClass != 0 && !shadows_) continue;
+      }
+      if constexpr (Located) {
+        // Every hit goes through the event rule first: only then may one without a location go.
+        if (!hit || !located_->Get(*rec, x, y)) continue;
+        Convert(x, y);
       }
       if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) {
         if (LostOutside(*rec, x, y, eventClass)) ++outside_;
@@ -171,6 +186,13 @@ class HitsPass : public PointPass {
   }
 
  private:
+  // The parametric input as the test setup converts it.
+  void Convert(double& x, double& y) const {
+    if (!parametric_) return;
+    if (pass_.XParam == pcPar1) x = setup_.ParP(x);
+    if (pass_.YParam == pcPar1) y = setup_.ParP(y);
+  }
+
   // Whether a point out of range would have been drawn in range: in the time window, on a
   // selected channel, and within the range of a time axis (beyond it is out of view, not lost).
   bool LostOutside(const ZTShortHit& rec, double x, double y, int eventClass) const {
@@ -186,6 +208,7 @@ class HitsPass : public PointPass {
   const PassContext pass_;
   PixelCanvas canvas_;
   PassEvents events_;
+  std::optional<LocatedValues> located_;
   bool eventsView_, shadows_, parametric_, drawParametric_, plainColour_, channelColour_;
   std::uint32_t point_, shadow_, previous_;
   std::uint64_t outside_ = 0;
@@ -204,16 +227,29 @@ class SelectionPass : public PointPass {
         eventsView_(graph.Common().Options->EventsView),
         grouped_(PixelCanvas::Pixel(graph.Color(TColorRole::Grouped))) {
     for (int slot = 0; slot < 8; ++slot) setColours_[slot] = PixelCanvas::Pixel(SetColor(slot));
+    if (LocatedValues::Uses(pass_.XParam, pass_.YParam))
+      located_.emplace(*graph.Common().DataSet, pass_.XParam, pass_.YParam);
   }
 
   void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
+    if (located_) RunOver<true>(begin, end);
+    else RunOver<false>(begin, end);
+  }
+
+  template <bool Located>
+  void RunOver(const ZTShortHit* begin, const ZTShortHit* end) {
     for (const ZTShortHit* rec = begin; rec != end; ++rec) {
       if (rec->IsDeleted() || rec->Kind != rkHit) continue;
       const unsigned frames = rec->FrameBits & 0xFFu;
       if (!eventsView_ && frames == 0 && !rec->IsGrouped()) continue;  // the verdict below, sooner
       int eventClass = 0;
       if (eventsView_) eventClass = events_.Classify(*rec);
-      const double x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
+      double x, y;
+      if constexpr (Located) {
+        if (!located_->Get(*rec, x, y)) continue;
+      } else {
+        x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
+      }
       if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) continue;
       if (!pass_.Selected[rec->Channel]) continue;
       if (eventClass != 0 && !pass_.Checked[events_.EventChannel(*rec)]) continue;
@@ -231,6 +267,7 @@ class SelectionPass : public PointPass {
   const PassContext pass_;
   PixelCanvas canvas_;
   PassEvents events_;
+  std::optional<LocatedValues> located_;
   const bool eventsView_;
   const std::uint32_t grouped_;
   std::array<std::uint32_t, 8> setColours_{};
@@ -247,8 +284,10 @@ std::unique_ptr<PointPass> TZTPointGraph::MakePass(int kind, QImage& bitmap) {
   const ZTDataSet& data = *Common().DataSet;
   switch (kind) {
     case ppDeletedHits:
-      // Without a deleted hit the pass would find nothing to draw.
-      if (!options.ShowDeleted || data.DeletedCount == 0) return nullptr;
+      // Without a deleted hit the pass would find nothing to draw; nor is a deleted hit in any
+      // event that is located.
+      if (!options.ShowDeleted || data.DeletedCount == 0 || LocatedValues::Uses(XAxis.Param, YAxis.Param))
+        return nullptr;
       return std::make_unique<DeletedHitsPass>(*this, bitmap);
     case ppHits: return std::make_unique<HitsPass>(*this, bitmap);
     case ppSelection:

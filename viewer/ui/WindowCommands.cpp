@@ -7,6 +7,7 @@
 #include "ui/MessageSeam.h"
 #include "ui/QtText.h"
 #include "ui/THelpWindow.h"
+#include "viewer/core/AEventLocator.h"
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/ui/TAboutBox.h"
 #include "viewer/ui/TDataBaseForm.h"
@@ -82,6 +83,7 @@ void WindowCommands::AboutActionExecute() { TAboutBox::Execute(context_.Window);
 
 void WindowCommands::ShowFramedDataExecute() {
   try {
+    AEventLocator::Update(context_.Pages->DataSet(), *context_.Setup);  // the listing shows the locations
     TFDataView window(context_.Pages->DataSet(), *context_.Options, *context_.Setup, context_.Window);
     window.exec();
   } catch (const std::exception& error) {

@@ -99,6 +99,17 @@ TEST(FilterDefinition, RejectsInvalidControlsWithTheirMessages) {
          c.Windows[fwA].Rows = {{"Loudness", "1", "2"}};
        },
        "Окно A Запись 1\n" + M(805)},
+      // The location of an event is the viewer's: no hit a filter reads has one.
+      {"a location in a range window",
+       [](FilterControls& c) {
+         c.Windows[fwA].Rows = {{"Location X, m", "1", "2"}};
+       },
+       "Окно A Запись 1\n" + M(805)},
+      {"a location in the correlation window",
+       [](FilterControls& c) {
+         c.Windows[fwD].Rows = {{"Counts", ">", "1", "location y, m", "0"}};
+       },
+       "Окно D Запись 1\n" + M(805)},
       {"unknown parameter and min above max report the limits",
        [](FilterControls& c) {
          c.Windows[fwA].Rows = {{"Loudness", "3", "2"}};

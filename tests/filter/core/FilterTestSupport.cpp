@@ -17,8 +17,17 @@ std::string Lower(std::string s) {
 }  // namespace
 
 MemoryParamNames::MemoryParamNames()
-    : rows_{{"Time", 1},       {"Channel", 2},     {"Rise", 8},  {"Counts", 32},      {"Energy", 64},
-            {"Duration", 128}, {"Amplitude", 256}, {"Amp", 256}, {"Parametric", 2048}} {}
+    : rows_{{"Time", 1},
+            {"Channel", 2},
+            {"Rise", 8},
+            {"Counts", 32},
+            {"Energy", 64},
+            {"Duration", 128},
+            {"Amplitude", 256},
+            {"Amp", 256},
+            {"Parametric", 2048},
+            {"Location X, m", 65536},
+            {"Location Y, m", 131072}} {}
 
 int32_t MemoryParamNames::ParamCodeOf(const std::string& name) const {
   for (const auto& [n, code] : rows_)

@@ -15,7 +15,7 @@
 namespace ae::test {
 
 // Amplitude 256, Counts 32, Duration 128, Energy 64, Rise 8, Channel 2, Time 1, plus "Amp"
-// as a second name of the amplitude.
+// as a second name of the amplitude, and the two location codes.
 class MemoryParamNames : public AParamNames {
  public:
   MemoryParamNames();

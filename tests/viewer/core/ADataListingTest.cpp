@@ -226,3 +226,30 @@ TEST(DataListing, TimeOrderErrorKeepsTheLinesListedBefore) {
 
 }  // namespace
 }  // namespace ae
+
+namespace ae {
+namespace {
+
+TEST(DataListing, WithALocationSetupTheFirstHitOfALocatedEventShowsItsLocation) {
+  ZTDataSet data = test::MakeSet({Framed(1.0), Framed(1.001), Framed(2.0)});
+  data.Locations.Assign({{0, 0, 2.5f, -1.25f}});
+  ATestSetup setup;
+  ADataListing plain;
+  plain.Build(data, setup, false, false);  // without a location setup nothing changes
+  EXPECT_EQ(plain.Header.find("X, m"), std::string::npos);
+
+  setup.Location.Type = ALocationType::Zonal;
+  setup.Location.Sensors = {{1, 2.5, -1.25}};
+  ADataListing listing;
+  listing.Build(data, setup, true, true);
+  EXPECT_NE(listing.Header.find("    X, m    Y, m    dT"), std::string::npos) << listing.Header;
+  ASSERT_EQ(listing.Lines.size(), 3u);
+  EXPECT_NE(listing.Lines[0].Text.find("   2.500  -1.250"), std::string::npos) << listing.Lines[0].Text;
+  // The second hit of the event, and an event without a location, have none; dT still follows.
+  EXPECT_NE(listing.Lines[1].Text.find("       -       -  1000"), std::string::npos) << listing.Lines[1].Text;
+  const std::string& last = listing.Lines[2].Text;
+  EXPECT_EQ(last.substr(last.size() - 16), "       -       -");
+}
+
+}  // namespace
+}  // namespace ae
