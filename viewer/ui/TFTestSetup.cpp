@@ -1,6 +1,7 @@
 #include "viewer/ui/TFTestSetup.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include "viewer/ui/FileDialogSeam.h"
 #include "viewer/ui/ShownNumbers.h"
 #include "viewer/ui/THoldsGrid.h"
+#include "viewer/ui/TSensorsGrid.h"
 #include "viewer/ui/WindowViewerUser.h"
 
 namespace ae {
@@ -197,6 +199,24 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   }
   addRow(locDynGrid, 4, 0, "ELDExponent");
 
+  // Source location.
+  auto* location = Group(" Source location ", this);
+  auto* locationGrid = new QGridLayout(location);
+  locationType_ = new QComboBox(location);
+  locationType_->setObjectName(QStringLiteral("CBLocationType"));
+  for (ALocationType type : {ALocationType::None, ALocationType::Linear, ALocationType::Planar, ALocationType::Zonal})
+    locationType_->addItem(QString::fromLatin1(ALocationSetup::TypeName(type).data()), static_cast<int>(type));
+  velocity_ = new QLineEdit(location);
+  velocity_->setObjectName(QStringLiteral("ELocationVelocity"));
+  locationGrid->addWidget(Caption("Type", location), 0, 0);
+  locationGrid->addWidget(locationType_, 0, 1);
+  locationGrid->addWidget(Caption("Wave speed, m/s", location), 1, 0);
+  locationGrid->addWidget(velocity_, 1, 1);
+  locationGrid->addWidget(Caption("Sensors (Linear: x alone)", location), 2, 0, 1, 2);
+  sensors_ = new TSensorsGrid(location);
+  sensors_->setMinimumSize(240, 120);
+  locationGrid->addWidget(sensors_, 3, 0, 1, 2);
+
   // Buttons.
   auto* buttons = new QHBoxLayout;
   auto button = [&](const char* name, const char* text) {
@@ -229,9 +249,13 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   right->addWidget(historic);
   right->addWidget(locDyn);
   right->addStretch();
+  auto* third = new QVBoxLayout;
+  third->addWidget(location);
+  third->addStretch();
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addLayout(right);
+  columns->addLayout(third);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(buttons);
@@ -259,6 +283,9 @@ void TFTestSetup::Fill(const ATestSetup& from) {
   }
   const int classes[] = {from.Class1, from.Class2, from.Class3};
   for (int i = 0; i < 3; ++i) ShowInt(classes_[i], classes[i], ClassRange);
+  locationType_->setCurrentIndex(locationType_->findData(static_cast<int>(from.Location.Type)));
+  ShowReal(velocity_, from.Location.Velocity, 15);
+  sensors_->SetSensors(from.Location.Sensors);
 }
 
 std::optional<ATestSetup> TFTestSetup::ReadControls() {
@@ -315,6 +342,28 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
     return std::nullopt;
   }
   s.Holds = holds.Holds;
+
+  s.Location.Type = static_cast<ALocationType>(locationType_->currentData().toInt());
+  const std::optional<double> velocity = RealOf(velocity_);
+  if (!velocity) {
+    Refuse(velocity_, QStringLiteral("Wave speed, m/s: \"%1\" is not a number.").arg(velocity_->text()));
+    return std::nullopt;
+  }
+  s.Location.Velocity = *velocity;
+  const TSensorsGrid::Reading sensors = sensors_->ReadSensors();
+  if (!sensors.Problem.isEmpty()) {
+    sensors_->setCurrentCell(sensors.Row, sensors.Column);
+    Refuse(sensors_, sensors.Problem);
+    return std::nullopt;
+  }
+  s.Location.Sensors = sensors.Sensors;
+  std::sort(s.Location.Sensors.begin(), s.Location.Sensors.end(),
+            [](const ASensor& a, const ASensor& b) { return a.Channel < b.Channel; });
+  if (const std::string problem = s.Location.Problem(); !problem.empty()) {
+    const bool speed = !(s.Location.Velocity > 0.0);
+    Refuse(speed ? static_cast<QWidget*>(velocity_) : sensors_, Q("Source location: " + problem));
+    return std::nullopt;
+  }
 
   // What the statistics cannot work with is refused here, as it is when a file is loaded.
   if (const std::string problem = s.RangeProblem(); !problem.empty()) {

@@ -9,12 +9,14 @@
 #include "viewer/core/ATestSetup.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QSpinBox;
 
 namespace ae {
 
 class THoldsGrid;
+class TSensorsGrid;
 
 class TFTestSetup : public QDialog {
   Q_OBJECT
@@ -56,6 +58,9 @@ class TFTestSetup : public QDialog {
   QCheckBox* eventView_;
   QLineEdit* hstLimit5_;
   QSpinBox* classes_[3];
+  QComboBox* locationType_;
+  QLineEdit* velocity_;
+  TSensorsGrid* sensors_;
 };
 
 }  // namespace ae

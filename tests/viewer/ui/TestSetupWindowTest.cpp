@@ -2,17 +2,20 @@
 // its keys, "Open", "Save" and "Save as" with the other sections of the INI files kept, and
 // controls that are refused without storing anything.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
 #include "tests/viewer/ui/DialogFixture.h"
 #include "ui/QtText.h"
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/ui/TFTestSetup.h"
 #include "viewer/ui/THoldsGrid.h"
+#include "viewer/ui/TSensorsGrid.h"
 #include "viewer/ui/WindowViewerUser.h"
 
 namespace ae {
@@ -429,6 +432,96 @@ TEST_F(TestSetupWindow, SaveAsWritesTheChosenFileAndKeepsTheSetupsOwnName) {
   ASSERT_EQ(requests_.size(), 3u);
   EXPECT_EQ(requests_[2].mode, FileDialogSeam::Mode::Save);
   EXPECT_TRUE(std::filesystem::exists(dir_.File("D.ini")));
+}
+
+}  // namespace
+}  // namespace ae
+
+namespace ae {
+namespace {
+
+class TestSetupLocation : public TestSetupWindow {
+ protected:
+  ATestSetup Located() const {
+    ATestSetup s = Known();
+    s.Location.Type = ALocationType::Planar;
+    s.Location.Velocity = 3123.5;
+    s.Location.Sensors = {{1, 0, 0}, {2, 10.25, 0}, {7, 10, 9.875}};
+    return s;
+  }
+  TSensorsGrid* Sensors(const TFTestSetup& w) { return Child<TSensorsGrid>(w, "SGSensors"); }
+  QComboBox* Type(const TFTestSetup& w) { return Child<QComboBox>(w, "CBLocationType"); }
+};
+
+TEST_F(TestSetupLocation, TheLocationShowsAndOkWritesItBack) {
+  global_ = Located();
+  TFTestSetup w(global_, &owner_);
+  EXPECT_EQ(Type(w)->currentText(), "Planar");
+  EXPECT_EQ(Edit(w, "ELocationVelocity")->text(), "3123.5");
+  TSensorsGrid* grid = Sensors(w);
+  ASSERT_EQ(grid->rowCount(), 3);
+  EXPECT_EQ(grid->CellText(2, TSensorsGrid::colChannel), "7");
+  EXPECT_EQ(grid->CellText(1, TSensorsGrid::colX), "10.25");
+  EXPECT_EQ(grid->CellText(2, TSensorsGrid::colY), "9.875");
+  Click(w, "BBOk");
+  EXPECT_EQ(global_.Location, Located().Location);
+
+  // Another type, speed and layout: rows without a channel are no sensor, an empty y is 0, and
+  // the sensors come in channel order whatever the rows' order.
+  TFTestSetup again(global_, &owner_);
+  Type(again)->setCurrentIndex(Type(again)->findText("Linear"));
+  Edit(again, "ELocationVelocity")->setText("5000");
+  Sensors(again)->SetSensors({});
+  Sensors(again)->setRowCount(3);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 3; ++c) Sensors(again)->SetCellText(r, c, "");
+  Sensors(again)->SetCellText(0, TSensorsGrid::colChannel, "12");
+  Sensors(again)->SetCellText(0, TSensorsGrid::colX, "20");
+  Sensors(again)->SetCellText(2, TSensorsGrid::colChannel, "3");
+  Sensors(again)->SetCellText(2, TSensorsGrid::colX, "0,5");
+  Click(again, "BBOk");
+  EXPECT_EQ(again.result(), QDialog::Accepted);
+  EXPECT_EQ(global_.Location.Type, ALocationType::Linear);
+  EXPECT_EQ(global_.Location.Velocity, 5000.0);
+  EXPECT_EQ(global_.Location.Sensors, (std::vector<ASensor>{{3, 0.5, 0}, {12, 20, 0}}));
+  EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(TestSetupLocation, ALocationThatCannotBeWorkedWithIsRefusedAndNothingIsStored) {
+  struct Case {
+    const char* Name;
+    std::function<void(TFTestSetup&)> Change;
+    const char* Message;
+  };
+  const Case cases[] = {
+      {"speed not a number", [this](TFTestSetup& w) { Edit(w, "ELocationVelocity")->setText("fast"); },
+       "Wave speed, m/s: \"fast\" is not a number."},
+      {"speed 0", [this](TFTestSetup& w) { Edit(w, "ELocationVelocity")->setText("0"); },
+       "Source location: The wave speed must be a number of metres per second greater than 0."},
+      {"channel 129", [this](TFTestSetup& w) { Sensors(w)->SetCellText(1, TSensorsGrid::colChannel, "129"); },
+       "Sensors, row 2, Channel: \"129\" is not a channel from 1 to 128."},
+      {"channel twice", [this](TFTestSetup& w) { Sensors(w)->SetCellText(2, TSensorsGrid::colChannel, "1"); },
+       "Sensors, row 3, Channel: \"1\" has a sensor in another row."},
+      {"x missing", [this](TFTestSetup& w) { Sensors(w)->SetCellText(0, TSensorsGrid::colX, ""); },
+       "Sensors, row 1, X, m: \"\" is not a number."},
+      {"y not a number", [this](TFTestSetup& w) { Sensors(w)->SetCellText(0, TSensorsGrid::colY, "north"); },
+       "Sensors, row 1, Y, m: \"north\" is not a number."},
+      {"planar with two sensors", [this](TFTestSetup& w) { Sensors(w)->SetCellText(2, TSensorsGrid::colChannel, ""); },
+       "Source location: Planar location needs at least 3 sensors."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    global_ = Located();
+    boxes_.clear();
+    TFTestSetup w(global_, &owner_);
+    Edit(w, "TestLabel")->setText("Half stored");
+    c.Change(w);
+    Click(w, "BBOk");
+    EXPECT_NE(w.result(), QDialog::Accepted);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, QString::fromUtf8(c.Message));
+    EXPECT_EQ(Fields(global_), Fields(Located()));
+  }
 }
 
 }  // namespace
