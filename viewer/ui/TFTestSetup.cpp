@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -214,7 +215,7 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   locationGrid->addWidget(velocity_, 1, 1);
   locationGrid->addWidget(Caption("Sensors (Linear: x alone)", location), 2, 0, 1, 2);
   sensors_ = new TSensorsGrid(location);
-  sensors_->setMinimumSize(240, 120);
+  sensors_->setMinimumSize(300, 260);
   locationGrid->addWidget(sensors_, 3, 0, 1, 2);
 
   // Buttons.
@@ -249,15 +250,22 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   right->addWidget(historic);
   right->addWidget(locDyn);
   right->addStretch();
-  auto* third = new QVBoxLayout;
-  third->addWidget(location);
-  third->addStretch();
-  auto* columns = new QHBoxLayout;
+  // The evaluation's groups on the first page, the source location on a page of its own, so that
+  // the window keeps its size.
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("TabsTestSetup"));
+  auto* evaluation = new QWidget(tabs);
+  auto* columns = new QHBoxLayout(evaluation);
   columns->addLayout(left);
   columns->addLayout(right);
-  columns->addLayout(third);
+  tabs->addTab(evaluation, QStringLiteral("Test and evaluation"));
+  auto* locationPage = new QWidget(tabs);
+  auto* locationLayout = new QHBoxLayout(locationPage);
+  locationLayout->addWidget(location);
+  locationLayout->addStretch();
+  tabs->addTab(locationPage, QStringLiteral("Source location"));
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns);
+  layout->addWidget(tabs);
   layout->addLayout(buttons);
 
   Fill(setup_);

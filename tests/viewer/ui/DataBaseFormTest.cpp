@@ -100,7 +100,7 @@ class DataBaseForm : public ::testing::Test {
 TEST_F(DataBaseForm, ShowsSetsPagesAndGraphsAndTheChosenGraphInTheEditors) {
   Open();
   EXPECT_EQ(form_->windowTitle(), QStringLiteral("Graph Data Base.."));
-  EXPECT_EQ(Rows(TDataBaseForm::gSets), QStringList({"Proof test", "Channel 3 against the others"}));
+  EXPECT_EQ(Rows(TDataBaseForm::gSets), QStringList({"Proof test", "Channel 3 against the others", "Location"}));
   EXPECT_EQ(Rows(TDataBaseForm::gPages), QStringList({"Activity", "Correlations", "Distributions"}));
   EXPECT_EQ(Rows(TDataBaseForm::gGraphs).size(), 5);
   EXPECT_EQ(Child<QLineEdit>("EditGraphName")->text(), QStringLiteral("Hits against time"));
@@ -129,7 +129,7 @@ TEST_F(DataBaseForm, ShowsSetsPagesAndGraphsAndTheChosenGraphInTheEditors) {
 TEST_F(DataBaseForm, AddsASetWithAPageAndAGraphInOneWriteAndMakesTheSetCurrent) {
   Open();
   Key(TDataBaseForm::gSets, Qt::Key_Insert);
-  EXPECT_EQ(Rows(TDataBaseForm::gSets).size(), 3);
+  EXPECT_EQ(Rows(TDataBaseForm::gSets).size(), 4);
   EXPECT_TRUE(Rows(TDataBaseForm::gPages).isEmpty());
   EXPECT_FALSE(Child<QWidget>("GraphEditors")->isEnabled());
   SetCell(TDataBaseForm::gSets, "Name", QStringLiteral("Leak test"));
@@ -155,25 +155,25 @@ TEST_F(DataBaseForm, AddsASetWithAPageAndAGraphInOneWriteAndMakesTheSetCurrent) 
   // Changing an existing graph on the way.
   Choose(TDataBaseForm::gSets, 0);
   Pick("ComboYAxisType", "Energy");
-  Choose(TDataBaseForm::gSets, 2);
+  Choose(TDataBaseForm::gSets, 3);
 
   Child<QPushButton>("BitBtn3")->click();
   ASSERT_TRUE(Accepted());
   EXPECT_TRUE(boxes_.Boxes.empty());
   GraphDatabase db(*store_);
-  const auto set = db.FindGraphSet(3);  // the next key of the store
+  const auto set = db.FindGraphSet(4);  // the next key of the store
   ASSERT_TRUE(set);
   EXPECT_EQ(set->Name, "Leak test");
-  EXPECT_EQ(options_.CurrentGraphSet, 3);
-  EXPECT_EQ(options_.LastUsedGraphNo, 3);
-  const auto pages = db.PagesOf(3);
+  EXPECT_EQ(options_.CurrentGraphSet, 4);
+  EXPECT_EQ(options_.LastUsedGraphNo, 4);
+  const auto pages = db.PagesOf(4);
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(pages[0].GrPageName, "Burst");
-  EXPECT_EQ(pages[0].GPageID, 6);
-  const auto graphs = db.GraphsOf(6);
+  EXPECT_EQ(pages[0].GPageID, 8);
+  const auto graphs = db.GraphsOf(8);
   ASSERT_EQ(graphs.size(), 2u);
   const GraphRow& g = graphs[0];
-  EXPECT_EQ(g.GraphID, 24);
+  EXPECT_EQ(g.GraphID, 29);
   EXPECT_EQ(g.GraphName, "Energy distribution");
   EXPECT_EQ(g.GraphTypeID, 3);
   EXPECT_EQ(g.XAxisType, 64);
@@ -192,7 +192,7 @@ TEST_F(DataBaseForm, AddsASetWithAPageAndAGraphInOneWriteAndMakesTheSetCurrent) 
   EXPECT_EQ(db.GraphsOf(1)[1].YAxisType, 0);  // the graphs only looked at keep their values
   // Numbers typed as text are stored as numbers.
   test::RawDb raw(dir_.File("ZTData.sqlite"));
-  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT typeof(XMin) FROM VNGraph WHERE GraphID = 24")).toString(),
+  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT typeof(XMin) FROM VNGraph WHERE GraphID = 29")).toString(),
             QStringLiteral("integer"));
 }
 
@@ -218,19 +218,19 @@ TEST_F(DataBaseForm, DeletesASetWithItsPagesAndGraphsOnlyWhenConfirmed) {
   Key(TDataBaseForm::gSets, Qt::Key_Delete, Qt::ControlModifier);
   ASSERT_EQ(boxes_.Boxes.size(), 1u);
   EXPECT_TRUE(MessageSeam::AsksYesNo(boxes_.Boxes[0].kind));
-  EXPECT_EQ(Rows(TDataBaseForm::gSets).size(), 2);
+  EXPECT_EQ(Rows(TDataBaseForm::gSets).size(), 3);
   boxes_.AnswerYes = true;
   Key(TDataBaseForm::gSets, Qt::Key_Delete, Qt::ControlModifier);
-  EXPECT_EQ(Rows(TDataBaseForm::gSets), QStringList({"Proof test"}));
-  EXPECT_EQ(Rows(TDataBaseForm::gPages).size(), 3);  // the remaining set is chosen
+  EXPECT_EQ(Rows(TDataBaseForm::gSets), QStringList({"Proof test", "Location"}));
+  EXPECT_EQ(Rows(TDataBaseForm::gPages), QStringList({"Linear", "Planar"}));  // the next set is chosen
   Child<QPushButton>("BitBtn3")->click();
   ASSERT_TRUE(Accepted());
   test::RawDb raw(dir_.File("ZTData.sqlite"));
-  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT count(*) FROM VNGrfSys")).toInt(), 1);
+  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT count(*) FROM VNGrfSys")).toInt(), 2);
   EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT count(*) FROM VNGrfPge WHERE GSystemID = 2")).toInt(), 0);
-  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT count(*) FROM VNGraph WHERE GraphID >= 16")).toInt(), 0);
-  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT count(*) FROM VNGraph")).toInt(), 15);
-  EXPECT_EQ(options_.CurrentGraphSet, 1);
+  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT count(*) FROM VNGraph WHERE GraphID BETWEEN 16 AND 23")).toInt(), 0);
+  EXPECT_EQ(raw.Scalar(QStringLiteral("SELECT count(*) FROM VNGraph")).toInt(), 20);
+  EXPECT_EQ(options_.CurrentGraphSet, 3);
 }
 
 TEST_F(DataBaseForm, RefusesBadInputBeforeWritingAnything) {
@@ -301,7 +301,7 @@ TEST_F(DataBaseForm, AFailedWriteRollsEverythingBack) {
   EXPECT_TRUE(boxes_.Boxes[0].text.contains(QStringLiteral("refused")));
   EXPECT_FALSE(Accepted());
   EXPECT_EQ(Dump(), before);                        // the set and the page written before the graph are gone again
-  EXPECT_EQ(Rows(TDataBaseForm::gSets).size(), 2);  // the window shows what the database holds
+  EXPECT_EQ(Rows(TDataBaseForm::gSets).size(), 3);  // the window shows what the database holds
   EXPECT_EQ(options_.CurrentGraphSet, 0);
 }
 
