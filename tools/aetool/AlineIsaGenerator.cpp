@@ -151,7 +151,7 @@ void GenerateAlineIsa(const GenOptions& options, std::FILE* out) {
     rawForDb[static_cast<std::size_t>(ch)] = RawForDb(ch, calibration);
   }
 
-  SyntheticTest test(options.Hits, options.Seed);
+  SyntheticTest test(options);
   SyntheticEvent e;
   std::uint64_t hits = 0;
   while (test.Next(e)) {

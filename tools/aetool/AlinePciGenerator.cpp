@@ -241,7 +241,7 @@ void GenerateAlinePci(const GenOptions& options, std::FILE* out) {
   PciRecordWriter w(out);
   w.Write(header.data(), header.size());
 
-  SyntheticTest test(options.Hits, options.Seed);
+  SyntheticTest test(options);
   SyntheticEvent e;
   while (test.Next(e)) {
     switch (e.Kind) {

@@ -102,7 +102,7 @@ void WriteSetup(DtaMessageWriter& w) {
 void GenerateDta(const GenOptions& options, std::FILE* out) {
   DtaMessageWriter w(out);
   WriteSetup(w);
-  SyntheticTest test(options.Hits, options.Seed);
+  SyntheticTest test(options);
   SyntheticEvent e;
   while (test.Next(e)) {
     switch (e.Kind) {

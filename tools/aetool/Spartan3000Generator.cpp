@@ -155,7 +155,7 @@ void PutComment(Spartan3000Writer& w, std::string_view text) {
 void GenerateSpartan3000(const GenOptions& options, std::FILE* out) {
   Spartan3000Writer w(out);
   w.Begin();
-  SyntheticTest test(options.Hits, options.Seed);
+  SyntheticTest test(options);
   SyntheticEvent e;
   std::uint32_t sequence = 0;
   while (test.Next(e)) {

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
+
+#include "datafiles/EDataFile.h"
+#include "tools/aetool/SourceLayout.h"
 
 namespace ae {
 
@@ -105,20 +109,78 @@ struct SyntheticTest::Impl {
     // A growing defect near channel 3 adds stronger hits there as the pressure rises.
     const bool defect = random.NextUnit() < 0.15 * SyntheticTest::PressureAt(t);
     h.Channel = defect ? 3 : 1 + random.NextInt(SyntheticTest::Channels);
-    // Power law (b = 1): P(A > a) = 10^-((a - 40) / 20).
+    h.AmplitudeDb = std::min(99.9, SourceAmplitude() + (defect ? 6.0 : 0.0));
+    Shape(h);
+    return h;
+  }
+  // Power law (b = 1): P(A > a) = 10^-((a - 40) / 20).
+  double SourceAmplitude() {
     const double u = 1.0 - random.NextUnit();
-    h.AmplitudeDb = std::min(99.9, 40.0 - 20.0 * std::log10(u) + (defect ? 6.0 : 0.0));
+    return 40.0 - 20.0 * std::log10(u);
+  }
+  // Counts, duration, rise time and energy of a hit of its amplitude.
+  void Shape(SyntheticHit& h) {
     const double linear = std::pow(10.0, (h.AmplitudeDb - 40.0) / 20.0);
     const double counts = std::max(1.0, std::round(std::pow(linear, 1.2) * (0.5 + random.NextUnit())));
     h.Counts = static_cast<std::uint32_t>(std::min(counts, 65535.0));
     h.DurationUs = static_cast<std::uint32_t>(h.Counts * (8.0 + 6.0 * random.NextUnit()) + 2.0);
     h.RiseUs = static_cast<std::uint32_t>(std::max(1.0, h.DurationUs * (0.05 + 0.3 * random.NextUnit())));
     h.Energy = static_cast<std::uint32_t>(std::clamp(std::round(h.DurationUs * linear / 40.0), 1.0, 65535.0));
-    return h;
+  }
+
+  // A located test: the events of the hits, each as the hits of the sensors that hear it.
+  std::optional<SourceLayout> layout;
+  std::vector<SyntheticEvent> arrivals;  // of the event being written, in time order
+  std::size_t nextArrival = 0;
+  double lastEventTime = 0.0;
+  double lastWritten = 0.0;
+
+  // The time of the next hit to write: the next arrival of the current event, or the first of
+  // the next event; after the last event, beyond the end of the test.
+  double NextLocatedHitTime() {
+    if (nextArrival >= arrivals.size()) {
+      arrivals.clear();
+      nextArrival = 0;
+      if (emitted >= hits) return SyntheticTest::Duration + 1.0;
+      MakeEvent();
+    }
+    return arrivals[nextArrival].Time;
+  }
+
+  void MakeEvent() {
+    double t = std::max(HitTime(), lastEventTime + layout->Gap);
+    if (InPause(t)) t = PauseEnd;
+    lastEventTime = t;
+    ++emitted;
+    const SourceLayout::Point source = layout->Source(random);
+    const double amplitude = std::min(99.9, SourceAmplitude());
+    for (const SourceLayout::Heard& heard : layout->Hearing(source)) {
+      SyntheticEvent e;
+      e.Kind = SyntheticEventKind::Hit;
+      e.Time = t + heard.Distance / layout->Velocity;
+      e.Pressure = SyntheticTest::PressureAt(e.Time);
+      e.Hit.Channel = heard.Channel;
+      // Up to 6 dB weaker across the whole layout.
+      e.Hit.AmplitudeDb = std::max(40.0, amplitude - 6.0 * heard.Distance / layout->Size);
+      Shape(e.Hit);
+      e.SourceX = source.X;
+      e.SourceY = source.Y;
+      arrivals.push_back(e);
+    }
+    std::stable_sort(arrivals.begin(), arrivals.end(),
+                     [](const SyntheticEvent& a, const SyntheticEvent& b) { return a.Time < b.Time; });
+    arrivals.front().FirstOfEvent = true;
   }
 };
 
 SyntheticTest::SyntheticTest(std::uint64_t hits, std::uint64_t seed) : impl_(std::make_unique<Impl>(hits, seed)) {}
+
+SyntheticTest::SyntheticTest(const GenOptions& options) : SyntheticTest(options.Hits, options.Seed) {
+  if (!options.Locate) return;
+  if (const std::optional<std::string> problem = LocateProblem(*options.Locate)) throw EDataFile(*problem);
+  impl_->layout.emplace(*options.Locate, impl_->random);
+  impl_->lastEventTime = 0.0;  // the first event, too, lies beyond the windows of time 0
+}
 SyntheticTest::~SyntheticTest() = default;
 
 double SyntheticTest::PressureAt(double time) {
@@ -149,13 +211,15 @@ bool SyntheticTest::Next(SyntheticEvent& event) {
   while (s.nextSampleTime < Duration && InPause(s.nextSampleTime)) s.nextSampleTime += SampleInterval;
   const double noteTime = s.nextNote < Notes.size() ? Notes[s.nextNote].Time : Duration + 1.0;
   const double sampleTime = s.nextSampleTime < Duration ? s.nextSampleTime : Duration + 1.0;
-  const double hitTime = s.nextHitTime;
+  const double hitTime = s.layout ? s.NextLocatedHitTime() : s.nextHitTime;
+  // The events of a located test that were moved beyond the end are written all the same.
+  const bool moreEvents = s.layout && s.nextArrival < s.arrivals.size();
   const double first = std::min({noteTime, sampleTime, hitTime});
   event = SyntheticEvent{};
-  if (first > Duration) {
+  if (first > Duration && !moreEvents) {
     s.stopped = true;
     event.Kind = SyntheticEventKind::Stop;
-    event.Time = Duration;
+    event.Time = std::max(Duration, s.lastWritten);
     return true;
   }
   event.Time = first;
@@ -168,6 +232,9 @@ bool SyntheticTest::Next(SyntheticEvent& event) {
   } else if (first == sampleTime) {
     event.Kind = SyntheticEventKind::Sample;
     s.nextSampleTime += SampleInterval;
+  } else if (s.layout) {
+    event = s.arrivals[s.nextArrival++];
+    s.lastWritten = event.Time;
   } else {
     event.Kind = SyntheticEventKind::Hit;
     event.Hit = s.MakeHit(first);

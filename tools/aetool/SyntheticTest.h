@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "tools/aetool/Generators.h"
+
 namespace ae {
 
 enum class SyntheticEventKind { Start, Hit, Sample, Pause, Resume, TimeMark, Comment, Stop };
@@ -26,6 +28,10 @@ struct SyntheticEvent {
   SyntheticHit Hit;     // for hits
   int MarkNumber = 0;   // for time marks, 1, 2, ...
   std::string Text;     // for comments
+  // A hit of a located test: the source of its event (metres) and whether it is the event's first.
+  double SourceX = 0;
+  double SourceY = 0;
+  bool FirstOfEvent = false;
 };
 
 // splitmix64: small, fast and the same on every platform, unlike the standard distributions.
@@ -53,6 +59,10 @@ class SyntheticTest {
   static constexpr double SampleInterval = 1.0;
 
   SyntheticTest(std::uint64_t hits, std::uint64_t seed);
+  // The test the options describe: with a layout (Locate) every hit becomes an event heard by
+  // the sensors, each event far enough from the last to be an event of its own; events that
+  // the loading crowds together are moved later, beyond the test's usual end when need be.
+  explicit SyntheticTest(const GenOptions& options);
   ~SyntheticTest();
   SyntheticTest(const SyntheticTest&) = delete;
   SyntheticTest& operator=(const SyntheticTest&) = delete;
