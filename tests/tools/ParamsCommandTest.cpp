@@ -27,7 +27,8 @@ TEST_F(ParamsCommandTest, ListsTheNamesOfAFamilyAsTheLookupDialogDoes) {
   const Result common = RunTool({"params"});
   ASSERT_EQ(common.Code, 0) << common.Err;
   EXPECT_TRUE(std::filesystem::exists(DbPath()));  // the database of ZTDATA_DB, created on first use
-  EXPECT_EQ(common.Out, "Amplitude\nChannel\nCounts\nDuration\nEnergy\nRise time\nTime\n");
+  EXPECT_EQ(common.Out,
+            "Amplitude\nChannel\nCounts\nDuration\nEnergy\nLocation X, m\nLocation Y, m\nRise time\nTime\n");
 
   ZTDataStore store;
   const AEParamTable params(store);

@@ -6,6 +6,7 @@
 #include "datafiles/ZTDataSet.h"
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/CsvExport.h"
+#include "tools/aetool/HelpFormatter.h"
 #include "tools/aetool/ProgressBar.h"
 #include "tools/aetool/ViewerRun.h"
 #include "viewer/core/AEventLocator.h"
@@ -51,16 +52,21 @@ int LocateEvents(const std::string& file, const std::string& setupFile, std::ost
 void AddLocateCommand(CommandLine& cli) {
   auto file = std::make_shared<std::string>();
   auto setup = std::make_shared<std::string>();
-  CLI::App* sub = cli.Add(
-      "locate",
-      "The located events of a data file, one CSV row per event: index,time_s,channel,x_m,y_m,sensors (the export "
-      "index, time and channel of the event's first hit, its location in metres and the number of sensors whose "
-      "arrivals were used). The events are those of the viewer's event rule with the setup's MPT and Lockout",
-      [file, setup](CommandIo& io) { return LocateEvents(*file, *setup, io.Out, io.Err, io.Progress); });
+  CLI::App* sub =
+      cli.Add("locate",
+              "The located events of a data file with the source location of a viewer test setup, one "
+              "CSV row per event",
+              [file, setup](CommandIo& io) { return LocateEvents(*file, *setup, io.Out, io.Err, io.Progress); });
   sub->add_option("FILE", *file, "The data file")->required();
   sub->add_option("--setup", *setup, "The viewer test setup whose location (type, wave speed, sensors) is used")
       ->type_name("FILE.ini")
       ->required();
+  sub->footer(HelpFormatter::Wrap(
+      "Columns: index,time_s,channel,x_m,y_m,sensors: the export index, time (s) and channel of the event's first "
+      "hit, its location (m; y is 0 for a linear location) and the number of sensors whose arrivals were used (1 "
+      "for a zonal location). The events are those of the viewer's event rule with the setup's MPT and Lockout over "
+      "every hit; only events the setup can locate get a row. Hits out of time order end the rows, with an error.",
+      HelpFormatter::Width));
 }
 
 }  // namespace ae
