@@ -23,7 +23,7 @@ struct GenOptions {
   // With a layout, every hit of the test is an event from a source placed over the sensors: one
   // hit on the channel of each sensor that hears it, at the source's time plus the distance over
   // the wave speed. Hits is then the number of events.
-  std::optional<GenLocation> Locate;
+  std::optional<GenLocation> Locate = std::nullopt;
 };
 
 // Why a located test cannot be made for the layout, or nothing: a setup that does not locate or

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "tests/viewer/ui/ViewerFixture.h"
+#include "tools/aetool/Generators.h"
+#include "viewer/core/AEventLocator.h"
+#include "viewer/core/AOptions.h"
+#include "viewer/core/ATestSetup.h"
 #include "viewer/ui/TZTGraphControl.h"
 #include "viewer/ui/TZTPageControl.h"
 #include "viewer/ui/TZmvMain.h"
@@ -64,6 +68,74 @@ TEST_F(EndToEnd, TheSavedFileIsTheSourceLessExactlyTheDeletedHits) {
   }
   EXPECT_EQ(deleted, data.DeletedCount);
   EXPECT_EQ(test::ReadFileBytes(cleaned), expected);
+}
+
+}  // namespace
+}  // namespace ae
+
+namespace ae {
+namespace {
+
+// The same path on the location map of a located test: a frame on the map selects the events
+// of its area, and deleting them takes every one of their hits out of the saved file, so that
+// the saved test has no event located there any more.
+TEST_F(EndToEnd, EventsFramedOnTheLocationMapLeaveTheSavedFile) {
+  const std::string setupFile = dir_.File("ZmvWin2.INI");
+  test::WriteFileBytes(setupFile, {});
+  {
+    ATestSetup setup;
+    setup.Location.Type = ALocationType::Planar;
+    setup.Location.Sensors = {{1, 0, 0}, {2, 10, 0}, {3, 10, 10}, {4, 0, 10}};
+    setup.Save(setupFile);
+  }
+  const std::string source = dir_.File("LOCATED.DTA");
+  GenOptions options{400, 5};
+  options.Locate = GenLocation{ALocationSetup(), 5000, 20000};
+  options.Locate->Setup.Type = ALocationType::Planar;
+  options.Locate->Setup.Sensors = {{1, 0, 0}, {2, 10, 0}, {3, 10, 10}, {4, 0, 10}};
+  GenerateDataFile("dta", options, source);
+  Start({QString::fromStdString(source)});
+  ASSERT_TRUE(GlobalTestSetup().Location.Active());
+  // The shipped "Location" set, its page "Planar": the map is graph 0.
+  GlobalOptions().CurrentGraphSet = 3;
+  window_->Pages().BuildPages();
+  ShowPage(1);
+  TZTGraphControl& map = Graph(0);
+  const TZTGraph& g = map.Graph();
+  ASSERT_EQ(g.XAxis.Param, pcLocX);
+  const ZTDataSet& data = window_->Pages().DataSet();
+  ASSERT_EQ(data.Locations.Count(), 400u);
+
+  // The left half of the map.
+  Drag(map, {g.PlotLeft + 1, g.PlotTop + 1}, {(g.PlotLeft + g.PlotRight) / 2, g.PlotBottom - 1});
+  const TFrameRect* frame = window_->Pages().Common().Frames.Frame(0);
+  ASSERT_NE(frame, nullptr);
+  const TFrameRect area = *frame;
+  auto inArea = [&area](const ZTLocation& l) {
+    return area.XFrom <= l.X && l.X <= area.XTo && area.YFrom <= l.Y && l.Y <= area.YTo;
+  };
+  std::size_t inside = 0;
+  for (const ZTLocation& l : data.Locations.Entries()) inside += inArea(l) ? 1 : 0;
+  ASSERT_GT(inside, 50u);
+  ASSERT_LT(inside, 350u);
+  // Every hit of those events is framed: four sensors each.
+  EXPECT_EQ(data.FramedCount, 4 * inside);
+
+  Trigger("AddAndAction");
+  Trigger("DeleteGroupedAction");
+  EXPECT_EQ(data.DeletedCount, 4 * inside);
+  ShowPage(1);  // the map repainted: the locations follow the delete
+  EXPECT_EQ(data.Locations.Count(), 400 - inside);
+
+  const std::string cleaned = dir_.File("CLEANED.DTA");
+  fileAnswers_ = {QString::fromStdString(cleaned)};
+  Trigger("SaveAsAction");
+  ZTDataSet saved;
+  saved.Load(cleaned);
+  EXPECT_EQ(saved.HitCount, data.HitCount - 4 * inside);
+  AEventLocator::Update(saved, GlobalTestSetup());
+  EXPECT_EQ(saved.Locations.Count(), 400 - inside);
+  for (const ZTLocation& l : saved.Locations.Entries()) EXPECT_FALSE(inArea(l)) << l.X << ", " << l.Y;
 }
 
 }  // namespace
