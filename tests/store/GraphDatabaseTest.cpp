@@ -14,6 +14,7 @@
 #include "store/ZTDataStore.h"
 #include "tests/support/StoreTestSupport.h"
 #include "tools/aetool/Generators.h"
+#include "tools/aetool/SyntheticTest.h"
 
 namespace ae {
 namespace {
@@ -108,16 +109,47 @@ TEST_F(GraphDatabaseTest, ShippedRangesSuitTheDemoData) {
   }
   ASSERT_EQ(hits.size(), 2000u);
 
+  // The located demo: the events of the sensor layout of resources/LocationDemo.ini, each by its
+  // first hit with the source it came from as its location.
+  GenOptions located{2000, 7};
+  located.Locate = GenLocation{};
+  located.Locate->Setup.Type = ALocationType::Planar;
+  located.Locate->Setup.Sensors = {{1, 0, 0}, {2, 10, 0}, {3, 10, 10}, {4, 0, 10}};
+  struct Event {
+    ZTShortHit Hit;
+    double X, Y;
+  };
+  std::vector<Event> events;
+  SyntheticTest test(located);
+  for (SyntheticEvent e; test.Next(e);) {
+    if (e.Kind != SyntheticEventKind::Hit || !e.FirstOfEvent) continue;
+    ZTShortHit hit;
+    hit.Kind = rkHit;
+    hit.Time = ATestTime::FromSeconds(e.Time);
+    hit.Channel = static_cast<std::uint8_t>(e.Hit.Channel);
+    events.push_back({hit, e.SourceX, e.SourceY});
+  }
+  ASSERT_EQ(events.size(), 2000u);
+
   for (const GraphSetRow& set : graphs_.GraphSets())
     for (const GraphPageRow& page : graphs_.PagesOf(set.GSystemID))
       for (const GraphRow& g : graphs_.GraphsOf(page.GPageID)) {
         bool valid = false;
         const std::set<int> channels = ChannelsOf(g.Channels, valid);
         int shown = 0, inside = 0;
-        for (const ZTShortHit& hit : hits) {
+        const bool locating = IsLocationCode(g.XAxisType) || IsLocationCode(g.YAxisType);
+        std::vector<Event> points;
+        if (locating) points = events;
+        else
+          for (const ZTShortHit& hit : hits) points.push_back({hit, 0, 0});
+        for (const Event& point : points) {
+          const ZTShortHit& hit = point.Hit;
           if (!channels.empty() && channels.count(hit.Channel) == 0) continue;
           ++shown;
-          const double x = hit.GetValue(g.XAxisType), y = hit.GetValue(g.YAxisType);
+          auto value = [&](int code) {
+            return code == pcLocX ? point.X : code == pcLocY ? point.Y : hit.GetValue(code);
+          };
+          const double x = value(g.XAxisType), y = value(g.YAxisType);
           // Line graphs and histograms rescale Y upwards; only its minimum filters.
           const bool yInside = g.GraphTypeID == 1 ? g.YMin <= y && y <= g.YMax : y >= g.YMin;
           if (g.XMin <= x && x <= g.XMax && yInside) ++inside;
