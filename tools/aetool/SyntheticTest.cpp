@@ -224,7 +224,11 @@ bool SyntheticTest::Next(SyntheticEvent& event) {
   }
   event.Time = first;
   event.Pressure = PressureAt(first);
-  if (first == noteTime) {
+  if (first > Duration) {
+    // Past the end only events moved there are left (the notes and samples are done).
+    event = s.arrivals[s.nextArrival++];
+    s.lastWritten = event.Time;
+  } else if (first == noteTime) {
     const Note& note = Notes[s.nextNote++];
     event.Kind = note.Kind;
     if (note.Kind == SyntheticEventKind::TimeMark) event.MarkNumber = ++s.markNumber;

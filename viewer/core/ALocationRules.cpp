@@ -36,25 +36,24 @@ std::optional<ALocationRules::Point> ALocationRules::Planar(std::span<const Poin
                                                             std::span<const double> times, double velocity) {
   const auto n = static_cast<int>(std::min(sensors.size(), times.size()));
   if (n < 3 || n - 1 > MaxRows) return std::nullopt;
-  // From the centroid of the sensors hit; a step is small enough when it is a billionth of the
-  // array's size.
+  // From the centroid of the sensors hit; a step is small enough when it is a ten-millionth of
+  // the array's size (a micrometre on 10 m).
   Eigen::Vector2d p = Eigen::Vector2d::Zero();
   for (int i = 0; i < n; ++i) p += Eigen::Vector2d(sensors[i].X, sensors[i].Y);
   p /= n;
   double size = 0.0;
   for (int i = 0; i < n; ++i) size = std::max(size, std::hypot(sensors[i].X - p.x(), sensors[i].Y - p.y()));
   if (!(size > 0.0) || !std::isfinite(size)) return std::nullopt;
-  const double tolerance = size * 1e-9;
+  const double tolerance = size * 1e-7;
   // A solve that runs out beyond a hundred times the array's size heads for no point at all (its
   // sum of squares falls all the way to infinity): it does not converge.
   const Eigen::Vector2d centroid = p;
   const double reach = size * 100;
 
+  // The residuals |p - s_i| - |p - s_1| - v (t_i - t_1) and their derivatives at a point; the
+  // sum of their squares is returned.
   const int rows = n - 1;
-  Residuals r(rows);
-  Jacobian J(rows, 2);
-  // The residuals |p - s_i| - |p - s_1| - v (t_i - t_1), and their derivatives when asked for.
-  auto evaluate = [&](const Eigen::Vector2d& at, bool derivatives) {
+  auto evaluate = [&](const Eigen::Vector2d& at, Residuals& r, Jacobian& J) {
     const Eigen::Vector2d d1(at.x() - sensors[0].X, at.y() - sensors[0].Y);
     const double r1 = d1.norm();
     const Eigen::Vector2d u1 = r1 > 0.0 ? Eigen::Vector2d(d1 / r1) : Eigen::Vector2d::Zero();
@@ -62,7 +61,7 @@ std::optional<ALocationRules::Point> ALocationRules::Planar(std::span<const Poin
       const Eigen::Vector2d di(at.x() - sensors[i].X, at.y() - sensors[i].Y);
       const double ri = di.norm();
       r(i - 1) = ri - r1 - velocity * (times[i] - times[0]);
-      if (derivatives) J.row(i - 1) = (ri > 0.0 ? Eigen::Vector2d(di / ri) : Eigen::Vector2d::Zero()) - u1;
+      J.row(i - 1) = (ri > 0.0 ? Eigen::Vector2d(di / ri) : Eigen::Vector2d::Zero()) - u1;
     }
     return r.squaredNorm();
   };
@@ -70,29 +69,33 @@ std::optional<ALocationRules::Point> ALocationRules::Planar(std::span<const Poin
   // Levenberg-Marquardt: Gauss-Newton steps on the normal equations, damped while a step would
   // not lower the sum of squares. The first steps are damped well: a full step from the centroid
   // can leap over the source into the valley of another, false minimum of the sum.
-  double cost = evaluate(p, true);
+  Residuals r(rows), trialR(rows);
+  Jacobian J(rows, 2), trialJ(rows, 2);
+  double cost = evaluate(p, r, J);
   double lambda = 1.0;
   for (int iteration = 0; iteration < MaxIterations; ++iteration) {
     const Eigen::Matrix2d A = J.transpose() * J;
     const Eigen::Vector2d g = J.transpose() * r;
     Eigen::Matrix2d damped = A;
     damped.diagonal() += lambda * (A.diagonal().array() + 1e-12).matrix();
-    const Eigen::Vector2d step = damped.ldlt().solve(-g);
+    // Two unknowns: Eigen inverts the 2 x 2 matrix in closed form.
+    const Eigen::Vector2d step = -(damped.inverse() * g);
     if (!step.allFinite()) return std::nullopt;
     const Eigen::Vector2d next = p + step;
-    const double nextCost = evaluate(next, false);
+    const double nextCost = evaluate(next, trialR, trialJ);
     if (nextCost <= cost) {
       if ((next - centroid).norm() > reach) return std::nullopt;
       p = next;
+      cost = nextCost;
+      r.swap(trialR);
+      J.swap(trialJ);
       lambda = std::max(lambda / 10, 1e-12);
-      if (step.norm() <= tolerance || nextCost == 0.0) return Point{p.x(), p.y()};
-      cost = evaluate(p, true);
+      if (step.norm() <= tolerance || cost == 0.0) return Point{p.x(), p.y()};
     } else {
       // A damped step too small to matter: nothing lower lies nearby, p is the minimum.
       if (step.norm() <= tolerance * 1e-3) return Point{p.x(), p.y()};
       lambda *= 10;
       if (lambda > 1e12) return std::nullopt;
-      evaluate(p, true);
     }
   }
   return std::nullopt;
