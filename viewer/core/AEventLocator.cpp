@@ -1,7 +1,10 @@
 #include "viewer/core/AEventLocator.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
+#include <span>
+#include <thread>
 
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTEventRule.h"
@@ -11,19 +14,77 @@ namespace ae {
 
 namespace {
 
-// FNV-1a over the arrivals: which channels, and when after the first hit.
+// A digest of the arrivals: which channels, and when after the first hit.
 class Digest {
  public:
-  void Add(std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-      hash_ ^= static_cast<std::uint8_t>(value >> (8 * i));
-      hash_ *= 16777619u;
-    }
+  void Add(int channel, std::uint64_t ticksAfterFirst) {
+    hash_ = (hash_ ^ (ticksAfterFirst * 131 + static_cast<std::uint64_t>(channel))) * 0x9E3779B97F4A7C15ull;
+    hash_ ^= hash_ >> 29;
   }
-  std::uint32_t Value() const { return hash_; }
+  std::uint32_t Value() const { return static_cast<std::uint32_t>(hash_ ^ (hash_ >> 32)); }
 
  private:
-  std::uint32_t hash_ = 2166136261u;
+  std::uint64_t hash_ = 0x6A09E667F3BCC909ull;
+};
+
+// Events gathered in file order and located together: those whose location is known again take
+// it, the others are solved, by several threads when there are many (each event's solve stands
+// alone), and all go out in file order.
+class EventBatch {
+ public:
+  static constexpr std::size_t Capacity = 32768;  // events
+  // Fewer events than this are solved on the calling thread: a thread costs more than they do.
+  static constexpr std::size_t ParallelFrom = 4096;
+
+  struct Event {
+    std::size_t First;
+    std::uint32_t Key;
+    std::uint32_t Begin;  // into the arrivals
+    std::uint32_t Count;
+    bool Known;
+    ALocationResult Result;
+  };
+
+  bool Full() const { return events_.size() >= Capacity; }
+
+  void AddKnown(std::size_t first, std::uint32_t key, const ALocationResult& result) {
+    events_.push_back({first, key, 0, 0, true, result});
+  }
+  void AddToSolve(std::size_t first, std::uint32_t key, const AArrival* arrivals, std::size_t count) {
+    events_.push_back(
+        {first, key, static_cast<std::uint32_t>(arrivals_.size()), static_cast<std::uint32_t>(count), false, {}});
+    arrivals_.insert(arrivals_.end(), arrivals, arrivals + count);
+    ++toSolve_;
+  }
+
+  void Flush(const ALocationRules& rules, const std::function<void(const ALocatedEvent&, std::uint32_t key)>& located) {
+    std::vector<std::optional<ALocationResult>> solved(events_.size());
+    auto solve = [&](std::size_t from, std::size_t step) {
+      for (std::size_t i = from; i < events_.size(); i += step) {
+        const Event& e = events_[i];
+        if (!e.Known) solved[i] = rules.Locate(std::span(arrivals_.data() + e.Begin, e.Count));
+      }
+    };
+    const unsigned threads = toSolve_ < ParallelFrom ? 1u : std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    {
+      std::vector<std::jthread> helpers;
+      for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(solve, t, threads);
+      solve(0, threads);
+    }
+    for (std::size_t i = 0; i < events_.size(); ++i) {
+      const Event& e = events_[i];
+      if (e.Known) located({e.First, e.Result}, e.Key);
+      else if (solved[i]) located({e.First, *solved[i]}, e.Key);
+    }
+    events_.clear();
+    arrivals_.clear();
+    toSolve_ = 0;
+  }
+
+ private:
+  std::vector<Event> events_;
+  std::vector<AArrival> arrivals_;
+  std::size_t toSolve_ = 0;
 };
 
 }  // namespace
@@ -39,6 +100,9 @@ std::optional<double> AEventLocator::Walk(
   if (!location_.Active()) return std::nullopt;
   ZTEventRule rule;
   rule.ResetMicroseconds(mpt_, lockout_);
+  const auto least = static_cast<std::size_t>(ALocationSetup::LeastSensors(location_.Type));
+  // The sensors a location takes: every one for a planar location, the first two or the first.
+  const int used = location_.Type == ALocationType::Planar ? 0 : static_cast<int>(least);
 
   // The event being gathered: its first hit, and the first arrival on each channel with a sensor.
   bool inEvent = false;
@@ -48,25 +112,21 @@ std::optional<double> AEventLocator::Walk(
   std::array<std::uint64_t, 128> ticks;
   std::size_t count = 0;
   std::bitset<129> heard;
+  EventBatch batch;
 
   auto finish = [&] {
-    if (!inEvent || count < static_cast<std::size_t>(ALocationSetup::LeastSensors(location_.Type))) return;
+    if (!inEvent || count < least) return;
     Digest digest;
-    for (std::size_t i = 0; i < count; ++i) {
-      digest.Add(static_cast<std::uint64_t>(arrivals[i].Channel), 1);
-      digest.Add(ticks[i] - firstTicks, 8);
-    }
+    for (std::size_t i = 0; i < count; ++i) digest.Add(arrivals[i].Channel, ticks[i] - firstTicks);
     const std::uint32_t key = digest.Value();
     if (const ZTLocation* known = reuse ? reuse(first, key) : nullptr) {
-      const int used = location_.Type == ALocationType::Planar ? static_cast<int>(count)
-                                                               : ALocationSetup::LeastSensors(location_.Type);
-      located({first, {known->X, known->Y, used}}, key);
-      return;
+      batch.AddKnown(first, key, {known->X, known->Y, used != 0 ? used : static_cast<int>(count)});
+    } else {
+      for (std::size_t i = 0; i < count; ++i)
+        arrivals[i].Time = static_cast<double>(ticks[i] - firstTicks) * 2.5e-7;  // ticks are 0.25 us
+      batch.AddToSolve(first, key, arrivals.data(), count);
     }
-    for (std::size_t i = 0; i < count; ++i)
-      arrivals[i].Time = static_cast<double>(ticks[i] - firstTicks) * 2.5e-7;  // ticks are 0.25 us
-    if (const std::optional<ALocationResult> result = rules_.Locate(std::span(arrivals.data(), count)))
-      located({first, *result}, key);
+    if (batch.Full()) batch.Flush(rules_, located);
   };
 
   for (std::size_t i = 0; i < recs.size(); ++i) {
@@ -77,6 +137,7 @@ std::optional<double> AEventLocator::Walk(
       position = rule.EventTest(hit);
     } catch (const EZTData&) {
       finish();
+      batch.Flush(rules_, located);
       return rule.ErrorTime;
     }
     if (position == 0) {
@@ -97,6 +158,7 @@ std::optional<double> AEventLocator::Walk(
     ++count;
   }
   finish();
+  batch.Flush(rules_, located);
   return std::nullopt;
 }
 

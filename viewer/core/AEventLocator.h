@@ -30,9 +30,10 @@ class AEventLocator {
  public:
   AEventLocator(const ALocationSetup& location, std::int64_t mptMicroseconds, std::int64_t lockoutMicroseconds);
 
-  // Calls `located` for every located event, in record order. A hit earlier than the event it
-  // would belong to (the records are not in time order) ends the walk, after the event before
-  // it; its time in seconds is returned.
+  // Calls `located` for every located event, in record order, on the calling thread (the events
+  // are solved in batches, by several threads when a batch is large). A hit earlier than the
+  // event it would belong to (the records are not in time order) ends the walk, after the event
+  // before it; its time in seconds is returned.
   std::optional<double> Locate(const std::vector<ZTShortHit>& recs,
                                const std::function<void(const ALocatedEvent&)>& located) const;
 

@@ -9,11 +9,8 @@ namespace ae {
 
 namespace {
 
-// The planar problem's matrices: one row per sensor after the first, at most 127 of them, kept
-// on the stack so that a million events allocate nothing.
+// One residual per sensor after the first: at most 127.
 constexpr int MaxRows = 127;
-using Residuals = Eigen::Matrix<double, Eigen::Dynamic, 1, 0, MaxRows, 1>;
-using Jacobian = Eigen::Matrix<double, Eigen::Dynamic, 2, 0, MaxRows, 2>;
 
 }  // namespace
 
@@ -42,7 +39,7 @@ std::optional<ALocationRules::Point> ALocationRules::Planar(std::span<const Poin
   for (int i = 0; i < n; ++i) p += Eigen::Vector2d(sensors[i].X, sensors[i].Y);
   p /= n;
   double size = 0.0;
-  for (int i = 0; i < n; ++i) size = std::max(size, std::hypot(sensors[i].X - p.x(), sensors[i].Y - p.y()));
+  for (int i = 0; i < n; ++i) size = std::max(size, (Eigen::Vector2d(sensors[i].X, sensors[i].Y) - p).norm());
   if (!(size > 0.0) || !std::isfinite(size)) return std::nullopt;
   const double tolerance = size * 1e-7;
   // A solve that runs out beyond a hundred times the array's size heads for no point at all (its
@@ -50,47 +47,49 @@ std::optional<ALocationRules::Point> ALocationRules::Planar(std::span<const Poin
   const Eigen::Vector2d centroid = p;
   const double reach = size * 100;
 
-  // The residuals |p - s_i| - |p - s_1| - v (t_i - t_1) and their derivatives at a point; the
-  // sum of their squares is returned.
-  const int rows = n - 1;
-  auto evaluate = [&](const Eigen::Vector2d& at, Residuals& r, Jacobian& J) {
-    const Eigen::Vector2d d1(at.x() - sensors[0].X, at.y() - sensors[0].Y);
+  // At a point, the residuals r_i = |p - s_i| - |p - s_1| - v (t_i - t_1) of the sensors after
+  // the first, as the normal equations take them: J'J, J'r and the sum of squares.
+  struct Normal {
+    Eigen::Matrix2d A = Eigen::Matrix2d::Zero();
+    Eigen::Vector2d g = Eigen::Vector2d::Zero();
+    double Cost = 0.0;
+  };
+  auto evaluate = [&](const Eigen::Vector2d& at) {
+    Normal e;
+    const Eigen::Vector2d d1 = at - Eigen::Vector2d(sensors[0].X, sensors[0].Y);
     const double r1 = d1.norm();
     const Eigen::Vector2d u1 = r1 > 0.0 ? Eigen::Vector2d(d1 / r1) : Eigen::Vector2d::Zero();
     for (int i = 1; i < n; ++i) {
-      const Eigen::Vector2d di(at.x() - sensors[i].X, at.y() - sensors[i].Y);
+      const Eigen::Vector2d di = at - Eigen::Vector2d(sensors[i].X, sensors[i].Y);
       const double ri = di.norm();
-      r(i - 1) = ri - r1 - velocity * (times[i] - times[0]);
-      J.row(i - 1) = (ri > 0.0 ? Eigen::Vector2d(di / ri) : Eigen::Vector2d::Zero()) - u1;
+      const double residual = ri - r1 - velocity * (times[i] - times[0]);
+      const Eigen::Vector2d j = (ri > 0.0 ? Eigen::Vector2d(di / ri) : Eigen::Vector2d::Zero()) - u1;
+      e.A.noalias() += j * j.transpose();
+      e.g += j * residual;
+      e.Cost += residual * residual;
     }
-    return r.squaredNorm();
+    return e;
   };
 
   // Levenberg-Marquardt: Gauss-Newton steps on the normal equations, damped while a step would
   // not lower the sum of squares. The first steps are damped well: a full step from the centroid
   // can leap over the source into the valley of another, false minimum of the sum.
-  Residuals r(rows), trialR(rows);
-  Jacobian J(rows, 2), trialJ(rows, 2);
-  double cost = evaluate(p, r, J);
+  Normal here = evaluate(p);
   double lambda = 1.0;
   for (int iteration = 0; iteration < MaxIterations; ++iteration) {
-    const Eigen::Matrix2d A = J.transpose() * J;
-    const Eigen::Vector2d g = J.transpose() * r;
-    Eigen::Matrix2d damped = A;
-    damped.diagonal() += lambda * (A.diagonal().array() + 1e-12).matrix();
+    Eigen::Matrix2d damped = here.A;
+    damped.diagonal() += lambda * (here.A.diagonal().array() + 1e-12).matrix();
     // Two unknowns: Eigen inverts the 2 x 2 matrix in closed form.
-    const Eigen::Vector2d step = -(damped.inverse() * g);
+    const Eigen::Vector2d step = -(damped.inverse() * here.g);
     if (!step.allFinite()) return std::nullopt;
     const Eigen::Vector2d next = p + step;
-    const double nextCost = evaluate(next, trialR, trialJ);
-    if (nextCost <= cost) {
+    const Normal there = evaluate(next);
+    if (there.Cost <= here.Cost) {
       if ((next - centroid).norm() > reach) return std::nullopt;
       p = next;
-      cost = nextCost;
-      r.swap(trialR);
-      J.swap(trialJ);
+      here = there;
       lambda = std::max(lambda / 10, 1e-12);
-      if (step.norm() <= tolerance || cost == 0.0) return Point{p.x(), p.y()};
+      if (step.norm() <= tolerance || here.Cost == 0.0) return Point{p.x(), p.y()};
     } else {
       // A damped step too small to matter: nothing lower lies nearby, p is the minimum.
       if (step.norm() <= tolerance * 1e-3) return Point{p.x(), p.y()};
