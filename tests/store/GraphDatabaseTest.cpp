@@ -114,7 +114,7 @@ TEST_F(GraphDatabaseTest, ShippedRangesSuitTheDemoData) {
   GenOptions located{2000, 7};
   located.Locate = GenLocation{};
   located.Locate->Setup.Type = ALocationType::Planar;
-  located.Locate->Setup.Sensors = {{1, 0, 0}, {2, 10, 0}, {3, 10, 10}, {4, 0, 10}};
+  located.Locate->Setup.Sensors = {{1, 1, 1}, {2, 9, 1}, {3, 9, 9}, {4, 1, 9}};
   struct Event {
     ZTShortHit Hit;
     double X, Y;
