@@ -2,6 +2,7 @@
 #include <QSettings>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -143,6 +144,40 @@ TEST(RenderPageFileName, KeepsLettersDigitsAndSomeMarks) {
   EXPECT_EQ(PageFileName(3, "v1.2_final"), "03-v1.2_final.png");
   EXPECT_EQ(PageFileName(4, "Каналы"), "04-______.png");  // one mark per character, not per byte
   EXPECT_EQ(PageFileName(123, ""), "123-.png");
+}
+
+}  // namespace
+}  // namespace ae
+
+namespace ae {
+namespace {
+
+// The "Location" pages of a located test: with its setup the map holds the located events; with
+// no setup it is empty.
+TEST_F(AetoolRender, TheLocationPagesOfALocatedTestWithItsSetup) {
+  const std::string setup = dir_.File("location.ini");
+  { std::ofstream(setup) << "[ZMVWIN]\n[Location]\nType=Planar\nSensor1=1,1\nSensor2=9,1\nSensor3=9,9\nSensor4=1,9\n"; }
+  const std::string located = dir_.File("LOCATED.DTA");
+  ASSERT_EQ(RunTool({"gen", "--locate", setup, "--hits", "300", "-o", located}).Code, 0);
+  // Points in the map of the "Planar" page (graph 0, the left three fifths of the page).
+  auto mapPoints = [](const std::string& file) {
+    const QImage page(QString::fromStdString(file));
+    const std::uint32_t point = RoleColor(TColorRole::Point, 3);
+    int n = 0;
+    for (int y = 40; y < page.height() - 40; ++y)
+      for (int x = 60; x < page.width() * 3 / 5 - 30; ++x) n += (page.pixel(x, y) & 0xFFFFFFu) == point;
+    return n;
+  };
+  test::ToolResult r =
+      RunTool({"render", located, "--graph-set", "Location", "--setup", setup, "-o", out_, "--size", "1000x800"});
+  ASSERT_EQ(r.Code, 0) << r.Err;
+  EXPECT_EQ(r.Out, out_ + "/01-Linear.png\n" + out_ + "/02-Planar.png\n");
+  EXPECT_GT(mapPoints(out_ + "/02-Planar.png"), 300);  // 300 events of 2 x 2 pixels, some on one another
+
+  const std::string plain = dir_.File("plain");
+  r = RunTool({"render", located, "--graph-set", "Location", "-o", plain, "--size", "1000x800"});
+  ASSERT_EQ(r.Code, 0) << r.Err;
+  EXPECT_EQ(mapPoints(plain + "/02-Planar.png"), 0);
 }
 
 }  // namespace

@@ -110,6 +110,10 @@ TEST_F(DataBaseForm, ShowsSetsPagesAndGraphsAndTheChosenGraphInTheEditors) {
   EXPECT_EQ(Child<QComboBox>("ComboYAxisType")->currentText(), QStringLiteral("Hits"));
   EXPECT_EQ(Child<QComboBox>("ComboYCumTypeID")->currentText(), QStringLiteral("None"));
   EXPECT_EQ(Child<QComboBox>("ComboYBinSumTypeID")->currentText(), QStringLiteral("Sum"));
+  // The axes offer the location of the events too.
+  for (const char* axis : {"ComboXAxisType", "ComboYAxisType"})
+    for (const char* name : {"Location X, m", "Location Y, m"})
+      EXPECT_GE(Child<QComboBox>(axis)->findText(QString::fromLatin1(name)), 0) << axis << " " << name;
 
   Choose(TDataBaseForm::gPages, 1);
   EXPECT_EQ(Rows(TDataBaseForm::gGraphs).size(), 6);
