@@ -108,6 +108,20 @@ void Select(ZTDataSet& set, std::uint32_t mix) {
   set.GroupHits(ZTDataSet::gmOr);
   set.DeleteGrouped();
   set.ClearGrouped();
+
+  // A frame on a location: whole events by the located first hits (here every third hit).
+  std::vector<ZTLocation> located;
+  for (std::size_t i = 0; i < set.Recs.size(); ++i)
+    if (set.Recs[i].Kind == rkHit && i % 3 == 0)
+      located.push_back({static_cast<std::uint32_t>(i), 0, static_cast<float>(i % 17), static_cast<float>(i % 5)});
+  set.Locations.Assign(std::move(located));
+  criteria.XParam = pcLocX;
+  criteria.YParam = (mix & 1) != 0 ? pcLocY : pcAmplitude;
+  set.ClearFrameMarks();
+  set.MarkFrame(3, criteria);
+  set.GroupMask = 8;
+  set.GroupHits(ZTDataSet::gmAnd);
+  set.DeleteGrouped();
 }
 
 }  // namespace

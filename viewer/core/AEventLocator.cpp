@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <cfloat>
+#include <cmath>
 #include <span>
 #include <thread>
 
@@ -195,8 +197,12 @@ bool AEventLocator::Update(ZTDataSet& data, const ATestSetup& setup) {
           return location != nullptr && location->Key == digest ? location : nullptr;
         },
         [&entries](const ALocatedEvent& event, std::uint32_t digest) {
-          entries.push_back({static_cast<std::uint32_t>(event.Rec), digest, static_cast<float>(event.Location.X),
-                             static_cast<float>(event.Location.Y)});
+          // Kept in single precision: a location beyond its range (sensors placed absurdly far
+          // out) is no location the graphs could show either.
+          const double x = event.Location.X, y = event.Location.Y;
+          if (!(std::fabs(x) <= FLT_MAX && std::fabs(y) <= FLT_MAX)) return;
+          entries.push_back(
+              {static_cast<std::uint32_t>(event.Rec), digest, static_cast<float>(x), static_cast<float>(y)});
         });
   }
   locations.Assign(std::move(entries));

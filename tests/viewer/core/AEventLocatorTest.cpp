@@ -223,5 +223,20 @@ TEST(AEventLocator, TheDataSetsLocationsFollowDeletingAndTheSetup) {
   EXPECT_FALSE(set.Locations.Valid);
 }
 
+TEST(AEventLocatorRange, ALocationBeyondSinglePrecisionIsNotKept) {
+  // Sensors 10^39 m apart (kilometres of light-years): the solve finds its source, but no float
+  // holds it, and the data set keeps no location it could not show.
+  ATestSetup setup;
+  setup.Location.Type = ALocationType::Planar;
+  setup.Location.Velocity = 1e39;
+  setup.MPT = 2000000;  // the arrivals lie up to a second apart
+  setup.Lockout = 3000000;
+  setup.Location.Sensors = {{1, 0, 0}, {2, 1e39, 0}, {3, 1e39, 1e39}, {4, 0, 1e39}};
+  ZTDataSet set = MakeSet(EventHits(setup.Location, {5e38, 4e38}, 10.0));
+  ASSERT_EQ(LocateAll(set, setup).size(), 1u);  // the rule itself locates it
+  ASSERT_TRUE(AEventLocator::Update(set, setup));
+  EXPECT_TRUE(set.Locations.Empty());
+}
+
 }  // namespace
 }  // namespace ae
