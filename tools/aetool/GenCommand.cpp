@@ -5,12 +5,29 @@
 
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/Generators.h"
-#include "tools/aetool/ViewerRun.h"
 #include "viewer/core/ATestSetup.h"
+#include "viewer/core/ViewerUser.h"
 
 namespace ae {
 
 namespace {
+
+// What the test setup has to say while it is read ("unknown format of INI file") goes to stderr:
+// this part of aetool runs without the viewer's windows or its Qt-based tooling.
+class SetupUser : public ViewerUser {
+ public:
+  explicit SetupUser(std::ostream& err) : err_(err) {}
+  void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
+    err_ << caption << ": " << text << '\n';
+  }
+  bool AskYesNo(const std::string& text, const std::string& caption) override {
+    err_ << caption << ": " << text << " (answered No)\n";
+    return false;
+  }
+
+ private:
+  std::ostream& err_;
+};
 
 struct GenArguments {
   std::string Format = "dta";
@@ -21,7 +38,7 @@ struct GenArguments {
 
 int Generate(GenArguments& args, CommandIo& io) {
   if (!args.Locate.empty()) {
-    StreamUser user(io.Err);
+    SetupUser user(io.Err);
     ATestSetup setup;
     if (!setup.Load(args.Locate, user)) return 1;
     GenLocation locate{setup.Location, setup.MPT, setup.Lockout};

@@ -6,11 +6,10 @@
 
 namespace ae {
 
-void DrawSensorMarkers(TZTGraph& graph, const ALocationSetup& location, QImage& bitmap) {
+void DrawSensorMarkers(const TZTGraph& graph, const ALocationSetup& location, QImage& bitmap, GraphText& text) {
   const int xParam = graph.XAxis.Param, yParam = graph.YAxis.Param;
   if (!location.Active() || !IsLocationCode(xParam) || !IsLocationCode(yParam) || xParam == yParam) return;
   PixelCanvas canvas(bitmap);
-  GraphText text(bitmap, graph.Color(TColorRole::Text), graph.Color(TColorRole::Background), &graph.Texts);
   const TRgb pen = graph.Color(TColorRole::Axis);
   const int h = text.Height();
   for (const ASensor& sensor : location.Sensors) {

@@ -8,10 +8,11 @@
 
 namespace ae {
 
+class GraphText;
 class TZTGraph;
 
-// Draws the markers of the sensors inside the graph's ranges; nothing on another graph, or for
-// a setup that does not locate. The labels are recorded with the graph's texts.
-void DrawSensorMarkers(TZTGraph& graph, const ALocationSetup& location, QImage& bitmap);
+// Draws the markers of the sensors inside the graph's ranges, their labels with the graph's
+// label text; nothing on another graph, or for a setup that does not locate.
+void DrawSensorMarkers(const TZTGraph& graph, const ALocationSetup& location, QImage& bitmap, GraphText& text);
 
 }  // namespace ae

@@ -413,7 +413,9 @@ void TZTGraph::DrawLocationNote(QImage& bitmap) {
 }
 
 void TZTGraph::DrawSensors(QImage& bitmap) {
-  if (GraphKind == gkPoint) DrawSensorMarkers(*this, common_.Setup->Location, bitmap);
+  if (GraphKind != gkPoint || !common_.Setup->Location.Active()) return;
+  GraphText text = LabelText(bitmap);
+  DrawSensorMarkers(*this, common_.Setup->Location, bitmap, text);
 }
 
 void TZTGraph::BeginPaint() {
