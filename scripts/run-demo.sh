@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the suite, generates the demo data (a synthetic pressure-vessel proof test), describes
-# it, evaluates it (hit statistics and MONPAC), filters it with a stored filter and renders the
-# viewer's pages of it. The demo uses its own table store, demo/ZTData.sqlite, so it never
-# touches the user's.
+# it, evaluates it (hit statistics and MONPAC), filters it with a stored filter, renders the
+# viewer's pages of it and writes its test report (demo/report.pdf). The demo uses its own table
+# store, demo/ZTData.sqlite, so it never touches the user's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +12,7 @@ cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
 aetool=./build/apps/aetool/aetool
 export ZTDATA_DB="$PWD/demo/ZTData.sqlite"
 mkdir -p demo
-rm -rf demo/PROOF.DTA demo/PROOF-F.DTA demo/Protocol.txt demo/pages
+rm -rf demo/PROOF.DTA demo/PROOF-F.DTA demo/Protocol.txt demo/pages demo/report.pdf
 
 echo "== Generating demo/PROOF.DTA"
 $aetool gen --format dta --hits 20000 --seed 7 -o demo/PROOF.DTA
@@ -29,6 +29,9 @@ cat demo/Protocol.txt
 
 echo "== The viewer's \"Proof test\" pages of demo/PROOF.DTA (demo/pages)"
 $aetool render demo/PROOF.DTA --graph-set "Proof test" -o demo/pages
+
+echo "== The test report of demo/PROOF.DTA (demo/report.pdf)"
+$aetool report demo/PROOF.DTA --graph-set "Proof test" -o demo/report.pdf --title "Demo vessel: proof test"
 
 echo
 echo "Start the filter program on the demo file with:"

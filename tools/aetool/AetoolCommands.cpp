@@ -7,6 +7,7 @@
 #include "tools/aetool/GenCommand.h"
 #include "tools/aetool/ParamsCommand.h"
 #include "tools/aetool/RenderCommand.h"
+#include "tools/aetool/ReportCommand.h"
 #include "tools/aetool/StatCommand.h"
 
 namespace ae {
@@ -14,8 +15,9 @@ namespace ae {
 int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool progress) {
   CommandLine cli;
   // The subcommands in the order the help lists them.
-  for (void (*add)(CommandLine&) : {AddDumpCommand, AddDescribeCommand, AddExportCommand, AddFilterCommand,
-                                    AddParamsCommand, AddStatCommand, AddRenderCommand, AddGenCommand})
+  for (void (*add)(CommandLine&) :
+       {AddDumpCommand, AddDescribeCommand, AddExportCommand, AddFilterCommand, AddParamsCommand, AddStatCommand,
+        AddRenderCommand, AddReportCommand, AddGenCommand})
     add(cli);
   CommandIo io{out, err, progress};
   return cli.Run(argc, argv, io);
