@@ -27,7 +27,12 @@ using ae::bench::SecondsSince;
 
 constexpr int Runs = 5;
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const fs::path& path) {
+  std::string quoted = "'";
+  quoted += path.string();
+  quoted += '\'';
+  return quoted;
+}
 
 // Best of several runs of the command; negative when it fails.
 double Best(const std::string& command) {

@@ -9,9 +9,21 @@ QString HtmlText(const QString& text) { return text.toHtmlEscaped(); }
 QString HtmlText(const std::string& text) { return HtmlText(QString::fromStdString(text)); }
 
 QString HtmlHeading(const QString& text, int level) {
-  const QString tag = level <= 1 ? QStringLiteral("h1") : QStringLiteral("h2");
-  const QString style = level <= 1 ? QStringLiteral("font-size:14pt; margin-top:0pt; margin-bottom:4pt")
-                                   : QStringLiteral("font-size:11pt; margin-top:8pt; margin-bottom:3pt");
+  QString tag, style;
+  switch (level) {
+    case 1:
+      tag = QStringLiteral("h1");
+      style = QStringLiteral("font-size:14pt; margin-top:0pt; margin-bottom:6pt");
+      break;
+    case 2:
+      tag = QStringLiteral("h2");
+      style = QStringLiteral("font-size:11pt; margin-top:12pt; margin-bottom:4pt");
+      break;
+    default:
+      tag = QStringLiteral("h3");
+      style = QStringLiteral("font-size:9pt; margin-top:8pt; margin-bottom:3pt");
+      break;
+  }
   return QStringLiteral("<%1 style=\"%2\">%3</%1>\n").arg(tag, style, HtmlText(text));
 }
 
@@ -23,7 +35,7 @@ HtmlTable::HtmlTable(const QStringList& header, Align cells)
     : columns_(std::max<int>(1, static_cast<int>(header.size()))), align_(cells) {
   html_ = QStringLiteral(
       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
-      "style=\"border-collapse:collapse; border-color:#808080; border-style:solid; margin-bottom:4pt\">\n");
+      "style=\"border-collapse:collapse; border-color:#808080; border-style:solid\">\n");
   if (header.isEmpty()) return;
   html_ += QStringLiteral("<thead><tr>");
   for (const QString& field : header)
@@ -61,6 +73,9 @@ void HtmlTable::AddSpanRow(const QString& text, bool bold) {
   ++rows_;
 }
 
-QString HtmlTable::Html() const { return html_ + QStringLiteral("</table>\n"); }
+QString HtmlTable::Html() const {
+  // The rich text keeps no margin under a table: a small empty line keeps the next heading off it.
+  return html_ + QStringLiteral("</table>\n<p style=\"font-size:5pt; margin:0pt\">&nbsp;</p>\n");
+}
 
 }  // namespace ae

@@ -31,7 +31,8 @@ class HtmlTable {
 // Plain text as HTML.
 QString HtmlText(const QString& text);
 QString HtmlText(const std::string& text);
-// A heading of the report: level 1 starts a part (14 points), level 2 a piece of it (11 points).
+// A heading of the report: level 1 starts a part (14 points), level 2 a piece of it (11 points),
+// level 3 a group within a piece (9 points, bold).
 QString HtmlHeading(const QString& text, int level);
 // A paragraph of plain text.
 QString HtmlParagraph(const QString& text);

@@ -44,6 +44,13 @@ QString StatisticsSection::ReportHtml(int report) const {
   // Without holds the report has the channel column alone.
   if (report == srHolds && table.Header.size() < 2)
     return html + HtmlParagraph(QStringLiteral("No pressure holds in the test setup."));
+  // The report's closing lines explain its marks: small, under the caption as the table's legend,
+  // so that they never end up alone on a page after a long table.
+  QStringList notes;
+  for (const std::string& note : table.Notes) notes << HtmlText(note);
+  if (!notes.isEmpty())
+    html += QStringLiteral("<p style=\"font-size:7.5pt; margin-top:0pt; margin-bottom:3pt\">%1</p>\n")
+                .arg(notes.join(QStringLiteral("<br>")));
   if (table.ValueRows() == 0) {
     html += HtmlParagraph(QStringLiteral("No channel has hits in the sets."));
   } else {
@@ -58,7 +65,6 @@ QString StatisticsSection::ReportHtml(int report) const {
     }
     html += out.Html();
   }
-  for (const std::string& note : table.Notes) html += HtmlParagraph(Q(note));
   return html;
 }
 

@@ -1,5 +1,6 @@
 #include "viewer/report/SummarySection.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -75,7 +76,7 @@ QString SummarySection::Html() const {
 QString SummarySection::DataFilePart() const {
   const ZTDataSet& data = content_.Data;
   std::vector<std::pair<QString, QString>> rows = {
-      {QStringLiteral("File"), Q(data.FileName)},
+      {QStringLiteral("File"), QFileInfo(Q(data.FileName)).absoluteFilePath()},
       {QStringLiteral("Data type"), Q(DataTypeName(data.DataType))},
   };
   if (content_.File.Size) rows.emplace_back(QStringLiteral("Size"), Size(*content_.File.Size));
@@ -123,7 +124,7 @@ QString SummarySection::FileInformationPart() const {
     }
     channel = last + 1;
   }
-  if (channels.Rows() > 0) html += HtmlParagraph(QStringLiteral("Channels setup parameters:")) + channels.Html();
+  if (channels.Rows() > 0) html += HtmlHeading(QStringLiteral("Channels setup parameters"), 3) + channels.Html();
   return html;
 }
 
@@ -175,7 +176,7 @@ QString SummarySection::TestSetupPart() const {
            .arg(Real(setup.DivisorSys), Real(setup.OffsetSys), Real(setup.DivisorReal), Real(setup.OffsetReal))},
   });
 
-  html += HtmlParagraph(QStringLiteral("Pressure holds:"));
+  html += HtmlHeading(QStringLiteral("Pressure holds"), 3);
   if (setup.Holds.empty()) {
     html += HtmlParagraph(QStringLiteral("No pressure holds."));
   } else {
@@ -186,7 +187,7 @@ QString SummarySection::TestSetupPart() const {
     html += holds.Html();
   }
 
-  html += HtmlParagraph(QStringLiteral("ASME - MONPAC+:"));
+  html += HtmlHeading(QStringLiteral("ASME - MONPAC+"), 3);
   html += Facts({
       {QStringLiteral("Evaluate ThresHold"), QString::number(setup.EvalTH)},
       {QStringLiteral("High amplitude level"), QString::number(setup.HiAmpLev)},
@@ -206,7 +207,7 @@ QString SummarySection::TestSetupPart() const {
   historic.AddRow({QStringLiteral("N \u2265 %1").arg(n4), QStringLiteral("K = %1").arg(setup.MP_HstLastHits5)});
   html += historic.Html();
 
-  html += HtmlParagraph(QStringLiteral("Local-Dynamic:"));
+  html += HtmlHeading(QStringLiteral("Local-Dynamic"), 3);
   html += Facts({
       {QStringLiteral("V calculation Exponent"), Real(setup.LDExponent)},
       {QStringLiteral("Classification (maxW/V < ..)"),

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPrinter>
 #include <exception>
@@ -86,6 +87,8 @@ void ReportCommands::SaveReportActionExecute() {
   ask.setWindowTitle(QStringLiteral("Save report"));
   ask.setLabelText(QStringLiteral("Report title:"));
   ask.setTextValue(Q(ReportSource::DefaultTitle(*context_.Setup)));
+  // Room for a title of a line.
+  if (auto* edit = ask.findChild<QLineEdit*>()) edit->setMinimumWidth(420);
   CenterOnOwner(&ask, window);
   if (ask.exec() != QDialog::Accepted) return;
 

@@ -24,7 +24,9 @@ using Reports = test::ReportFixture;
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(Reports, TheReportOfASmallFileHasItsPagesAndTheirTextsAsText) {
-  TestReport report(Source(), &store_);
+  ReportSource source = Source();
+  source.Setup.Holds = {{"Hold 1", 1.5f, 300.0f, 120.0f, 20.0f}, {"Hold 2", 2.25f, 720.0f, 120.0f, 20.0f}};
+  TestReport report(std::move(source), &store_);
   ASSERT_EQ(report.Pages().size(), 3u);  // Activity, Correlations, Distributions
   const std::vector<std::string> pages = PdfPages(report.Pdf());
   // The summary, a page per graph page, the tables (at least one page) and the ZIP.
@@ -49,7 +51,10 @@ TEST_F(Reports, TheReportOfASmallFileHasItsPagesAndTheirTextsAsText) {
         std::string("5000"), std::string("Lockout, us"), std::string("20000"), std::string("Evaluate ThresHold"),
         std::string("V calculation Exponent"), std::string("Chan#"),
         // Searchable as typed: no ligature joins "f" and "i".
-        std::string("Product definition"), std::string("Data file"), std::string("Classification")})
+        std::string("Product definition"), std::string("Data file"), std::string("Classification"),
+        // The holds as a table with the holds grid's captions.
+        std::string("Hold label"), std::string("Pressure, MPa"), std::string("Delay, sec"), std::string("Hold 2"),
+        std::string("2.25")})
     EXPECT_TRUE(Has(summary, part)) << part << "\n" << summary;
   // A page per graph page, in order, named, with every graph's title and axis names.
   for (std::size_t p = 0; p < report.Pages().size(); ++p) {
@@ -66,7 +71,7 @@ TEST_F(Reports, TheReportOfASmallFileHasItsPagesAndTheirTextsAsText) {
   std::string tables;
   for (int i = 4; i < total - 1; ++i) tables += pages[static_cast<std::size_t>(i)];
   for (const char* part : {"Statistics", "Amplitude Distr.", "Statistic Distr.", "Local/Dynamic", "Pressure holds",
-                           "MONPAC+", "Set 1", "Average", "1stHitTm", "A>65", "Mnr - Minor activity"})
+                           "MONPAC+", "Set 1", "Average", "1stHitTm", "A>65", "Mnr - Minor activity", "1.50", "2.25"})
     EXPECT_TRUE(Has(tables, part)) << part;
   for (const char* part : {"ZIP", "Historic Index", "Severity", "Set #1"}) EXPECT_TRUE(Has(pages.back(), part)) << part;
 }
