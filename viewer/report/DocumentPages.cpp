@@ -3,7 +3,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
+#include <algorithm>
+#include <cmath>
 
 namespace ae {
 
@@ -33,7 +38,33 @@ int DocumentPages::Layout(const QString& html, const ReportPageGeometry& page) {
   document_->setDocumentMargin(0);
   document_->setPageSize(page.Content.size());
   document_->setHtml(html);
+  KeepHeadingsWithWhatFollows(page);
   return PageCount();
+}
+
+void DocumentPages::KeepHeadingsWithWhatFollows(const ReportPageGeometry& page) {
+  // The rich text has no "keep with next": a heading of the flow with too little of its page
+  // left under it (for its legend, a table's header and a few rows) starts the next page.
+  const double height = page.Content.height();
+  const double room = std::min(page.Mm(35), height / 3);
+  QAbstractTextDocumentLayout* layout = document_->documentLayout();
+  bool moved = false;
+  for (QTextBlock block = document_->begin(); block.isValid(); block = block.next()) {
+    if (block.blockFormat().headingLevel() == 0 || QTextCursor(block).currentTable() != nullptr) continue;
+    const double top = layout->blockBoundingRect(block).top();
+    const double pageTop = std::floor(top / height) * height;
+    if (pageTop + height - top >= room || top - pageTop < 1.0) continue;
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(block).setBlockFormat(format);
+    moved = true;
+  }
+  // The layout after the last change is laid out again whole, so that the page count holds.
+  if (moved) {
+    const QSizeF size = document_->pageSize();
+    document_->setPageSize(QSizeF());
+    document_->setPageSize(size);
+  }
 }
 
 int DocumentPages::PageCount() const { return document_ ? document_->pageCount() : 0; }
@@ -43,7 +74,9 @@ void DocumentPages::Paint(QPainter& painter, int index, const ReportPageGeometry
   const double height = page.Content.height();
   painter.save();
   painter.translate(page.Content.left(), page.Content.top() - index * height);
-  document_->drawContents(&painter, QRectF(0, index * height, page.Content.width(), height));
+  // A line that starts exactly where the next page starts belongs to that page only: drawn
+  // clipped here too, it would be hidden text that a search finds on the wrong page.
+  document_->drawContents(&painter, QRectF(0, index * height + 1, page.Content.width(), height - 2));
   painter.restore();
 }
 

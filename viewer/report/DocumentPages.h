@@ -1,7 +1,8 @@
 #pragma once
 // Rich text over as many report pages as it needs: a QTextDocument laid out for the page
 // content's width and height on the report's device, so that headings, paragraphs and tables
-// break between pages (a table's header row repeats on each page) and stay text in the PDF.
+// break between pages (a table's header row repeats on each page, a heading is not left alone at
+// the foot of a page) and stay text in the PDF.
 #include <QFont>
 #include <QString>
 #include <memory>
@@ -31,6 +32,8 @@ class DocumentPages {
   static QFont ForPaper(QFont font);
 
  private:
+  void KeepHeadingsWithWhatFollows(const ReportPageGeometry& page);
+
   std::unique_ptr<QTextDocument> document_;
 };
 

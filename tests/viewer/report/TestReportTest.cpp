@@ -173,6 +173,25 @@ TEST_F(Reports, SaveWritesTheWholeFileOrNothing) {
     EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
 }
 
+TEST_F(Reports, TheRealInstrumentFile) {
+  const std::string real = test::RealDtaFile();
+  if (real.empty()) GTEST_SKIP() << "the real instrument file is not beside the project";
+  ZTDataSet data;
+  data.Load(real);
+  ReportSource source = Source();
+  source.Data = &data;
+  TestReport report(std::move(source), &store_);
+  const std::vector<std::string> pages = PdfPages(report.Pdf());
+  ASSERT_GE(pages.size(), 6u);
+  // What the file says of itself, and its eight hits on five channels.
+  for (const char* part : {"210527-CH1-15.DTA", "Express-8 (r) Location Version", "Version V5.92",
+                           "Thu May 27 10:53:54 2021", "26724.7689510 sec", "1-15"})
+    EXPECT_TRUE(Has(pages[0], part)) << part << "\n" << pages[0];
+  const std::string tables = test::Joined(pages);
+  EXPECT_TRUE(Has(tables, "Amplitude Distr."));
+  EXPECT_EQ(data.HitCount, 8u);
+}
+
 TEST(ReportTitle, TheTestsLabelUnlessItIsTheDefault) {
   ATestSetup setup;
   EXPECT_EQ(ReportSource::DefaultTitle(setup), "AE test report");
