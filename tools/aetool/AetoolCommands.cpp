@@ -8,6 +8,7 @@
 #include "tools/aetool/ParamsCommand.h"
 #include "tools/aetool/RenderCommand.h"
 #include "tools/aetool/StatCommand.h"
+#include "tools/aetool/WaveCommand.h"
 
 namespace ae {
 
@@ -15,7 +16,7 @@ int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream
   CommandLine cli;
   // The subcommands in the order the help lists them.
   for (void (*add)(CommandLine&) : {AddDumpCommand, AddDescribeCommand, AddExportCommand, AddFilterCommand,
-                                    AddParamsCommand, AddStatCommand, AddRenderCommand, AddGenCommand})
+                                    AddParamsCommand, AddStatCommand, AddRenderCommand, AddWaveCommand, AddGenCommand})
     add(cli);
   CommandIo io{out, err, progress};
   return cli.Run(argc, argv, io);
