@@ -66,7 +66,10 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
     } else if (eventsView) {
       color = EventStartColor;
     }
-    Lines.push_back({line.str(), color});
+    std::string text = line.str();
+    // A hit whose waveform the file holds: a mark in the blank before its number.
+    if (data.Waveforms.Has(static_cast<std::uint32_t>(&rec - data.Recs.data()))) text[0] = WaveformMark;
+    Lines.push_back({std::move(text), color});
   }
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int MarginLeft = 72;
 constexpr int MarginRight = 24;
-constexpr int HeaderHeight = 28;
+constexpr int HeaderHeight = 44;    // the line, then the unit of the waveform over its scale
 constexpr int AxisTextHeight = 34;  // tick labels and the axis name under a plot
 constexpr int SpectrumTitleHeight = 22;
 constexpr int MinSamplesShown = 8;
@@ -185,7 +185,10 @@ QString WaveformPlot::HeaderText() const {
   if (!wave_) return text;
   const AWaveformScale& s = wave_->Scale;
   if (!s.Known) return text + QStringLiteral("   No recorder setup for channel %1").arg(wave_->Channel);
-  text += QStringLiteral("   Rate %1 kHz   Length %2 samples").arg(s.RateKHz).arg(s.SamplesPerHit());
+  // 10000 kHz reads better as 10 MHz.
+  const QString rate =
+      s.RateKHz % 1000 == 0 ? QStringLiteral("%1 MHz").arg(s.RateKHz / 1000) : QStringLiteral("%1 kHz").arg(s.RateKHz);
+  text += QStringLiteral("   Rate %1   Length %2 samples").arg(rate).arg(s.SamplesPerHit());
   if (static_cast<std::size_t>(s.SamplesPerHit()) != wave_->Samples.size())
     text += QStringLiteral(" (%1 in the record)").arg(wave_->Samples.size());
   text += QStringLiteral("   Delay %1 samples (%2 µs)").arg(s.DelaySamples).arg(Number(s.TimeUs(0), 1));
@@ -269,7 +272,8 @@ void WaveformPlot::DrawWaveform(QImage& image) {
   painter.drawRect(plot);
   text.Draw(plot.left() + plot.width() / 2, plot.bottom() + 5 + text.Height(),
             known ? QStringLiteral("µs after the trigger") : QStringLiteral("sample"), Qt::AlignHCenter | Qt::AlignTop);
-  text.Draw(8, plot.top(), known ? (milli ? QStringLiteral("mV") : QStringLiteral("V")) : QStringLiteral("counts"));
+  text.Draw(8, plot.top() - 6, known ? (milli ? QStringLiteral("mV") : QStringLiteral("V")) : QStringLiteral("counts"),
+            Qt::AlignLeft | Qt::AlignBottom);
   if (!known)
     text.Draw(plot.left() + 6, plot.top() + 4,
               QStringLiteral("No recorder setup for channel %1: the samples in counts against their number, no "
@@ -324,8 +328,9 @@ void WaveformPlot::DrawSpectrum(QImage& image) {
   painter.drawRect(plot);
   text.Draw(plot.left() + plot.width() / 2, plot.bottom() + 5 + text.Height(), QStringLiteral("kHz"),
             Qt::AlignHCenter | Qt::AlignTop);
-  text.Draw(8, plot.top(),
-            spectrumDb_ ? QStringLiteral("dB (1 µV)") : (milli ? QStringLiteral("mV") : QStringLiteral("V")));
+  text.Draw(8, plot.top() - 6,
+            spectrumDb_ ? QStringLiteral("dB (1 µV)") : (milli ? QStringLiteral("mV") : QStringLiteral("V")),
+            Qt::AlignLeft | Qt::AlignBottom);
   text.Draw(plot.left(), plot.top() - 4, QStringLiteral("Magnitude spectrum (Hann window)   ") + SpectrumText(),
             Qt::AlignLeft | Qt::AlignBottom);
 }

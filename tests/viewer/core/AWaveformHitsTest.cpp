@@ -1,11 +1,14 @@
 // The hits the waveform window steps through: framed ones when a framed hit has a waveform,
 // else every hit that is not deleted; stepping from any record.
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "tests/support/DataSetBuilder.h"
+#include "viewer/core/ADataListing.h"
+#include "viewer/core/ATestSetup.h"
 #include "viewer/core/AWaveformHits.h"
 
 namespace ae {
@@ -58,6 +61,20 @@ TEST(WaveformHits, StepThroughTheFramedHitsWithWaveformsElseEveryOneNotDeleted) 
   set.Recs[0].FrameBits = 1;
   EXPECT_EQ(Walk(AWaveformHits(set)), (std::vector<std::size_t>{1, 4, 6, 7}));
   EXPECT_FALSE(AWaveformHits(ZTDataSet()).First());
+}
+
+TEST(WaveformHits, TheDataViewMarksTheLinesOfHitsWithAWaveform) {
+  ZTDataSet set = SetWithWaveforms();
+  for (ZTShortHit& rec : set.Recs) rec.FrameBits = 1;
+  ADataListing listing;
+  listing.Build(set, ATestSetup(), false, false);
+  ASSERT_EQ(listing.Lines.size(), 7u);  // the hits: records 0, 1, 2, 4, 5, 6, 7
+  std::string marks;
+  for (const ADataListingLine& line : listing.Lines) marks += line.Text[0];
+  EXPECT_EQ(marks, " ~~~ ~~");
+  // Without a mark the line is what it always was: the number right-aligned in six places.
+  EXPECT_EQ(listing.Lines[0].Text.substr(0, 6), "     1");
+  EXPECT_EQ(listing.Lines[1].Text.substr(0, 6), "~    2");
 }
 
 }  // namespace

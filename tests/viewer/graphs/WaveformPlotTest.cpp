@@ -62,7 +62,7 @@ TEST(WaveformPlot, DrawsTheWaveformWithItsPreTriggerShadedAndTheSpectrumWithItsP
   const QImage image = plot.Render(900, 640);
   ASSERT_EQ(image.size(), QSize(900, 640));
   EXPECT_EQ(plot.HeaderText(),
-            QStringLiteral("Time 1.0000000 s   Channel 3   Amplitude 70 dB   Rate 2000 kHz   Length 2048 samples   "
+            QStringLiteral("Time 1.0000000 s   Channel 3   Amplitude 70 dB   Rate 2 MHz   Length 2048 samples   "
                            "Delay -512 samples (-256.0 µs)"));
   EXPECT_TRUE(Contains(plot.Texts(), plot.HeaderText()));
   // 16 samples a period at 2 MHz: 125 kHz, in a bin of its own.
