@@ -67,8 +67,10 @@ AWaveformSpectrum AWaveformSpectrum::Of(const std::vector<double>& values, doubl
     spectrum.Magnitude[k] = m;
     if (k == 0) continue;
     const double f = spectrum.FrequencyHz(k);
-    weighted += f * m;
-    total += m;
+    // The centre of gravity of the power: the noise floor of a long record, spread over every
+    // bin up to half the rate, would pull a magnitude-weighted centroid far from the burst.
+    weighted += f * m * m;
+    total += m * m;
     if (m > peak) {
       peak = m;
       spectrum.PeakHz = f;

@@ -1,5 +1,5 @@
 // The spectrum of a waveform: a sine lands in its bin with its amplitude, whatever the record's
-// offset; the centroid of two tones lies between them by their weights.
+// offset; the centroid of two tones lies between them by their power.
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -45,15 +45,16 @@ TEST(WaveformSpectrum, ASineAtAKnownFrequencyPeaksInItsBinWithItsAmplitude) {
   }
 }
 
-TEST(WaveformSpectrum, TheCentroidOfTwoTonesWeighsThemByTheirMagnitudes) {
+TEST(WaveformSpectrum, TheCentroidOfTwoTonesWeighsThemByTheirPower) {
   const double rate = 1e6;
   std::vector<double> v = Sine(2048, rate, 100 * rate / 2048, 3.0);
   const std::vector<double> b = Sine(2048, rate, 300 * rate / 2048, 1.0);
   for (std::size_t i = 0; i < v.size(); ++i) v[i] += b[i];
   const AWaveformSpectrum s = AWaveformSpectrum::Of(v, rate);
   EXPECT_DOUBLE_EQ(s.PeakHz, 100 * rate / 2048);
-  // Each tone spreads over its bin and the two beside it, symmetrically: (3 x 100 + 1 x 300) / 4.
-  EXPECT_NEAR(s.CentroidHz, 150 * rate / 2048, 1e-6);
+  // Each tone spreads over its bin and the two beside it, symmetrically; the power of the first
+  // is 9 times that of the second: (9 x 100 + 1 x 300) / 10.
+  EXPECT_NEAR(s.CentroidHz, 120 * rate / 2048, 1e-6);
 }
 
 TEST(WaveformSpectrum, NoSpectrumWithoutTwoValuesOrARate) {
