@@ -126,9 +126,11 @@ class WaveformMaker {
         32767.0,
         1e-6 * std::pow(10.0, (std::floor(hit.AmplitudeDb) + 0.5 + PreampGain - RecorderGain) / 20.0) * countsPerVolt);
     const double threshold = 1e-6 * std::pow(10.0, (Threshold + PreampGain) / 20.0) * countsPerVolt;
-    const int rise = std::clamp(static_cast<int>(hit.RiseUs) * RecorderRateKHz / 1000, 1, 1000);
-    const int length =
-        std::max(static_cast<int>(std::min<std::uint32_t>(hit.DurationUs, 100000)) * RecorderRateKHz / 1000, rise + 1);
+    // In samples; 64 bits, as the hit's times may be large.
+    const int rise =
+        static_cast<int>(std::clamp<std::int64_t>(std::int64_t{hit.RiseUs} * RecorderRateKHz / 1000, 1, 1000));
+    const int length = static_cast<int>(
+        std::clamp<std::int64_t>(std::int64_t{hit.DurationUs} * RecorderRateKHz / 1000, rise + 1, 1000000));
     const double tau = (length - rise) / std::max(std::log(peak / threshold), 1.0);
     const double omega = 2.0 * std::numbers::pi * (80e3 + 220e3 * random_.NextUnit()) / (RecorderRateKHz * 1e3);
     const double phase = 2.0 * std::numbers::pi * random_.NextUnit();
