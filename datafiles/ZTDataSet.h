@@ -31,7 +31,7 @@ class ZTDataSet {
 
   int DataType = -1;
   std::string FileName;  // empty when nothing is loaded
-  int RecCount = 0;
+  int RecCount = 0;      // entries of Recs: the records CountRecs counts, less the waveforms (below)
   std::uint32_t HitCount = 0;
   std::uint32_t EventCount = 0;  // kept by the graphs' drawing passes in event view
   std::uint32_t FramedCount = 0;
