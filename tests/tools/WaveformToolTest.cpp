@@ -26,11 +26,22 @@ using test::DtaBuilder;
 using test::RunTool;
 constexpr std::uint64_t Second = 4000000;
 
+// A row of "waveform_index" as a reader lays it out for itself (not packed).
+struct IndexRow {
+  std::int64_t Record, Hit;
+  double TimeSeconds;
+  std::uint8_t Channel;
+  std::uint32_t Samples;
+  double SampleRateHz;
+  std::int32_t DelaySamples;
+  double VoltsPerCount, GainDb, PreampDb;
+};
+
 struct Hdf5Waveforms {
   bool Present = false;
   std::vector<std::int16_t> Samples;  // rows x columns
   std::size_t Rows = 0, Columns = 0;
-  std::vector<Hdf5WaveformRow> Index;
+  std::vector<IndexRow> Index;
   bool RecordsPresent = false;
 };
 
@@ -72,17 +83,17 @@ Hdf5Waveforms ReadWaveforms(const std::string& path) {
       H5free_memory(name);
     }
     H5Tclose(stored);
-    const hid_t memory = H5Tcreate(H5T_COMPOUND, sizeof(Hdf5WaveformRow));
-    H5Tinsert(memory, "record", HOFFSET(Hdf5WaveformRow, Record), H5T_NATIVE_INT64);
-    H5Tinsert(memory, "hit", HOFFSET(Hdf5WaveformRow, Hit), H5T_NATIVE_INT64);
-    H5Tinsert(memory, "time_s", HOFFSET(Hdf5WaveformRow, TimeSeconds), H5T_NATIVE_DOUBLE);
-    H5Tinsert(memory, "channel", HOFFSET(Hdf5WaveformRow, Channel), H5T_NATIVE_UINT8);
-    H5Tinsert(memory, "samples", HOFFSET(Hdf5WaveformRow, Samples), H5T_NATIVE_UINT32);
-    H5Tinsert(memory, "sample_rate_hz", HOFFSET(Hdf5WaveformRow, SampleRateHz), H5T_NATIVE_DOUBLE);
-    H5Tinsert(memory, "delay_samples", HOFFSET(Hdf5WaveformRow, DelaySamples), H5T_NATIVE_INT32);
-    H5Tinsert(memory, "volts_per_count", HOFFSET(Hdf5WaveformRow, VoltsPerCount), H5T_NATIVE_DOUBLE);
-    H5Tinsert(memory, "gain_db", HOFFSET(Hdf5WaveformRow, GainDb), H5T_NATIVE_DOUBLE);
-    H5Tinsert(memory, "preamp_db", HOFFSET(Hdf5WaveformRow, PreampDb), H5T_NATIVE_DOUBLE);
+    const hid_t memory = H5Tcreate(H5T_COMPOUND, sizeof(IndexRow));
+    H5Tinsert(memory, "record", HOFFSET(IndexRow, Record), H5T_NATIVE_INT64);
+    H5Tinsert(memory, "hit", HOFFSET(IndexRow, Hit), H5T_NATIVE_INT64);
+    H5Tinsert(memory, "time_s", HOFFSET(IndexRow, TimeSeconds), H5T_NATIVE_DOUBLE);
+    H5Tinsert(memory, "channel", HOFFSET(IndexRow, Channel), H5T_NATIVE_UINT8);
+    H5Tinsert(memory, "samples", HOFFSET(IndexRow, Samples), H5T_NATIVE_UINT32);
+    H5Tinsert(memory, "sample_rate_hz", HOFFSET(IndexRow, SampleRateHz), H5T_NATIVE_DOUBLE);
+    H5Tinsert(memory, "delay_samples", HOFFSET(IndexRow, DelaySamples), H5T_NATIVE_INT32);
+    H5Tinsert(memory, "volts_per_count", HOFFSET(IndexRow, VoltsPerCount), H5T_NATIVE_DOUBLE);
+    H5Tinsert(memory, "gain_db", HOFFSET(IndexRow, GainDb), H5T_NATIVE_DOUBLE);
+    H5Tinsert(memory, "preamp_db", HOFFSET(IndexRow, PreampDb), H5T_NATIVE_DOUBLE);
     EXPECT_GE(H5Dread(index, memory, H5S_ALL, H5S_ALL, H5P_DEFAULT, result.Index.data()), 0);
     EXPECT_GT(H5Aexists(index, "unit"), 0);
     H5Tclose(memory);
@@ -124,7 +135,7 @@ TEST_F(WaveformTool, TheRealFilesWaveformsComeOutOfTheHdf5ExportWithTheirHitsAnd
   std::size_t hit = 0;
   for (std::size_t i = 0; i < 8; ++i) {
     SCOPED_TRACE(i);
-    const Hdf5WaveformRow& row = h5.Index[i];
+    const IndexRow& row = h5.Index[i];
     // The waveform record comes right before its hit, in the export's numbering.
     EXPECT_EQ(row.Hit, row.Record + 1);
     ASSERT_LT(static_cast<std::size_t>(row.Hit) + 1, rows.size());
@@ -170,7 +181,7 @@ TEST_F(WaveformTool, Hdf5PadsShortWaveformsAndMarksWhatTheFileDoesNotSay) {
   ASSERT_EQ(h5.Rows, 2u);
   ASSERT_EQ(h5.Columns, 6u);
   EXPECT_EQ(h5.Samples, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, -7, 8, 0, 0, 0, 0}));
-  const Hdf5WaveformRow& first = h5.Index[0];
+  const IndexRow& first = h5.Index[0];
   EXPECT_EQ(first.Record, 2);
   EXPECT_EQ(first.Hit, 3);
   EXPECT_EQ(first.Samples, 6u);
@@ -179,7 +190,7 @@ TEST_F(WaveformTool, Hdf5PadsShortWaveformsAndMarksWhatTheFileDoesNotSay) {
   EXPECT_DOUBLE_EQ(first.VoltsPerCount, 5.0 / 32768.0 / 10.0);
   EXPECT_DOUBLE_EQ(first.GainDb, 20.0);
   EXPECT_TRUE(std::isnan(first.PreampDb));
-  const Hdf5WaveformRow& second = h5.Index[1];
+  const IndexRow& second = h5.Index[1];
   EXPECT_EQ(second.Record, 4);
   EXPECT_EQ(second.Hit, -1);
   EXPECT_EQ(second.Channel, 2);
