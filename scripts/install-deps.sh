@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite
   libsimpleini-dev
   libcli11-dev libhdf5-dev libaec-dev zlib1g-dev help2man
+  libfftw3-dev
   libgtest-dev libgmock-dev poppler-utils
   clang-format
   clang libclang-rt-14-dev llvm-14

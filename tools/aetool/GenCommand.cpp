@@ -22,6 +22,7 @@ void AddGenCommand(CommandLine& cli) {
   auto args = std::make_shared<GenArguments>();
   CLI::App* sub =
       cli.Add("gen", "A synthetic pressure-vessel proof test in one of the data-file formats", [args](CommandIo&) {
+        if (args->Options.Waveforms && args->Format != "dta") throw UsageError("--waveforms needs --format dta");
         GenerateDataFile(args->Format, args->Options, args->Out);
         return 0;
       });
@@ -37,6 +38,9 @@ void AddGenCommand(CommandLine& cli) {
       ->type_name("S")
       ->check(CommandLine::WholeNumber(0))
       ->capture_default_str();
+  sub->add_flag("--waveforms", args->Options.Waveforms,
+                "DTA only: a transient recorder in the setup and before every hit its waveform (3072 samples at "
+                "10 MHz): a burst at the hit's amplitude on noise");
   sub->add_option("-o", args->Out, "The file to write")->type_name("FILE")->required();
 }
 

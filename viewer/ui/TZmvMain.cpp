@@ -157,7 +157,7 @@ void TZmvMain::BuildMenus() {
   sets->addSeparator();
   sets->addActions({sets_->UndeleteAction, sets_->InvertDeletedAction});
   sets->addSeparator();
-  sets->addActions({windows_->ShowFramedDataAction, windows_->ShowSetsStatisticAction});
+  sets->addActions({windows_->ShowFramedDataAction, windows_->ShowSetsStatisticAction, windows_->WaveformAction});
 
   QMenu* setup = menuBar()->addMenu(QStringLiteral("Se&tup"));
   setup->addActions({windows_->OptionsAction, windows_->GraphDataBaseAction, windows_->ProtocolViewAction});
