@@ -9,12 +9,8 @@
 
 namespace ae {
 
-namespace {
-
-// The lines of a text from the file as they can be shown: split at its line ends, control
-// characters (the DOS end-of-file mark among them) dropped, a tab shown as a blank, blanks at
-// either end trimmed, empty lines left out.
-std::vector<std::string> ShownLines(std::string_view text) {
+// The DOS end-of-file mark is among the control characters dropped.
+std::vector<std::string> ADataFileSummary::ShownLines(std::string_view text) {
   std::vector<std::string> lines;
   std::string line;
   auto endLine = [&] {
@@ -32,10 +28,12 @@ std::vector<std::string> ShownLines(std::string_view text) {
   return lines;
 }
 
+namespace {
+
 // "Label<tabs>: " and the first line; further lines under it, after the colon.
 void WriteText(std::ostream& os, const char* label, std::string_view text) {
   os << label;
-  const std::vector<std::string> lines = ShownLines(text);
+  const std::vector<std::string> lines = ADataFileSummary::ShownLines(text);
   for (std::size_t i = 0; i < lines.size(); ++i) os << (i == 0 ? "" : "\t\t\t  ") << lines[i] << '\n';
   if (lines.empty()) os << '\n';
 }

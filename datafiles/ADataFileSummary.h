@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ae {
 
@@ -38,6 +39,10 @@ class ADataFileSummary {
   void NoteProduct(std::string_view text);
   void NoteDate(std::string_view text);
   void NoteSetting(int channel, Setting setting, unsigned value);
+
+  // The lines of a text from the file as they can be shown: split at its line ends, control
+  // characters dropped, a tab shown as a blank, blanks at either end trimmed, empty lines left out.
+  static std::vector<std::string> ShownLines(std::string_view text);
 
   const std::optional<std::string>& Product() const { return product_; }
   const std::optional<std::string>& Date() const { return date_; }

@@ -14,6 +14,7 @@
 namespace ae {
 
 class ADataFileSummary;
+struct AWaveformPlace;
 
 class AWDiskFile {
  public:
@@ -70,6 +71,19 @@ class AWDiskFile {
   // What the current record adds to the summary of its file besides its hit and its time: the
   // texts and channel settings a format carries in records of their own. Nothing by default.
   virtual void AddToSummary(ADataFileSummary& /*summary*/) {}
+
+  // Transient-recorder waveforms with samples (DTA: message 173 of sub-identifier 1). A loaded
+  // data set keeps where each lies instead of a record of it (ZTWaveformIndex). The current
+  // record is such a waveform: none by default.
+  virtual bool IsSampledWaveform() { return false; }
+  // Where the current record lies, the hit it belongs to and what scales it, when it is such a
+  // waveform.
+  virtual bool GetWaveformPlace(AWaveformPlace& /*place*/) { return false; }
+  // How many of the records the last CountRecs counted are such waveforms.
+  virtual int CountedWaveforms() { return 0; }
+  // While on, ReadNext may step over the samples of such waveforms instead of reading them, for
+  // a reader that only notes where they lie; a waveform read so cannot be appended.
+  virtual void SkipWaveformSamples(bool /*on*/) {}
 
   // The time of the current record as stored. Formats that keep a 0.25 us time word use it
   // directly; the others convert GetTime.

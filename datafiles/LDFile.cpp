@@ -15,6 +15,7 @@
 #include "datafiles/EDataFile.h"
 #include "datafiles/StreamFormatGuard.h"
 #include "datafiles/StreamSize.h"
+#include "datafiles/ZTWaveform.h"
 
 namespace ae {
 
@@ -181,10 +182,18 @@ bool LDFile::ReadMessage(bool clearFirst, bool decode) {
   int got = 0;
   const std::uint8_t* ahead = nullptr;
   const std::size_t available = BufferedInput(ahead);
+  samplesSkipped_ = false;
+  int stored = 0;  // bytes of the message put into the area
   if (available >= LengthBytes && (length = GetU16(ahead)) <= MaxMessageLength &&
       available >= static_cast<std::size_t>(LengthBytes + length)) {
-    // The whole message is in the stream's buffer already (nearly always): one copy.
-    std::memcpy(area_.get(), ahead, static_cast<std::size_t>(LengthBytes + length));
+    // The whole message is in the stream's buffer already (nearly always): one copy. A reader
+    // that only notes where waveforms lie takes their header alone.
+    stored = length;
+    if (skipSamples_ && ZTWaveform::IsWaveformMessage(ahead + LengthBytes, length)) {
+      stored = ZTWaveform::FirstSampleByte;
+      samplesSkipped_ = true;
+    }
+    std::memcpy(area_.get(), ahead, static_cast<std::size_t>(LengthBytes + stored));
     SkipBytes(static_cast<std::size_t>(LengthBytes + length));
     got = length;
   } else {
@@ -200,15 +209,16 @@ bool LDFile::ReadMessage(bool clearFirst, bool decode) {
     }
     std::memcpy(area_.get(), lengthBytes, LengthBytes);
     got = static_cast<int>(ReadBytes(area_.get() + LengthBytes, static_cast<std::size_t>(length)));
+    stored = got;
   }
   length_ = length;
   if (clearFirst) {
     // Bytes beyond what this message wrote must read as zero; only those an earlier message
     // left there need clearing, which for a run of equal messages is none.
-    if (dirty_ > got) std::memset(area_.get() + LengthBytes + got, 0, static_cast<std::size_t>(dirty_ - got));
-    dirty_ = got;
+    if (dirty_ > stored) std::memset(area_.get() + LengthBytes + stored, 0, static_cast<std::size_t>(dirty_ - stored));
+    dirty_ = stored;
   } else {
-    dirty_ = std::max(dirty_, got);
+    dirty_ = std::max(dirty_, stored);
   }
   return got == length;
 }
@@ -255,7 +265,21 @@ void LDFile::ApplySetup() {
 void LDFile::ApplyHardwareSetup(const std::uint8_t* msg, int length) {
   ForEachSubMessage(msg, length, [this](const std::uint8_t* sub, int subLength) {
     if (sub[0] == msgDataSetDefinition) SetDefinition(sub, subLength, false);
+    else recorder_.Note(sub, subLength);
   });
+}
+
+bool LDFile::IsSampledWaveform() { return ZTWaveform::IsWaveformMessage(Message(), length_); }
+
+bool LDFile::GetWaveformPlace(AWaveformPlace& place) {
+  if (!IsSampledWaveform()) return false;
+  const std::uint8_t* msg = Message();
+  place.Offset = Tell() - LengthBytes - length_;
+  place.Ticks = ATestTime::TicksFromBytes(msg + ZTWaveform::TimeByte);
+  place.Channel = msg[ZTWaveform::ChannelByte];
+  place.Samples = ZTWaveform::SampleCount(length_);
+  place.Scale = recorder_.ScaleOf(place.Channel);
+  return true;
 }
 
 void LDFile::SetDefinition(const std::uint8_t* body, int bodyLength, bool keepParametricCount) {
@@ -392,6 +416,7 @@ double LDFile::GetValue(int code) {
 void LDFile::Append(AWDiskFile& source) {
   auto* from = dynamic_cast<LDFile*>(&source);
   if (from == nullptr) throw EDataFile("A DTA file can only copy records of a DTA file");
+  if (from->samplesSkipped_) throw EDataFile("A waveform read without its samples cannot be copied");
   AppendBookkeeping(source);
   CountOne(RecsAppended);
   WriteBytes(from->area_.get(), static_cast<std::size_t>(LengthBytes + from->length_));
@@ -399,12 +424,18 @@ void LDFile::Append(AWDiskFile& source) {
 
 int LDFile::CountRecs() {
   // Counting walks the LEN words only; a message is counted when all its bytes are in the file,
-  // as a read would find it.
+  // as a read would find it. The waveforms among them are counted too, from their first two
+  // bytes, for a data set that keeps them apart.
   const std::int64_t size = StreamSize(Stream);
   SeekFirst();
   int n = 0;
+  int waveforms = 0;
   if (size < 0) {
-    while (n < CountCap && SkipNext()) ++n;
+    while (n < CountCap && SkipNext()) {
+      ++n;
+      if (IsSampledWaveform()) ++waveforms;
+    }
+    countedWaveforms_ = waveforms;
     return n;
   }
   std::int64_t position = 0;
@@ -418,6 +449,7 @@ int LDFile::CountRecs() {
       const int length = GetU16(ahead + walked);
       const std::size_t next = walked + LengthBytes + static_cast<std::size_t>(length);
       if (length > MaxMessageLength || next > available) break;
+      if (ZTWaveform::IsWaveformMessage(ahead + walked + LengthBytes, length)) ++waveforms;
       walked = next;
       ++n;
     }
@@ -426,10 +458,18 @@ int LDFile::CountRecs() {
     if (n >= CountCap || position + LengthBytes > size || ReadBytes(lengthBytes, LengthBytes) != LengthBytes) break;
     const int length = GetU16(lengthBytes);
     if (length > MaxMessageLength || position + LengthBytes + length > size) break;
-    SkipBytes(static_cast<std::size_t>(length));
+    if (length >= ZTWaveform::MinLength) {
+      std::uint8_t head[2];
+      if (ReadBytes(head, sizeof head) != sizeof head) break;
+      if (ZTWaveform::IsWaveformMessage(head, length)) ++waveforms;
+      SkipBytes(static_cast<std::size_t>(length) - sizeof head);
+    } else {
+      SkipBytes(static_cast<std::size_t>(length));
+    }
     position += LengthBytes + length;
     ++n;
   }
+  countedWaveforms_ = waveforms;
   return n;
 }
 

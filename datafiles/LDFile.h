@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "datafiles/ARecorderSetup.h"
 #include "datafiles/AWDiskFile.h"
 #include "datafiles/ChidTable.h"
 
@@ -77,6 +78,14 @@ class LDFile : public AWDiskFile {
   // instrument writes it) and the channel settings (22 to 26, also as sub-messages of a hardware
   // setup), at the top level or inside a continued-file message.
   void AddToSummary(ADataFileSummary& summary) override;
+  // Message 173 of sub-identifier 1 with at least one sample.
+  bool IsSampledWaveform() override;
+  bool GetWaveformPlace(AWaveformPlace& place) override;
+  int CountedWaveforms() override { return countedWaveforms_; }
+  void SkipWaveformSamples(bool on) override { skipSamples_ = on; }
+  // The recorder setup of the hardware setups read so far (at the top level or inside a
+  // continued-file message).
+  const ARecorderSetup& RecorderSetup() const { return recorder_; }
   ATestTime CurrentTestTime() override { return ATestTime::FromBytes(Message() + 1); }
   std::uint64_t CurrentTicks() override { return ATestTime::TicksFromBytes(Message() + 1); }
 
@@ -149,6 +158,10 @@ class LDFile : public AWDiskFile {
   bool valuesInMessage_ = false;
   std::array<std::uint32_t, ChidMax + 1> slots_{};
   std::array<std::uint8_t, 3> parametric_{};
+  ARecorderSetup recorder_;
+  int countedWaveforms_ = 0;
+  bool skipSamples_ = false;
+  bool samplesSkipped_ = false;  // the current message is a waveform without its samples
   bool columnTitles_ = true;
   bool dumpingEmbedded_ = false;  // a continued-file message inside another is not opened
 };

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -17,6 +18,7 @@
 #include <stdexcept>
 
 #include "datafiles/AWDiskFile.h"
+#include "datafiles/AWaveformLinker.h"
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/DataFormats.h"
 #include "datafiles/DataStream.h"
@@ -165,6 +167,7 @@ void ZTDataSet::Clear() {
   MarkCount = 0;
   Marks = std::vector<ATestTime>();
   Recs = std::vector<ZTShortHit>();
+  Waveforms.Clear();
   Loaded_ = FileIdentity();
   Locations.Clear();
   ++DataRevision;
@@ -217,48 +220,86 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
   if (count > MaxRecords)
     throw EDataFile(LoadError(
         FileName, "holds more than " + std::to_string(MaxRecords) + " records, more than the viewer can hold"));
-  const std::uint64_t needed = std::uint64_t{sizeof(ZTShortHit)} * static_cast<std::uint64_t>(count);
+  // Waveform records are kept as a place in the file, not as a record.
+  const int waveforms = std::clamp(reader.CountedWaveforms(), 0, count);
+  const int entries = count - waveforms;
+  const std::uint64_t needed = std::uint64_t{sizeof(ZTShortHit)} * static_cast<std::uint64_t>(entries) +
+                               std::uint64_t{ZTWaveformIndex::EntryBytes} * static_cast<std::uint64_t>(waveforms);
   if (const std::optional<std::uint64_t> available = AvailableMemory() ? AvailableMemory()() : std::nullopt;
       available && needed > *available)
     throw EDataFile(NoMemoryError(FileName, count, needed, available));
   reader.SeekFirst();
   try {
-    Recs.reserve(static_cast<std::size_t>(count));
+    Recs.reserve(static_cast<std::size_t>(entries));
     PreferHugePages(Recs.data(), Recs.capacity() * sizeof(ZTShortHit));
-    Recs.resize(static_cast<std::size_t>(count));
+    Recs.resize(static_cast<std::size_t>(entries));
+    Waveforms.Reserve(static_cast<std::size_t>(waveforms));
   } catch (const std::bad_alloc&) {
     Recs = std::vector<ZTShortHit>();
+    Waveforms.Clear();
     throw EDataFile(NoMemoryError(FileName, count, needed, std::nullopt));
   }
-  RecCount = count;
+  RecCount = entries;
 
+  // A waveform waits for its hit as where it lies and the scale in force there.
+  struct WaveformAt {
+    std::int64_t Offset = 0;
+    std::uint16_t Scale = 0;
+  };
+  AWaveformLinker<WaveformAt> linker;
+  AWaveformPlace place;
+  reader.SkipWaveformSamples(waveforms > 0);
   std::size_t i = 0;
+  int read = 0;
   try {
-    for (; i < Recs.size(); ++i) {
+    for (; read < count; ++read) {
       if (!reader.ReadNext()) {
         // The count walked the same records: a read that fails before it is an error of the
         // medium, or the file was changed while it was loaded.
         if (stream != nullptr && std::ferror(stream)) throw EDataFile(InputError());
         throw EDataFile("the file ends before it; it may have been changed while it was being loaded");
       }
+      if (waveforms > 0 && reader.IsWaveform() && reader.GetWaveformPlace(place)) {
+        const WaveformAt at{place.Offset, Waveforms.ScaleIndex(place.Scale)};
+        if (const std::optional<std::uint64_t> hit =
+                linker.AddWaveform(AWaveformLinker<WaveformAt>::Key(place.Ticks, place.Channel), at))
+          Waveforms.Add(static_cast<std::uint32_t>(*hit), at.Offset, at.Scale);
+        continue;
+      }
+      // More records than counted apart from the waveforms: the file changed under the load.
+      if (i >= Recs.size()) break;
       ZTShortHit& rec = Recs[i];
       reader.GetRec(rec);
-      if (rec.Kind == rkHit) ++HitCount;
-      else if (rec.Kind == rkTimeMark) ++MarkCount;
+      if (rec.Kind == rkHit) {
+        ++HitCount;
+        if (waveforms > 0) {
+          if (const std::optional<WaveformAt> at =
+                  linker.AddHit(AWaveformLinker<WaveformAt>::Key(rec.Time.Ticks(), rec.Channel), i))
+            Waveforms.Add(static_cast<std::uint32_t>(i), at->Offset, at->Scale);
+        }
+      } else if (rec.Kind == rkTimeMark) {
+        ++MarkCount;
+      }
       if (reader.HasTime()) {
         const double t = reader.GetTime();
         if (t > MaxTime) MaxTime = t;
       }
+      ++i;
       if (reader.IsEndOfData()) break;
     }
   } catch (const std::bad_alloc&) {
+    reader.SkipWaveformSamples(false);
     throw EDataFile(NoMemoryError(FileName, count, needed, std::nullopt));
   } catch (const EZTData&) {
+    reader.SkipWaveformSamples(false);
     throw;
   } catch (const std::exception& error) {
-    throw EDataFile(LoadError(FileName, "could not be read at record " + std::to_string(i + 1) + " of " +
+    reader.SkipWaveformSamples(false);
+    throw EDataFile(LoadError(FileName, "could not be read at record " + std::to_string(read + 1) + " of " +
                                             std::to_string(count) + ": " + error.what()));
   }
+  reader.SkipWaveformSamples(false);
+  Waveforms.Finish();
 
   try {
     if (MarkCount > 0) {
@@ -271,6 +312,13 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
         NoMemoryError(FileName, count, needed + std::uint64_t{sizeof(ATestTime)} * MarkCount, std::nullopt));
   }
   TimeEnd = TimeEndOf(MaxTime);
+}
+
+std::optional<ZTWaveform> ZTDataSet::ReadWaveform(std::size_t hit) const {
+  if (hit >= Recs.size() || !Recs[hit].IsHit()) return std::nullopt;
+  const ZTWaveformIndex::Entry* entry = Waveforms.Find(static_cast<std::uint32_t>(hit));
+  if (entry == nullptr) return std::nullopt;
+  return Waveforms.Read(FileName, *entry, Recs[hit]);
 }
 
 void ZTDataSet::SaveAs(const std::string& destination) const {
@@ -296,6 +344,11 @@ void ZTDataSet::SaveAs(const std::string& destination) const {
     pair.Writer->SeekFirst();
     std::size_t i = 0;
     while (pair.Reader->ReadNext()) {
+      // A waveform is no record of the data set, and it is always kept.
+      if (pair.Reader->IsWaveform() && pair.Reader->IsSampledWaveform()) {
+        pair.Writer->Append(*pair.Reader);
+        continue;
+      }
       // Records beyond the loaded ones could not be deleted by the user; they are kept.
       if (i >= Recs.size() || !Recs[i].IsDeleted()) pair.Writer->Append(*pair.Reader);
       ++i;

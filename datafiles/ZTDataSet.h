@@ -16,6 +16,7 @@
 #include "datafiles/ZTFrameCriteria.h"
 #include "datafiles/ZTLocations.h"
 #include "datafiles/ZTShortHit.h"
+#include "datafiles/ZTWaveformIndex.h"
 
 namespace ae {
 
@@ -31,7 +32,7 @@ class ZTDataSet {
 
   int DataType = -1;
   std::string FileName;  // empty when nothing is loaded
-  int RecCount = 0;
+  int RecCount = 0;      // entries of Recs: the records CountRecs counts, less the waveforms (below)
   std::uint32_t HitCount = 0;
   std::uint32_t EventCount = 0;  // kept by the graphs' drawing passes in event view
   std::uint32_t FramedCount = 0;
@@ -42,6 +43,10 @@ class ZTDataSet {
   double TimeEnd = 0.0;  // seconds, default end of the time axis
   std::vector<ATestTime> Marks;
   std::vector<ZTShortHit> Recs;
+  // Where the waveforms of the hits lie in the file. The waveform records themselves (DTA
+  // message 173 with samples) have no entry in Recs: a file of a million waveforms takes 12
+  // bytes per waveform more than the same hits without them. Every other record has its entry.
+  ZTWaveformIndex Waveforms;
   // Bit i set when frame slot i was occupied at the last grouping; one for the program, as the
   // program has one data set.
   std::uint8_t GroupMask = 0;
@@ -69,6 +74,10 @@ class ZTDataSet {
   // sets another); nothing means unknown, and then only a failed allocation stops a load.
   using MemorySource = std::function<std::optional<std::uint64_t>()>;
   static MemorySource& AvailableMemory();
+  // The waveform of the hit with that index in Recs, read from the file: nothing when the hit
+  // has none; EDataFile when the file cannot be read there any more.
+  std::optional<ZTWaveform> ReadWaveform(std::size_t hit) const;
+
   // Writes every record that is not a deleted hit into a new file of the loaded format. The
   // file is written beside the destination under a temporary name and renamed over it only
   // when complete, so an error (raised as EDataFile) leaves the destination and the loaded

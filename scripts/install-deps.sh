@@ -8,7 +8,8 @@ packages=(
   libeigen3-dev
   libsimpleini-dev
   libcli11-dev libhdf5-dev libaec-dev zlib1g-dev help2man
-  libgtest-dev libgmock-dev
+  libfftw3-dev
+  libgtest-dev libgmock-dev poppler-utils
   clang-format
   clang libclang-rt-14-dev llvm-14
 )

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the suite, generates the demo data (a synthetic pressure-vessel proof test), describes
-# it, evaluates it (hit statistics and MONPAC), filters it with a stored filter and renders the
-# viewer's pages of it; then generates a located test from the sensor layout of
-# resources/LocationDemo.ini, locates its events and renders the location pages. The demo uses
-# its own table store, demo/ZTData.sqlite, so it never touches the user's.
+# it, evaluates it (hit statistics and MONPAC), filters it with a stored filter, renders the
+# viewer's pages of it and writes its test report (demo/report.pdf); then generates a located
+# test from the sensor layout of resources/LocationDemo.ini, locates its events and renders the
+# location pages. The demo uses its own table store, demo/ZTData.sqlite, so it never touches the
+# user's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +14,8 @@ cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
 aetool=./build/apps/aetool/aetool
 export ZTDATA_DB="$PWD/demo/ZTData.sqlite"
 mkdir -p demo
-rm -rf demo/PROOF.DTA demo/PROOF-F.DTA demo/Protocol.txt demo/pages demo/LOCATED.DTA demo/located.csv demo/location-pages
+rm -rf demo/PROOF.DTA demo/PROOF-F.DTA demo/Protocol.txt demo/pages demo/report.pdf demo/LOCATED.DTA \
+  demo/located.csv demo/location-pages
 
 echo "== Generating demo/PROOF.DTA"
 $aetool gen --format dta --hits 20000 --seed 7 -o demo/PROOF.DTA
@@ -30,6 +32,9 @@ cat demo/Protocol.txt
 
 echo "== The viewer's \"Proof test\" pages of demo/PROOF.DTA (demo/pages)"
 $aetool render demo/PROOF.DTA --graph-set "Proof test" -o demo/pages
+
+echo "== The test report of demo/PROOF.DTA (demo/report.pdf)"
+$aetool report demo/PROOF.DTA --graph-set "Proof test" -o demo/report.pdf --title "Demo vessel: proof test"
 
 echo "== A located test: demo/LOCATED.DTA, 2000 events on the 4 sensors of resources/LocationDemo.ini"
 $aetool gen --locate resources/LocationDemo.ini --hits 2000 --seed 7 -o demo/LOCATED.DTA

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,25 @@ void CheckCounts(const ZTDataSet& set) {
   if (static_cast<std::size_t>(set.RecCount) != set.Recs.size() || hits != set.HitCount || marks != set.MarkCount ||
       set.Marks.size() != set.MarkCount)
     Violated("the counters of a loaded data set");
+}
+
+// Each waveform kept belongs to a hit of its time and channel, one at most per hit, and reads
+// back from the file as it lay there.
+void CheckWaveforms(const ZTDataSet& set) {
+  if (set.Waveforms.Size() > set.HitCount) Violated("more waveforms than hits");
+  std::int64_t last = -1;
+  for (const ZTWaveformIndex::Entry& e : set.Waveforms.Entries()) {
+    if (static_cast<std::int64_t>(e.Hit) <= last) Violated("waveforms not in the order of their hits");
+    last = e.Hit;
+    std::optional<ZTWaveform> wave;
+    try {
+      wave = set.ReadWaveform(e.Hit);
+    } catch (const EDataFile&) {
+      Violated("a waveform of an unchanged file cannot be read");
+    }
+    if (!wave || !(wave->Time == set.Recs[e.Hit].Time) || wave->Channel != set.Recs[e.Hit].Channel)
+      Violated("a waveform paired with a hit of another time or channel");
+  }
 }
 
 void Select(ZTDataSet& set, std::uint32_t mix) {
@@ -146,6 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   CheckCounts(set);
+  CheckWaveforms(set);
   const bool nothingDeleted = (Mix(data, size) & 0x80000000u) != 0;
   if (!nothingDeleted) Select(set, Mix(data, size));
 

@@ -1,10 +1,11 @@
 // The DTA reader on any bytes: recognition, every record with every query and its text, the
-// raw walk into hardware setups and continued-file messages, and a copy, which must be the
-// bytes read.
+// raw walk into hardware setups and continued-file messages, every waveform decoded and scaled,
+// and a copy, which must be the bytes read.
 #include <cstring>
 
 #include "datafiles/LDFile.h"
 #include "datafiles/Recognition.h"
+#include "datafiles/ZTWaveform.h"
 #include "tests/fuzz/MemoryFile.h"
 #include "tests/fuzz/ReaderWalk.h"
 
@@ -21,6 +22,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WalkRecords(reader, text);
   reader.SeekFirst();
   reader.DumpIds(text);
+
+  // Every waveform decodes into the samples its length holds, scaled by the setup read before it.
+  reader.SeekFirst();
+  ZTWaveform wave;
+  double sum = 0.0;
+  while (reader.ReadNext()) {
+    if (!reader.IsSampledWaveform()) continue;
+    if (!ZTWaveform::Decode(reader.Message(), reader.Length(), wave) ||
+        wave.Samples.size() != static_cast<std::size_t>(ZTWaveform::SampleCount(reader.Length())))
+      Violated("a waveform that does not decode into its samples");
+    wave.Scale = reader.RecorderSetup().ScaleOf(wave.Channel);
+    sum += wave.Volts(wave.Samples.size() - 1) + wave.TimeUs(0) + wave.PeakCounts();
+  }
+  text << sum;
 
   MemoryOutput out(size);
   {

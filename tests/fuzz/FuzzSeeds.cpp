@@ -56,10 +56,20 @@ std::vector<std::pair<std::string, Bytes>> DtaFiles() {
   wide.ProductDefinition().HardwareSetup({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21},
                                          2);
   wide.Raw({60, 0, 1, 0, 9, 0, 0, 0, 0, 1});
+  // Waveforms: a recorder setup for all channels and one for channel 2, gains, waveforms before
+  // and after their hits, one of a channel without its own setup, one without a hit.
+  DtaBuilder waves;
+  waves.ProductDefinition().HardwareSetupOf(
+      {DtaBuilder::DefinitionSub({1, 3, 4, 5, 6}, 1), DtaBuilder::RecorderSub(0, 1, 10000, -16, 10),
+       DtaBuilder::RecorderSub(2, 1, 5000, 0, 5), DtaBuilder::GainSub(2, 6), DtaBuilder::PreampSub(2, 40)});
+  waves.Waveform(OneSecond, 1, {1, -2, 3, -4, 5, -6, 7, -8});
+  waves.StandardHit(OneSecond, 1, 10, 20, 30, 100, 50, 2000).StandardHit(2 * OneSecond, 2, 10, 20, 30, 100, 50, 2000);
+  waves.Waveform(2 * OneSecond, 2, {100, -100, 50, -50}).Waveform(3 * OneSecond, 3, {7, 7}).Message(15);
   return {{"first.dta", first.Get()},
           {"continued.dta", continued.Get()},
           {"bare.dta", bare.Get()},
-          {"wide.dta", Bytes(wide.Get().begin(), wide.Get().end())}};
+          {"wide.dta", Bytes(wide.Get().begin(), wide.Get().end())},
+          {"waves.dta", waves.Get()}};
 }
 
 std::vector<std::pair<std::string, Bytes>> SpartanFiles() {

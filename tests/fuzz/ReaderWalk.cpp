@@ -7,6 +7,7 @@
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTShortHit.h"
+#include "datafiles/ZTWaveform.h"
 
 namespace ae::fuzz {
 
@@ -32,11 +33,21 @@ int WalkRecords(AWDiskFile& reader, std::ostream& text) {
   reader.SeekFirst();
   reader.IsFirst();
   reader.DumpColumns(text, -1);
-  int read = 0;
+  const int waveforms = reader.CountedWaveforms();
+  int read = 0, sampled = 0;
   double sum = 0.0;
   ZTShortHit rec;
+  AWaveformPlace place;
   while (reader.ReadNext()) {
     ++read;
+    if (reader.IsSampledWaveform()) {
+      ++sampled;
+      if (!reader.IsWaveform() || !reader.GetWaveformPlace(place) || place.Samples < 1 || place.Offset < 0)
+        Violated("a waveform without its place");
+      sum += place.Scale.VoltsPerCount() + place.Scale.TimeUs(place.Samples);
+    } else if (reader.GetWaveformPlace(place)) {
+      Violated("a place of a record that is no waveform");
+    }
     const bool flags[] = {reader.IsHit(),       reader.IsStop(),       reader.HasTime(),   reader.IsKnown(),
                           reader.IsEndOfData(), reader.IsTimeDriven(), reader.IsComment(), reader.IsWaveform()};
     for (const bool f : flags) sum += f;
@@ -53,6 +64,7 @@ int WalkRecords(AWDiskFile& reader, std::ostream& text) {
     reader.DumpRec(text, -1);
     text << '\n';
   }
+  if (sampled != waveforms) Violated("the waveforms counted are not those read");
   text << reader.GetLabel() << reader.GetVersion() << reader.GetDate() << reader.HasHeader() << reader.CanFilter()
        << reader.IsALine() << sum;
   reader.SeekBegin();

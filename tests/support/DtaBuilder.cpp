@@ -49,6 +49,60 @@ DtaBuilder& DtaBuilder::HardwareSetup(std::initializer_list<int> chids, int para
   return Message(42, body);
 }
 
+DtaBuilder& DtaBuilder::HardwareSetupOf(const std::vector<Bytes>& subs) {
+  Bytes body = {0};
+  AddU16(body, 0x1234);
+  for (const Bytes& sub : subs) {
+    AddU16(body, static_cast<unsigned>(sub.size()));
+    body.insert(body.end(), sub.begin(), sub.end());
+  }
+  return Message(42, body);
+}
+
+DtaBuilder& DtaBuilder::Waveform(std::uint64_t ticks, int channel, const std::vector<std::int16_t>& samples) {
+  Bytes body = {1};
+  const Bytes tot = Tot(ticks);
+  body.insert(body.end(), tot.begin(), tot.end());
+  body.push_back(static_cast<unsigned char>(channel));
+  body.push_back(0);
+  for (const std::int16_t s : samples) AddU16(body, static_cast<std::uint16_t>(s));
+  return Message(173, body);
+}
+
+DtaBuilder::Bytes DtaBuilder::DefinitionSub(std::initializer_list<int> chids, int parametricCount) {
+  Bytes sub = {5, static_cast<unsigned char>(chids.size())};
+  for (int c : chids) sub.push_back(static_cast<unsigned char>(c));
+  sub.push_back(static_cast<unsigned char>(parametricCount));
+  return sub;
+}
+
+DtaBuilder::Bytes DtaBuilder::RecorderSub(int chid, int hitLength, int rateKHz, int delaySamples, int maxInputVolts,
+                                          int thresholdDb, int adt) {
+  Bytes sub = {173, 42};
+  AddU16(sub, 100);  // MVERN
+  sub.push_back(static_cast<unsigned char>(adt));
+  AddU16(sub, 1);   // SETS
+  AddU16(sub, 17);  // SLEN
+  sub.push_back(static_cast<unsigned char>(chid));
+  AddU16(sub, static_cast<unsigned>(hitLength));
+  AddU16(sub, 0);  // HITS
+  AddU16(sub, static_cast<unsigned>(rateKHz));
+  AddU16(sub, 0);  // TMODE
+  AddU16(sub, 1);  // TSRC
+  AddU16(sub, static_cast<std::uint16_t>(delaySamples));
+  AddU16(sub, static_cast<unsigned>(maxInputVolts));
+  AddU16(sub, static_cast<unsigned>(thresholdDb));
+  return sub;
+}
+
+DtaBuilder::Bytes DtaBuilder::GainSub(int channel, int gainDb) {
+  return {23, static_cast<unsigned char>(channel), static_cast<unsigned char>(gainDb), 0x14};
+}
+
+DtaBuilder::Bytes DtaBuilder::PreampSub(int channel, int gainDb) {
+  return {20, static_cast<unsigned char>(channel), static_cast<unsigned char>(gainDb)};
+}
+
 DtaBuilder& DtaBuilder::StandardHit(std::uint64_t ticks, int channel, int rise, int counts, int energy,
                                     std::uint32_t duration, int amplitude, int parametric) {
   Bytes body = Tot(ticks);

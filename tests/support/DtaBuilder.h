@@ -19,6 +19,11 @@ class DtaBuilder {
   DtaBuilder& ProductDefinition(const std::string& text = "Test product\n");
   // Message 42 holding one sub-message 5 with the CHID list and parametric count.
   DtaBuilder& HardwareSetup(std::initializer_list<int> chids, int parametricCount);
+  // Message 42 holding the given sub-messages, each from its sub-identifier on.
+  DtaBuilder& HardwareSetupOf(const std::vector<Bytes>& subs);
+  // A waveform: message 173, sub-identifier 1, the time of its hit, the channel, an alignment
+  // byte and the samples (16-bit signed).
+  DtaBuilder& Waveform(std::uint64_t ticks, int channel, const std::vector<std::int16_t>& samples);
   // A hit for the definition CHIDs 1, 3, 4, 5, 6 and one parametric.
   DtaBuilder& StandardHit(std::uint64_t ticks, int channel, int rise, int counts, int energy, std::uint32_t duration,
                           int amplitude, int parametric);
@@ -34,6 +39,14 @@ class DtaBuilder {
   void Save(const std::string& path) const;
 
   static Bytes Tot(std::uint64_t ticks);
+  // Sub-messages of a hardware setup: the hit data set definition (5); the recorder setup (173,
+  // first byte 42) with one channel setup (CHID 0: all channels); gain (23: channel, gain, a flag
+  // byte) and preamplifier gain (20: channel, gain).
+  static Bytes DefinitionSub(std::initializer_list<int> chids, int parametricCount);
+  static Bytes RecorderSub(int chid, int hitLength, int rateKHz, int delaySamples, int maxInputVolts,
+                           int thresholdDb = 25, int adt = 2);
+  static Bytes GainSub(int channel, int gainDb);
+  static Bytes PreampSub(int channel, int gainDb);
   static void AddU16(Bytes& b, unsigned v);
   static void AddU32(Bytes& b, std::uint32_t v);
 

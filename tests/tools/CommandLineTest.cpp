@@ -91,11 +91,13 @@ std::string Completion(const std::string& words) {
 
 TEST(CommandLine, BashCompletionTakesItsWordsFromTheHelp) {
   if (std::system("bash -c true 2>/dev/null") != 0) GTEST_SKIP() << "no bash";
-  EXPECT_EQ(Completion("aetool \"\""), "dump describe export filter params stat locate render gen --help --version\n");
+  EXPECT_EQ(Completion("aetool \"\""),
+            "dump describe export filter params stat locate render report wave gen --help --version\n");
   EXPECT_EQ(Completion("aetool ex"), "export\n");
   EXPECT_EQ(Completion("aetool export --f"), "--format\n");
   EXPECT_EQ(Completion("aetool gen --format \"\""), "dta s3000 pci isa\n");
   EXPECT_EQ(Completion("aetool filter --no"), "--no-report\n");
+  EXPECT_EQ(Completion("aetool report --t"), "--title\n");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <hdf5.h>
 
+#include "datafiles/DataFileOpen.h"
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/ZTDataSet.h"
 #include "tests/support/AetoolRunner.h"
@@ -42,13 +43,40 @@ std::string Fixed(long double v, int decimals) {
   return result.ec == std::errc() ? std::string(text, result.ptr) : "nan";
 }
 
-// The rows the plain way: the whole data set loaded, every field through std::to_chars.
-std::string ExpectedCsv(const std::string& file) {
+// The records of a file in export order: those of the loaded data set, and between them the
+// waveform records, which the data set keeps apart, as a reader makes them.
+std::vector<ZTShortHit> ExportedRecords(const std::string& file) {
   ZTDataSet data;
   data.Load(file);
+  OpenedDataFile opened = OpenDataFile(file);
+  AWDiskFile& reader = *opened.Reader;
+  const int count = reader.CountRecs();
+  reader.SeekFirst();
+  std::vector<ZTShortHit> recs;
+  std::size_t next = 0;
+  bool reading = true;
+  for (int r = 0; r < count; ++r) {
+    if (reading && reader.ReadNext()) {
+      if (reader.IsEndOfData()) reading = false;
+      if (reader.IsSampledWaveform()) {
+        recs.emplace_back();
+        reader.GetRec(recs.back());
+        continue;
+      }
+    } else {
+      reading = false;
+    }
+    recs.push_back(next < data.Recs.size() ? data.Recs[next++] : ZTShortHit());
+  }
+  EXPECT_EQ(next, data.Recs.size());
+  return recs;
+}
+
+// The rows the plain way: the whole data set loaded, every field through std::to_chars.
+std::string ExpectedCsv(const std::string& file) {
   std::string csv = std::string(CsvExportHeader) + "\n";
   long long index = 0;
-  for (const ZTShortHit& rec : data.Recs) {
+  for (const ZTShortHit& rec : ExportedRecords(file)) {
     csv += std::to_string(index++) + "," + std::to_string(rec.Kind) + "," + Fixed(rec.Time.Seconds(), 7) + "," +
            std::to_string(rec.Channel) + "," + std::to_string(rec.Rise) + "," + std::to_string(rec.Counts) + "," +
            std::to_string(rec.Energy) + "," + std::to_string(rec.Duration) + "," + std::to_string(rec.Amplitude) + "," +

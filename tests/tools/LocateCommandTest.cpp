@@ -145,20 +145,26 @@ class AetoolLocate : public ::testing::Test {
 TEST_F(AetoolLocate, TheIndexIsTheExportIndexOfTheEventsFirstHit) {
   const std::string setup = dir_.File("setup.ini");
   WriteText(setup, std::string("[ZMVWIN]\n") + Layouts[0].Section);
-  const std::string file = dir_.File("a.dta");
-  ASSERT_EQ(RunTool({"gen", "--locate", setup, "--hits", "50", "-o", file}).Code, 0);
-  const std::vector<Row> rows = Rows(RunTool({"locate", file, "--setup", setup}).Out);
-  const test::ToolResult exported = RunTool({"export", file});
-  std::vector<std::string> lines;
-  std::istringstream in(exported.Out);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  ASSERT_EQ(rows.size(), 50u);
-  for (const Row& row : rows) {
-    ASSERT_LT(row.Index + 1, lines.size());
-    const std::string& line = lines[row.Index + 1];  // after the header
-    char prefix[64];
-    std::snprintf(prefix, sizeof prefix, "%zu,0,%.7f,%d,", row.Index, row.Time, row.Channel);
-    EXPECT_EQ(line.rfind(prefix, 0), 0u) << line;
+  // Also with a waveform before every hit, records the data set keeps no entry for.
+  for (const bool waveforms : {false, true}) {
+    SCOPED_TRACE(waveforms ? "with waveforms" : "without waveforms");
+    const std::string file = dir_.File("a.dta");
+    std::vector<std::string> gen = {"gen", "--locate", setup, "--hits", "50", "-o", file};
+    if (waveforms) gen.push_back("--waveforms");
+    ASSERT_EQ(RunTool(gen).Code, 0);
+    const std::vector<Row> rows = Rows(RunTool({"locate", file, "--setup", setup}).Out);
+    const test::ToolResult exported = RunTool({"export", file});
+    std::vector<std::string> lines;
+    std::istringstream in(exported.Out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_EQ(rows.size(), 50u);
+    for (const Row& row : rows) {
+      ASSERT_LT(row.Index + 1, lines.size());
+      const std::string& line = lines[row.Index + 1];  // after the header
+      char prefix[64];
+      std::snprintf(prefix, sizeof prefix, "%zu,0,%.7f,%d,", row.Index, row.Time, row.Channel);
+      EXPECT_EQ(line.rfind(prefix, 0), 0u) << line;
+    }
   }
 }
 

@@ -8,7 +8,9 @@
 #include "tools/aetool/LocateCommand.h"
 #include "tools/aetool/ParamsCommand.h"
 #include "tools/aetool/RenderCommand.h"
+#include "tools/aetool/ReportCommand.h"
 #include "tools/aetool/StatCommand.h"
+#include "tools/aetool/WaveCommand.h"
 
 namespace ae {
 
@@ -17,7 +19,7 @@ int RunAetool(int argc, const char* const* argv, std::ostream& out, std::ostream
   // The subcommands in the order the help lists them.
   for (void (*add)(CommandLine&) :
        {AddDumpCommand, AddDescribeCommand, AddExportCommand, AddFilterCommand, AddParamsCommand, AddStatCommand,
-        AddLocateCommand, AddRenderCommand, AddGenCommand})
+        AddLocateCommand, AddRenderCommand, AddReportCommand, AddWaveCommand, AddGenCommand})
     add(cli);
   CommandIo io{out, err, progress};
   return cli.Run(argc, argv, io);

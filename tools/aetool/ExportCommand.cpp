@@ -82,7 +82,10 @@ void AddExportCommand(CommandLine& cli) {
       "Columns: index, kind, time_s (s), channel, rise (us), counts, energy (the instrument's units; dB for "
       "A-Line PCI), duration (us), amplitude (dB), parametric. The parametric value is written as the viewer "
       "holds it, unconverted: the raw counts of a DTA file, which dump shows in volts; volts for Spartan 3000. "
-      "An HDF5 table gives each column its unit in the attribute \"unit\" of its dataset \"records\".",
+      "An HDF5 table gives each column its unit in the attribute \"unit\" of its dataset \"records\". The "
+      "waveforms of a DTA file go into HDF5 as well: the dataset \"waveforms\" (int16, one row per waveform, "
+      "padded with 0) and \"waveform_index\" (its record, its hit, time_s, channel, samples, sample_rate_hz, "
+      "delay_samples, volts_per_count, gain_db, preamp_db); the CSV rows do not change.",
       HelpFormatter::Width));
 }
 

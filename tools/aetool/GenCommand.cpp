@@ -56,8 +56,11 @@ int Generate(GenArguments& args, CommandIo& io) {
 
 void AddGenCommand(CommandLine& cli) {
   auto args = std::make_shared<GenArguments>();
-  CLI::App* sub = cli.Add("gen", "A synthetic pressure-vessel proof test in one of the data-file formats",
-                          [args](CommandIo& io) { return Generate(*args, io); });
+  CLI::App* sub =
+      cli.Add("gen", "A synthetic pressure-vessel proof test in one of the data-file formats", [args](CommandIo& io) {
+        if (args->Options.Waveforms && args->Format != "dta") throw UsageError("--waveforms needs --format dta");
+        return Generate(*args, io);
+      });
   sub->add_option("--format", args->Format, "dta (DTA), s3000 (Spartan 3000), pci (A-Line PCI) or isa (A-Line ISA)")
       ->check(CLI::IsMember({"dta", "s3000", "pci", "isa"}).description(""))
       ->type_name("dta|s3000|pci|isa")
@@ -70,6 +73,9 @@ void AddGenCommand(CommandLine& cli) {
       ->type_name("S")
       ->check(CommandLine::WholeNumber(0))
       ->capture_default_str();
+  sub->add_flag("--waveforms", args->Options.Waveforms,
+                "DTA only: a transient recorder in the setup and before every hit its waveform (3072 samples at "
+                "10 MHz): a burst at the hit's amplitude on noise");
   sub->add_option("--locate", args->Locate,
                   "Make every hit an event from a source placed over the sensor layout of the location in this "
                   "viewer test setup (sensors on channels 1 to 8): one hit on each sensor's channel that hears it, "

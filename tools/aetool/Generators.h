@@ -20,6 +20,11 @@ struct GenLocation {
 struct GenOptions {
   std::uint64_t Hits = 1000;
   std::uint64_t Seed = 1;
+  // DTA only: a transient-recorder setup in the hardware setup and, before every hit, its
+  // waveform (3072 samples at 10 MHz, 1280 of them before the trigger): a burst at the hit's
+  // amplitude, rising over its rise time and decaying to the threshold over its duration, on
+  // noise. Without it the file is what it always was.
+  bool Waveforms = false;
   // With a layout, every hit of the test is an event from a source placed over the sensors: one
   // hit on the channel of each sensor that hears it, at the source's time plus the distance over
   // the wave speed. Hits is then the number of events.

@@ -13,6 +13,7 @@
 
 #include "datafiles/DataFileTypes.h"
 #include "datafiles/EDataFile.h"
+#include "tools/aetool/Hdf5Waveforms.h"
 
 namespace ae {
 
@@ -108,26 +109,34 @@ bool WriteCountAttribute(hid_t object, const char* name, std::int64_t value) {
 // Fixed-length strings, padded with zeros: they read as plain byte strings everywhere.
 constexpr std::size_t UnitSize = 8;
 
-bool WriteUnitAttribute(hid_t dataset, const std::array<const char*, Hdf5ColumnCount>& units) {
+}  // namespace
+
+bool WriteHdf5Units(std::int64_t dataset, std::size_t columns, const char* const* names, const char* const* units) {
   const hid_t text = H5Tcopy(H5T_C_S1);
   if (text < 0) return false;
   bool ok = H5Tset_size(text, UnitSize) >= 0 && H5Tset_strpad(text, H5T_STR_NULLPAD) >= 0;
-  const hid_t type = ok ? H5Tcreate(H5T_COMPOUND, UnitSize * Hdf5ColumnCount) : -1;
+  const hid_t type = ok ? H5Tcreate(H5T_COMPOUND, UnitSize * columns) : -1;
   ok = type >= 0;
-  char values[Hdf5ColumnCount][UnitSize] = {};
-  for (std::size_t i = 0; ok && i < Hdf5ColumnCount; ++i) {
-    ok = H5Tinsert(type, Hdf5ColumnNames[i], i * UnitSize, text) >= 0;
-    std::memcpy(values[i], units[i], std::min(std::strlen(units[i]), UnitSize));
+  std::vector<char> values(UnitSize * columns, 0);
+  for (std::size_t i = 0; ok && i < columns; ++i) {
+    ok = H5Tinsert(type, names[i], i * UnitSize, text) >= 0;
+    std::memcpy(values.data() + i * UnitSize, units[i], std::min(std::strlen(units[i]), UnitSize));
   }
   const hid_t space = ok ? H5Screate(H5S_SCALAR) : -1;
   const hid_t attribute =
       space >= 0 ? H5Acreate2(dataset, Hdf5UnitAttribute, type, space, H5P_DEFAULT, H5P_DEFAULT) : -1;
-  ok = attribute >= 0 && H5Awrite(attribute, type, values) >= 0;
+  ok = attribute >= 0 && H5Awrite(attribute, type, values.data()) >= 0;
   if (attribute >= 0) ok = H5Aclose(attribute) >= 0 && ok;
   if (space >= 0) H5Sclose(space);
   if (type >= 0) H5Tclose(type);
   H5Tclose(text);
   return ok;
+}
+
+namespace {
+
+bool WriteUnitAttribute(hid_t dataset, const std::array<const char*, Hdf5ColumnCount>& units) {
+  return WriteHdf5Units(dataset, Hdf5ColumnCount, Hdf5ColumnNames.data(), units.data());
 }
 
 }  // namespace
@@ -249,6 +258,7 @@ void Hdf5RecordWriter::Fail() const { throw EDataFile("Cannot write " + outputNa
 
 void Hdf5RecordWriter::Begin(const ExportSource& source) {
   rows_ = source.Rows;
+  sourceFile_ = source.FileName;
   const hsize_t dims[1] = {static_cast<hsize_t>(rows_)};
   const hsize_t chunk[1] = {std::clamp<hsize_t>(dims[0], 1, ChunkRows)};
   // Unlimited, so that a table of no rows can have chunks too.
@@ -333,6 +343,7 @@ void Hdf5RecordWriter::End() {
   // The oldest chunk first.
   for (std::size_t i = 0; i < ChunkSlots; ++i) Finish((current_ + i) % ChunkSlots);
   if (written_ != rows_) Fail();
+  if (!waveforms_.Empty() && !WriteHdf5Waveforms(file_, waveforms_, sourceFile_)) Fail();
   // Flushing and closing write what the library still holds; only then is the file complete.
   const bool ok = H5Fflush(file_, H5F_SCOPE_GLOBAL) >= 0 && H5Dclose(dataset_) >= 0;
   dataset_ = -1;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "tools/aetool/RecordExport.h"
+#include "tools/aetool/WaveformTable.h"
 
 namespace ae {
 
@@ -50,6 +51,10 @@ inline constexpr const char* Hdf5UnitAttribute = "unit";
 // in volts ("V") for Spartan 3000 files, otherwise raw counts ("").
 std::array<const char*, Hdf5ColumnCount> Hdf5ColumnUnits(int dataType);
 
+// Writes the attribute "unit" of a dataset: a compound of one fixed-length string per column,
+// named as the column. False when the library fails.
+bool WriteHdf5Units(std::int64_t dataset, std::size_t columns, const char* const* names, const char* const* units);
+
 // The compound type of Hdf5Row with the CSV column names; the caller closes it (H5Tclose).
 std::int64_t MakeHdf5RowType();
 
@@ -69,7 +74,9 @@ class Hdf5RecordWriter : public RecordSink {
 
   void Begin(const ExportSource& source) override;
   void Rows(std::int64_t first, const ZTShortHit* recs, std::size_t count) override;
+  // Before the file is closed, the waveforms of a file that holds any (Hdf5Waveforms.h).
   void End() override;
+  WaveformTable* Waveforms() override { return &waveforms_; }
 
   static constexpr std::size_t ChunkRows = 1 << 16;
   static constexpr std::size_t ChunkSlots = 3;
@@ -87,6 +94,8 @@ class Hdf5RecordWriter : public RecordSink {
   void CloseAll();
 
   std::string outputName_;
+  std::string sourceFile_;
+  WaveformTable waveforms_;
   std::int64_t file_ = -1;
   std::int64_t dataset_ = -1;
   std::int64_t rowType_ = -1;

@@ -2,8 +2,12 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
+#include "datafiles/AWDiskFile.h"
+#include "datafiles/DataFileOpen.h"
 #include "datafiles/ZTDataSet.h"
+#include "datafiles/ZTWaveform.h"
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/CsvExport.h"
 #include "tools/aetool/HelpFormatter.h"
@@ -13,6 +17,36 @@
 #include "viewer/core/ATestSetup.h"
 
 namespace ae {
+
+namespace {
+
+// The export index of entries of the loaded data set (in ascending order). The data set keeps
+// no entry for a DTA waveform record, which the export numbers as a record of its own: where the
+// file has such records, it is walked again and the records counted as the export counts them.
+std::vector<std::size_t> ExportIndices(const std::string& file, const std::vector<std::size_t>& entries) {
+  OpenedDataFile opened = OpenDataFile(file);
+  AWDiskFile& reader = *opened.Reader;
+  reader.CountRecs();
+  if (reader.CountedWaveforms() <= 0) return entries;
+  std::vector<std::size_t> indices(entries.size());
+  reader.SeekFirst();
+  reader.SkipWaveformSamples(true);
+  AWaveformPlace place;
+  std::size_t record = 0, entry = 0, k = 0;
+  while (k < entries.size() && reader.ReadNext()) {
+    // As the data set's load leaves them out.
+    const bool waveform = reader.IsWaveform() && reader.GetWaveformPlace(place);
+    if (!waveform) {
+      if (entry == entries[k]) indices[k++] = record;
+      ++entry;
+    }
+    ++record;
+  }
+  reader.SkipWaveformSamples(false);
+  return indices;
+}
+
+}  // namespace
 
 int LocateEvents(const std::string& file, const std::string& setupFile, std::ostream& out, std::ostream& err,
                  bool showProgress) {
@@ -28,18 +62,27 @@ int LocateEvents(const std::string& file, const std::string& setupFile, std::ost
   LoadWithProgress(file, data, progress);
   progress.Finish();
 
+  std::vector<ALocatedEvent> events;
+  const AEventLocator locator(setup.Location, setup.MPT, setup.Lockout);
+  const std::optional<double> stopped =
+      locator.Locate(data.Recs, [&events](const ALocatedEvent& event) { events.push_back(event); });
+  std::vector<std::size_t> entries;
+  entries.reserve(events.size());
+  for (const ALocatedEvent& event : events) entries.push_back(event.Rec);
+  const std::vector<std::size_t> indices = ExportIndices(file, entries);
+
   out << LocateHeader << '\n';
   char row[160];
-  const AEventLocator locator(setup.Location, setup.MPT, setup.Lockout);
-  const std::optional<double> stopped = locator.Locate(data.Recs, [&](const ALocatedEvent& event) {
+  for (std::size_t k = 0; k < events.size(); ++k) {
+    const ALocatedEvent& event = events[k];
     const ZTShortHit& first = data.Recs[event.Rec];
     // The time exactly as the export writes it; positions to a tenth of a millimetre.
     char time[64];
     *CsvRecordWriter::FormatSeconds(time, first.Time) = '\0';
-    std::snprintf(row, sizeof row, "%zu,%s,%u,%.4f,%.4f,%d\n", event.Rec, time, static_cast<unsigned>(first.Channel),
+    std::snprintf(row, sizeof row, "%zu,%s,%u,%.4f,%.4f,%d\n", indices[k], time, static_cast<unsigned>(first.Channel),
                   event.Location.X, event.Location.Y, event.Location.Sensors);
     out << row;
-  });
+  }
   if (stopped) {
     std::snprintf(row, sizeof row, "%.7f", *stopped);
     err << "aetool locate: the hits are not in time order at " << row

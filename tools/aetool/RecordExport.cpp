@@ -14,6 +14,7 @@
 #include "datafiles/DataFileOpen.h"
 #include "datafiles/EDataFile.h"
 #include "tools/aetool/ProgressBar.h"
+#include "tools/aetool/WaveformTable.h"
 
 namespace ae {
 
@@ -33,7 +34,7 @@ struct Block {
 // writing of the rows: the reader fills blocks, the sink empties them, a few blocks in turn.
 class RecordPipe {
  public:
-  explicit RecordPipe(AWDiskFile& reader) : reader_(reader) {
+  RecordPipe(AWDiskFile& reader, WaveformTable* waveforms) : reader_(reader), waveforms_(waveforms) {
     for (std::size_t i = 0; i < Blocks; ++i) free_.push_back(std::make_unique<Block>());
     thread_ = std::thread([this] { Read(); });
   }
@@ -79,6 +80,8 @@ class RecordPipe {
     try {
       const int count = reader_.CountRecs();
       if (count < 0) throw EDataFile("Negative record count");
+      // Only a file that holds waveforms has them noted.
+      WaveformTable* waveforms = reader_.CountedWaveforms() > 0 ? waveforms_ : nullptr;
       reader_.SeekFirst();
       Publish([&] { rows_ = count; });
       bool reading = true;
@@ -102,6 +105,7 @@ class RecordPipe {
             continue;
           }
           reader_.GetRec(rec);
+          if (waveforms != nullptr) waveforms->Note(reader_, first + static_cast<std::int64_t>(k), rec);
           if (reader_.IsEndOfData()) reading = false;
         }
         first += static_cast<std::int64_t>(block->Count);
@@ -123,6 +127,7 @@ class RecordPipe {
   }
 
   AWDiskFile& reader_;
+  WaveformTable* waveforms_;  // filled by the reading thread, read after the last block
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<std::unique_ptr<Block>> free_;
@@ -137,7 +142,7 @@ class RecordPipe {
 }  // namespace
 
 void ExportRecords(AWDiskFile& reader, int dataType, const std::string& fileName, RecordSink& sink) {
-  RecordPipe pipe(reader);
+  RecordPipe pipe(reader, sink.Waveforms());
   sink.Begin({fileName, dataType, pipe.Rows()});
   while (std::unique_ptr<Block> block = pipe.Next()) {
     sink.Rows(block->First, block->Recs.data(), block->Count);

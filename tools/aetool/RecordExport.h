@@ -11,6 +11,7 @@ namespace ae {
 
 class AWDiskFile;
 class ProgressBar;
+class WaveformTable;
 
 // What is known before the first row.
 struct ExportSource {
@@ -28,6 +29,9 @@ class RecordSink {
   virtual void Rows(std::int64_t first, const ZTShortHit* recs, std::size_t count) = 0;
   // After the last row; raises when what was written cannot be completed.
   virtual void End() = 0;
+  // Where the waveforms of the file are collected while its records are read, for a sink that
+  // writes them at the end; none by default.
+  virtual WaveformTable* Waveforms() { return nullptr; }
 };
 
 // Sends the rows of the data set ZTDataSet::Load makes of the reader (fresh from OpenDataFile):

@@ -35,48 +35,6 @@ class RenderError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Text needs a GUI application; batch rendering needs no screen, so it never asks for one. The
-// application made here lives for one rendering and is gone, with its fonts, when it returns;
-// none is made when the process has one.
-std::unique_ptr<QGuiApplication> GuiApplicationForRendering() {
-  if (QCoreApplication::instance() != nullptr) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
-      throw RenderError("Pages cannot be rendered in this process (it has no GUI application)");
-    return nullptr;
-  }
-  // Qt keeps the arguments for the application's life and takes the options it knows out of
-  // them, so they are set afresh for each application.
-  static int argc;
-  static char name[] = "aetool", option[] = "-platform", platform[] = "offscreen";
-  static char* argv[4];
-  argc = 3;
-  argv[0] = name, argv[1] = option, argv[2] = platform, argv[3] = nullptr;
-  // Qt's own notes (no runtime folder, fonts substituted) mean nothing to a script's user.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-  });
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-int GraphSetOf(const RenderArguments& args, GraphDatabase& database) {
-  if (args.Gsid) {
-    if (!database.FindGraphSet(*args.Gsid))
-      throw RenderError("No graph set has the GSystemID " + std::to_string(*args.Gsid));
-    return *args.Gsid;
-  }
-  std::vector<int> matches;
-  for (const GraphSetRow& set : database.GraphSets())
-    if (set.Name == *args.GraphSet) matches.push_back(set.GSystemID);
-  if (matches.empty()) throw RenderError("No graph set is named \"" + *args.GraphSet + "\"");
-  if (matches.size() > 1) {
-    std::string ids;
-    for (int id : matches) ids += (ids.empty() ? "" : ", ") + std::to_string(id);
-    throw RenderError("Several graph sets are named \"" + *args.GraphSet + "\" (GSystemID " + ids +
-                      "); choose one with --gsid");
-  }
-  return matches.front();
-}
-
 // The page files, first under temporary names in the folder; only when every page is written do
 // they take their own names, so that a failure leaves no page file behind.
 class PageFiles {
@@ -165,7 +123,7 @@ int RenderPages(const RenderArguments& args, std::ostream& out, std::ostream& er
     ZTDataStore store;
     TCommonData common(data, options, setup);
     GraphPageBuilder builder(store, common);
-    const int gsid = GraphSetOf(args, builder.Database());
+    const int gsid = GraphSetId(builder.Database(), args.GraphSet, args.Gsid);
     std::vector<std::unique_ptr<GraphPage>> pages = builder.BuildPages(gsid);
     if (pages.empty()) throw RenderError(ViewerMessage(vmNoPages));
     for (const auto& page : pages)

@@ -78,6 +78,7 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
   ZTEventRule rule;
   if (eventsView) rule.ResetMicroseconds(setup.MPT, setup.Lockout);
   std::vector<std::vector<std::string>> cells;
+  std::vector<bool> waveforms;  // per listed line
   char text[64];
   for (std::size_t index = 0; index < data.Recs.size(); ++index) {
     const ZTShortHit& rec = data.Recs[index];
@@ -122,6 +123,7 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
       color = EventStartColor;
     }
     Lines.push_back({{}, color});
+    waveforms.push_back(data.Waveforms.Has(static_cast<std::uint32_t>(&rec - data.Recs.data())));
   }
 
   // Every column as wide as its widest value, with at least one blank before it, so that
@@ -129,8 +131,11 @@ void ADataListing::Build(const ZTDataSet& data, const ATestSetup& setup, bool ev
   for (const auto& row : cells)
     for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size() + (c > 0 ? 1 : 0));
   for (std::size_t c = 0; c < titles.size(); ++c) RightAligned(Header, titles[c], widths[c]);
-  for (std::size_t i = 0; i < cells.size(); ++i)
+  for (std::size_t i = 0; i < cells.size(); ++i) {
     for (std::size_t c = 0; c < cells[i].size(); ++c) RightAligned(Lines[i].Text, cells[i][c], widths[c]);
+    // A hit whose waveform the file holds: a mark in the blank before its number.
+    if (waveforms[i] && !Lines[i].Text.empty() && Lines[i].Text[0] == ' ') Lines[i].Text[0] = WaveformMark;
+  }
 }
 
 }  // namespace ae

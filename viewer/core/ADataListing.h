@@ -30,6 +30,8 @@ class ADataListing {
   static constexpr TRgb PlainColor = 0x000000;
   static constexpr TRgb EventStartColor = 0xFF0000;
   static constexpr TRgb SecondHitColor = 0x0000FF;
+  // Before the number of a line whose hit has a waveform.
+  static constexpr char WaveformMark = '~';
 
   std::string Header;  // empty for an empty data set
   std::vector<ADataListingLine> Lines;

@@ -4,7 +4,7 @@ namespace ae {
 
 void AReportText::AddLine(std::string_view line) {
   if (full_) return;
-  if (text_.size() + line.size() + 1 > Limit) {
+  if (line.size() + 1 > limit_ - text_.size()) {
     full_ = true;
     return;
   }

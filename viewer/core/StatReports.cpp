@@ -42,10 +42,10 @@ void SetLine(AReportText& text, std::string& line, const ASetStat& set) {
 // The frame of every report: nothing without sets; otherwise the header, then per set its
 // "Set N" line and what `body` writes, then the trailing lines.
 template <typename Body>
-std::string Report(const ATestStat& stat, std::string_view header, Body body,
+std::string Report(const ATestStat& stat, std::size_t limit, std::string_view header, Body body,
                    std::initializer_list<std::string_view> trailer) {
   if (!stat.AnySet()) return {};
-  AReportText text;
+  AReportText text(limit);
   std::string line;
   text.AddLine(header);
   for (int s = 0; s < ATestStat::Sets && !text.Full(); ++s) {
@@ -67,8 +67,8 @@ void ForEachChan(const ASetStat& set, Row row) {
 
 }  // namespace
 
-std::string AmplitudeReport(const ATestStat& stat) {
-  return Report(stat, "Chan\tTotal\t>50\t>55\t>60\t>65\t>70\t>80\t>90",
+std::string AmplitudeReport(const ATestStat& stat, std::size_t limit) {
+  return Report(stat, limit, "Chan\tTotal\t>50\t>55\t>60\t>65\t>70\t>80\t>90",
                 [](AReportText& text, std::string& line, const ASetStat& set) {
                   ForEachChan(set, [&](const AChanStat& chan) {
                     RowStart(line, chan.Channel);
@@ -80,8 +80,8 @@ std::string AmplitudeReport(const ATestStat& stat) {
                 {});
 }
 
-std::string StatisticReport(const ATestStat& stat) {
-  return Report(stat, "Chan\tMin\tMax\tTotal\tAverage",
+std::string StatisticReport(const ATestStat& stat, std::size_t limit) {
+  return Report(stat, limit, "Chan\tMin\tMax\tTotal\tAverage",
                 [](AReportText& text, std::string& line, const ASetStat& set) {
                   for (int v = 0; v < AChanStat::ValueCount; ++v) {
                     text.AddLine(AChanStat::ValueNames[static_cast<std::size_t>(v)]);
@@ -100,7 +100,7 @@ std::string StatisticReport(const ATestStat& stat) {
                 {});
 }
 
-std::string MonpacReport(ATestStat& stat) {
+std::string MonpacReport(ATestStat& stat, std::size_t limit) {
   // The zone classes belong to the records, not to the text: compute them all first.
   for (int s = 0; s < ATestStat::Sets; ++s) {
     ASetStat* set = stat.Set(s);
@@ -112,7 +112,7 @@ std::string MonpacReport(ATestStat& stat) {
   }
   const std::string header =
       "Chan\tEvents\tA>" + std::to_string(stat.Setup().HiAmpLev) + "\tTotDur\tCorrDur\tSev.\tHist.\tHistTm\tZIP";
-  return Report(stat, header,
+  return Report(stat, limit, header,
                 [](AReportText& text, std::string& line, const ASetStat& set) {
                   ForEachChan(set, [&](const AChanStat& chan) {
                     const AMonpac& m = chan.Monpac;
@@ -138,9 +138,9 @@ std::string MonpacReport(ATestStat& stat) {
                 {"N/A - < 10 events, Intensity analysis non applicable", "Mnr - Minor activity", UnderConstruction});
 }
 
-std::string LocalDynamicReport(const ATestStat& stat) {
+std::string LocalDynamicReport(const ATestStat& stat, std::size_t limit) {
   const ATestSetup& setup = stat.Setup();
-  return Report(stat, "Chan\tEvents\t1stHitTm\tMaxW\tAveW\tMaxW/V\tMaxW/VTm\tAveW/V\tCls",
+  return Report(stat, limit, "Chan\tEvents\t1stHitTm\tMaxW\tAveW\tMaxW/V\tMaxW/VTm\tAveW/V\tCls",
                 [&setup](AReportText& text, std::string& line, const ASetStat& set) {
                   ForEachChan(set, [&](const AChanStat& chan) {
                     const ALocDynStat& ld = chan.LocDyn;
@@ -165,10 +165,10 @@ std::string LocalDynamicReport(const ATestStat& stat) {
                 {UnderConstruction});
 }
 
-std::string HoldsReport(const ATestStat& stat) {
+std::string HoldsReport(const ATestStat& stat, std::size_t limit) {
   std::string header = "Chan";
   for (const AHold& hold : stat.Setup().Holds) RealField(header, hold.Pressure, 2);
-  return Report(stat, header,
+  return Report(stat, limit, header,
                 [](AReportText& text, std::string& line, const ASetStat& set) {
                   ForEachChan(set, [&](const AChanStat& chan) {
                     RowStart(line, chan.Channel);
@@ -179,13 +179,13 @@ std::string HoldsReport(const ATestStat& stat) {
                 {UnderConstruction});
 }
 
-std::array<std::string, StatReportCount> WriteStatReports(ATestStat& stat) {
+std::array<std::string, StatReportCount> WriteStatReports(ATestStat& stat, std::size_t limit) {
   std::array<std::string, StatReportCount> reports;
-  reports[srAmplitude] = AmplitudeReport(stat);
-  reports[srStatistic] = StatisticReport(stat);
-  reports[srMonpac] = MonpacReport(stat);
-  reports[srLocalDynamic] = LocalDynamicReport(stat);
-  reports[srHolds] = HoldsReport(stat);
+  reports[srAmplitude] = AmplitudeReport(stat, limit);
+  reports[srStatistic] = StatisticReport(stat, limit);
+  reports[srMonpac] = MonpacReport(stat, limit);
+  reports[srLocalDynamic] = LocalDynamicReport(stat, limit);
+  reports[srHolds] = HoldsReport(stat, limit);
   return reports;
 }
 

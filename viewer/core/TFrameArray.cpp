@@ -2,6 +2,15 @@
 
 namespace ae {
 
+TFrameArray::TFrameArray(const TFrameArray& other) { *this = other; }
+
+TFrameArray& TFrameArray::operator=(const TFrameArray& other) {
+  if (this == &other) return *this;
+  for (std::size_t i = 0; i < frames_.size(); ++i)
+    frames_[i] = other.frames_[i] ? std::make_unique<TFrameRect>(*other.frames_[i]) : nullptr;
+  return *this;
+}
+
 int TFrameArray::FrameCount() const {
   int n = 0;
   for (const auto& frame : frames_)
@@ -17,6 +26,11 @@ std::uint8_t TFrameArray::FrameSlotMask() const {
 }
 
 const TFrameRect* TFrameArray::Frame(int slot) const {
+  if (slot < 0 || slot >= Slots) return nullptr;
+  return frames_[static_cast<std::size_t>(slot)].get();
+}
+
+TFrameRect* TFrameArray::Frame(int slot) {
   if (slot < 0 || slot >= Slots) return nullptr;
   return frames_[static_cast<std::size_t>(slot)].get();
 }

@@ -25,12 +25,20 @@ class TFrameArray {
  public:
   static constexpr int Slots = ZTDataSet::FrameSlots;
 
+  TFrameArray() = default;
+  // A copy holds copies of the frames (a report draws them on graphs of its own).
+  TFrameArray(const TFrameArray& other);
+  TFrameArray& operator=(const TFrameArray& other);
+  TFrameArray(TFrameArray&&) noexcept = default;
+  TFrameArray& operator=(TFrameArray&&) noexcept = default;
+
   bool AnyFrame() const { return FrameCount() > 0; }
   int FrameCount() const;
   // Bit i set when slot i is occupied.
   std::uint8_t FrameSlotMask() const;
   // The frame of a slot, or null.
   const TFrameRect* Frame(int slot) const;
+  TFrameRect* Frame(int slot);
 
   // Copies the band into the lowest empty slot and marks the hits it selects. False, with
   // nothing changed, when all slots are occupied. A time-order error of the event rule is

@@ -22,8 +22,9 @@ struct TDrawnText {
 
 class GraphText {
  public:
-  // Every text drawn is added to `record` when one is given.
-  GraphText(QImage& image, TRgb text, TRgb background, std::vector<TDrawnText>* record = nullptr);
+  // Every text drawn is added to `record` when one is given. Without glyphs a text only clears
+  // its box and is recorded: something else writes it.
+  GraphText(QImage& image, TRgb text, TRgb background, std::vector<TDrawnText>* record = nullptr, bool glyphs = true);
 
   static QFont LabelFont();
   int Width(const QString& text) const { return metrics_.horizontalAdvance(text); }
@@ -36,6 +37,7 @@ class GraphText {
   QPainter painter_;
   QFontMetrics metrics_;
   std::vector<TDrawnText>* record_;
+  bool glyphs_;
 };
 
 inline QString QText(const std::string& text) { return QString::fromStdString(text); }

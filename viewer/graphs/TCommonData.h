@@ -27,6 +27,11 @@ class TCommonData {
   bool RepaintAll = true;
   AOptions* Options;
   ATestSetup* Setup;
+  // How a page is drawn for paper: the resolution the labels' font is sized for (0: the
+  // bitmaps' own, the screen's), and whether the labels go into the bitmaps or are only kept in
+  // each graph's Texts (their boxes cleared), for a painter that writes them as text.
+  int LabelDpi = 0;
+  bool LabelGlyphs = true;
 
   // The page size and the cells of the options' page grid (integer division).
   void SetPageSize(int width, int height) {

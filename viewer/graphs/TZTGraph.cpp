@@ -80,6 +80,14 @@ void TZTGraph::UpdateLayout() {
     // Never shown with what the memory held before its first render.
     if (!Bitmap.isNull()) Bitmap.fill(QColor::fromRgb(RoleColor(TColorRole::Background, common_.Options->ColorScheme)));
   }
+  // The labels' font follows the resolution of the bitmap: the screen's unless a page for paper
+  // asks for another.
+  static const int screenDpm = QImage(1, 1, QImage::Format_RGB32).dotsPerMeterY();
+  const int dpm = common_.LabelDpi > 0 ? static_cast<int>(common_.LabelDpi / 0.0254 + 0.5) : screenDpm;
+  if (!Bitmap.isNull() && (Bitmap.dotsPerMeterX() != dpm || Bitmap.dotsPerMeterY() != dpm)) {
+    Bitmap.setDotsPerMeterX(dpm);
+    Bitmap.setDotsPerMeterY(dpm);
+  }
   SetPlotRect(width, height);
   if (resized) Dirty = true;
 }
@@ -209,7 +217,7 @@ void TZTGraph::DrawGrid(QImage& bitmap) {
 }
 
 GraphText TZTGraph::LabelText(QImage& bitmap) {
-  return GraphText(bitmap, Color(TColorRole::Text), Color(TColorRole::Background), &Texts);
+  return GraphText(bitmap, Color(TColorRole::Text), Color(TColorRole::Background), &Texts, common_.LabelGlyphs);
 }
 
 namespace {

@@ -299,6 +299,57 @@ std::unique_ptr<PointPass> TZTPointGraph::MakePass(int kind, QImage& bitmap) {
   }
 }
 
+std::optional<std::size_t> TZTPointGraph::HitNear(int x, int y, int radius) const {
+  const TCommonData& common = Common();
+  if (common.DataSet == nullptr || !SetupError.empty()) return std::nullopt;
+  const PassContext pass(*this, common);
+  const AOptions& options = *common.Options;
+  const ATestSetup& setup = *common.Setup;
+  bool eventsView = options.EventsView;
+  const bool shadows = options.SecondAsShadow;
+  ZTEventRule rule;
+  rule.ResetMicroseconds(setup.MPT, setup.Lockout);
+  bool inEvent = false;
+  int eventChannel = 0;
+  std::optional<std::size_t> nearest;
+  long long best = static_cast<long long>(radius) * radius;
+  const std::vector<ZTShortHit>& recs = common.DataSet->Recs;
+  // On a location only the located events are points.
+  std::optional<LocatedValues> located;
+  if (LocatedValues::Uses(pass.XParam, pass.YParam)) located.emplace(*common.DataSet, pass.XParam, pass.YParam);
+  for (std::size_t i = 0; i < recs.size(); ++i) {
+    const ZTShortHit& rec = recs[i];
+    if (rec.IsDeleted() || rec.Kind != rkHit) continue;
+    int eventClass = 0;
+    if (eventsView) {
+      try {
+        eventClass = rule.EventTest(rec);
+      } catch (const EZTData&) {
+        eventsView = false;  // out of time order: every hit as it is
+      }
+      if (eventClass == 0) {
+        inEvent = true;
+        eventChannel = rec.Channel;
+      }
+      if (eventClass != 0 && !shadows) continue;
+    }
+    double vx = 0.0, vy = 0.0;
+    if (!located) vx = HitValue(rec, pass.XParam), vy = HitValue(rec, pass.YParam);
+    else if (!located->Get(rec, vx, vy)) continue;
+    if (pass.XParam == pcPar1) vx = setup.ParP(vx);
+    if (pass.YParam == pcPar1) vy = setup.ParP(vy);
+    if (!pass.X.InRange(vx) || !pass.Y.InRange(vy) || !pass.InTime(rec) || !pass.Selected[rec.Channel]) continue;
+    if (eventClass != 0 && inEvent && !pass.Checked[eventChannel]) continue;
+    const long long dx = pass.X.Pixel(vx) - x, dy = pass.Y.Pixel(vy) - y;
+    const long long distance = dx * dx + dy * dy;
+    if (distance < best || (!nearest && distance == best)) {
+      best = distance;
+      nearest = i;
+    }
+  }
+  return nearest;
+}
+
 void TZTPointGraph::DrawDataPixels(QImage& bitmap) {
   const std::vector<ZTShortHit>& recs = Common().DataSet->Recs;
   for (int kind = 0; kind < PassKinds; ++kind) {

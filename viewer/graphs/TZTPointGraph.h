@@ -3,7 +3,9 @@
 // hits are drawn first when shown, then every hit in its colour, then the selection overlay
 // (framed hits in their frame's colour, grouped hits in the grouped colour). In event view it
 // counts the events of the data set.
+#include <cstddef>
 #include <memory>
+#include <optional>
 
 #include "viewer/graphs/TZTGraph.h"
 
@@ -32,6 +34,11 @@ class TZTPointGraph : public TZTGraph {
   // would draw nothing.
   std::unique_ptr<PointPass> MakePass(int kind, QImage& bitmap);
   void DrawDataPixels(QImage& bitmap) override;
+
+  // The hit whose point lies nearest to (x, y), at most `radius` pixels away, among those the
+  // graph draws (not deleted, in its ranges and the time window, on a selected channel; in event
+  // view without shadows only the first hit of each event): its index in the data set's records.
+  std::optional<std::size_t> HitNear(int x, int y, int radius) const;
 };
 
 }  // namespace ae

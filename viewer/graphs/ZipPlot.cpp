@@ -49,7 +49,7 @@ QColor Color(TRgb rgb) { return QColor::fromRgb(rgb); }
 // Text placed by its top left corner, opaque on the plot's background.
 class PlotPainter {
  public:
-  PlotPainter(QImage& image, TRgb background) : painter_(&image), metrics_(ZipPlot::Font(), &image) {
+  PlotPainter(QPaintDevice& device, TRgb background) : painter_(&device), metrics_(ZipPlot::Font(), &device) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setFont(ZipPlot::Font());
     painter_.setBackground(Color(background));
@@ -284,13 +284,21 @@ QPoint FreeOffset(const MarkBoxes& boxes, const std::vector<QRect>& texts, const
 
 QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int height, int scheme, ZipLabels* labels) {
   QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+  Paint(image, points, width, height, scheme, labels);
+  return image;
+}
+
+void ZipPlot::Paint(QPaintDevice& device, const std::vector<ZipPoint>& points, int width, int height, int scheme,
+                    ZipLabels* labels) {
+  width = std::max(width, 1);
+  height = std::max(height, 1);
   const TRgb background = RoleColor(TColorRole::Background, scheme);
   const TRgb axis = RoleColor(TColorRole::Axis, scheme);
   const TRgb text = RoleColor(TColorRole::Text, scheme);
-  image.fill(Color(background));
   const ZipGeometry g = ZipGeometry::For(width, height);
-  PlotPainter p(image, background);
+  PlotPainter p(device, background);
   QPainter& painter = p.Painter();
+  painter.fillRect(0, 0, width, height, Color(background));
 
   p.SetPen(axis);
   // An aliased outline covers both its edges: from left - 3 to right + 3.
@@ -355,7 +363,7 @@ QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int heigh
   painter.setBackgroundMode(Qt::OpaqueMode);
 
   if (labels != nullptr) *labels = ZipLabels{taken, {}};
-  const QRect whole(0, 0, image.width(), image.height());
+  const QRect whole(0, 0, width, height);
   std::vector<QRect> marks;
   // Every channel's place first, so that the lines to moved marks lie under all the marks.
   struct Placed {
@@ -405,7 +413,6 @@ QImage ZipPlot::Render(const std::vector<ZipPoint>& points, int width, int heigh
     p.Text(x - t / 2, y, QStringLiteral("22"));
     p.Text(g.Right + 120 * j + 70, y, QStringLiteral("Set #%1").arg(n + 1));
   }
-  return image;
 }
 
 }  // namespace ae

@@ -5,6 +5,7 @@
 // severity 10..1000). Drawn into an image, so the window and the tests render it the same way.
 #include <QFont>
 #include <QImage>
+#include <QPaintDevice>
 #include <QPoint>
 #include <QRect>
 #include <vector>
@@ -67,6 +68,10 @@ class ZipPlot {
   // The plot at this size in colour scheme `scheme`; where the texts went into `labels`.
   static QImage Render(const std::vector<ZipPoint>& points, int width, int height, int scheme,
                        ZipLabels* labels = nullptr);
+  // The same onto any paint device, from its top left corner: a picture keeps the lines and
+  // the texts as they are, for paper.
+  static void Paint(QPaintDevice& device, const std::vector<ZipPoint>& points, int width, int height, int scheme,
+                    ZipLabels* labels = nullptr);
 };
 
 }  // namespace ae

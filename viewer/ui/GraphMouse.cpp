@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "datafiles/EZTData.h"
 #include "viewer/graphs/TZTGraph.h"
+#include "viewer/graphs/TZTPointGraph.h"
 #include "viewer/ui/TZTGraphControl.h"
 
 namespace ae {
@@ -83,6 +85,14 @@ void GraphMouse::GraphMouseUp(TZTGraphControl& control, Qt::MouseButton, Qt::Key
   if (TRubberBand::MakesFrame(options_.FrameMode, keys.testFlag(Qt::ControlModifier), band.XParam, band))
     MakeFrame(graph, band, keys.testFlag(Qt::ShiftModifier));
   else Zoom(control, band, keys.testFlag(Qt::AltModifier));
+}
+
+void GraphMouse::GraphDoubleClick(TZTGraphControl& control, Qt::MouseButton button, QPoint at) {
+  if (button != Qt::LeftButton) return;
+  auto* points = dynamic_cast<TZTPointGraph*>(&control.Graph());
+  if (points == nullptr || !points->InPlotArea(at.x(), at.y())) return;
+  if (const std::optional<std::size_t> hit = points->HitNear(at.x(), at.y(), WaveformRadius + options_.PointSize / 2))
+    host_.ShowWaveform(*hit);
 }
 
 void GraphMouse::MakeFrame(TZTGraph& graph, const TFrameRect& band, bool shift) {

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <Qt>
+#include <cstddef>
 
 #include "viewer/core/ASelectionCommands.h"
 #include "viewer/core/ATimeWindow.h"
@@ -29,6 +30,8 @@ class GraphMouseHost {
   virtual void CopyToClipboard(TZTGraph& graph) = 0;
   // Event view met hits out of time order while a frame marked its hits.
   virtual void ShowTimeOrderError(double seconds) = 0;
+  // The waveform window on the hit with that index in the data set's records.
+  virtual void ShowWaveform(std::size_t hit) = 0;
 };
 
 class GraphMouse {
@@ -39,6 +42,10 @@ class GraphMouse {
   void GraphMouseDown(TZTGraphControl& control, Qt::MouseButton button, Qt::KeyboardModifiers keys, QPoint at);
   void GraphMouseMove(TZTGraphControl& control, Qt::KeyboardModifiers keys, QPoint at);
   void GraphMouseUp(TZTGraphControl& control, Qt::MouseButton button, Qt::KeyboardModifiers keys, QPoint at);
+  // A double click with the left button on a point graph: the waveform window on the nearest hit
+  // within a few pixels (WaveformRadius and the point size), if any.
+  void GraphDoubleClick(TZTGraphControl& control, Qt::MouseButton button, QPoint at);
+  static constexpr int WaveformRadius = 4;
   void GraphLeft(TZTGraphControl& control);
   // A graph that goes away ends the band it carries.
   void Forget(const TZTGraphControl& control);

@@ -11,6 +11,7 @@
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/graphs/TZTGraph.h"
 #include "viewer/ui/StatusPanels.h"
+#include "viewer/ui/TFWaveform.h"
 #include "viewer/ui/TFrameFinishForm.h"
 #include "viewer/ui/TTimeMarkForm.h"
 #include "viewer/ui/TZTPageControl.h"
@@ -47,6 +48,8 @@ void MouseHost::CopyToClipboard(TZTGraph& graph) {
     ShowTimeOrderError(ZTDataSet::EventRule().ErrorTime);
   }
 }
+
+void MouseHost::ShowWaveform(std::size_t hit) { TFWaveform::ShowHit(context_.Pages->DataSet(), hit, context_.Window); }
 
 void MouseHost::ShowTimeOrderError(double seconds) {
   MessageSeam::Show(context_.Window, MessageSeam::Kind::Warning, Q(NotSortedMessage(seconds)),

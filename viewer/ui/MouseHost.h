@@ -17,6 +17,7 @@ class MouseHost : public GraphMouseHost {
   int AskFrameOverflow() override;
   void CopyToClipboard(TZTGraph& graph) override;
   void ShowTimeOrderError(double seconds) override;
+  void ShowWaveform(std::size_t hit) override;
 
  private:
   const ViewerContext& context_;

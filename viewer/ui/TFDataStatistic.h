@@ -7,6 +7,8 @@
 #include <exception>
 #include <memory>
 
+#include "viewer/core/StatReports.h"
+
 class QLabel;
 class QTabWidget;
 class QTextEdit;
@@ -38,7 +40,7 @@ class TFDataStatistic : public QDialog {
   const ATestStat& Stat() const { return *stat_; }
 
   // The window's first line when there is no frame: the reports then cover the whole file.
-  static constexpr const char* WholeFileText = "No frame: every hit that is not deleted, as set 1";
+  static constexpr const char* WholeFileText = WholeFileStatText;
 
  private:
   void Collect(const ZTDataSet& data, const TFrameArray& frames, const AOptions& options);

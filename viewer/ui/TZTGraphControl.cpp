@@ -60,6 +60,10 @@ void TZTGraphControl::mouseReleaseEvent(QMouseEvent* event) {
   mouse_.GraphMouseUp(*this, event->button(), event->modifiers(), event->position().toPoint());
 }
 
+void TZTGraphControl::mouseDoubleClickEvent(QMouseEvent* event) {
+  mouse_.GraphDoubleClick(*this, event->button(), event->position().toPoint());
+}
+
 void TZTGraphControl::leaveEvent(QEvent* event) {
   mouse_.GraphLeft(*this);
   QWidget::leaveEvent(event);

@@ -21,6 +21,7 @@
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/ui/FileCommands.h"
 #include "viewer/ui/MouseHost.h"
+#include "viewer/ui/ReportCommands.h"
 #include "viewer/ui/SetsCommands.h"
 #include "viewer/ui/StatusPanels.h"
 #include "viewer/ui/TChannelsPanel.h"
@@ -98,6 +99,7 @@ TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(pare
   addToolBar(Qt::TopToolBarArea, toolBar_);
 
   files_ = new FileCommands(context_, this);
+  reports_ = new ReportCommands(context_, this);
   view_ = new ViewCommands(context_, this);
   sets_ = new SetsCommands(context_, this);
   timeWindow_ = new TimeWindowCommands(context_, this);
@@ -122,6 +124,7 @@ TZmvMain::~TZmvMain() { Shutdown(); }
 void TZmvMain::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->addActions({files_->OpenAction, files_->SaveAsAction});
+  file->addActions({reports_->SaveReportAction, reports_->PrintAction});
   file->addSeparator();
   file->addAction(files_->ExitAction);
 
@@ -154,7 +157,7 @@ void TZmvMain::BuildMenus() {
   sets->addSeparator();
   sets->addActions({sets_->UndeleteAction, sets_->InvertDeletedAction});
   sets->addSeparator();
-  sets->addActions({windows_->ShowFramedDataAction, windows_->ShowSetsStatisticAction});
+  sets->addActions({windows_->ShowFramedDataAction, windows_->ShowSetsStatisticAction, windows_->WaveformAction});
 
   QMenu* setup = menuBar()->addMenu(QStringLiteral("Se&tup"));
   setup->addActions({windows_->OptionsAction, windows_->GraphDataBaseAction, windows_->ProtocolViewAction});

@@ -15,6 +15,7 @@ namespace ae {
 
 class FileCommands;
 class MouseHost;
+class ReportCommands;
 class SetsCommands;
 class StatusPanels;
 class TChannelsPanel;
@@ -46,6 +47,7 @@ class TZmvMain : public QMainWindow {
   StatusPanels& Status() const { return *status_; }
   TChannelsPanel& Channels() const { return *channels_; }
   FileCommands& Files() const { return *files_; }
+  ReportCommands& Reports() const { return *reports_; }
   ViewCommands& View() const { return *view_; }
   SetsCommands& Sets() const { return *sets_; }
   TimeWindowCommands& TimeWindow() const { return *timeWindow_; }
@@ -78,6 +80,7 @@ class TZmvMain : public QMainWindow {
   TChannelsPanel* channels_;
   QToolBar* toolBar_;
   FileCommands* files_;
+  ReportCommands* reports_;
   ViewCommands* view_;
   SetsCommands* sets_;
   TimeWindowCommands* timeWindow_;

@@ -16,6 +16,7 @@
 #include "viewer/ui/TFDataView.h"
 #include "viewer/ui/TFLastChanges.h"
 #include "viewer/ui/TFTestSetup.h"
+#include "viewer/ui/TFWaveform.h"
 #include "viewer/ui/TMainDataModule.h"
 #include "viewer/ui/TOptionsForm.h"
 #include "viewer/ui/TZTPageControl.h"
@@ -31,6 +32,7 @@ WindowCommands::WindowCommands(const ViewerContext& context, QObject* parent) : 
                                     QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
   ShowSetsStatisticAction = MakeAction(this, "ShowSetsStatisticAction", QStringLiteral("Show sets statistic"),
                                        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+  WaveformAction = MakeAction(this, "WaveformAction", QStringLiteral("Waveform.."), QKeySequence(Qt::CTRL | Qt::Key_W));
   OptionsAction = MakeAction(this, "OptionsAction", QStringLiteral("&Options.."));
   GraphDataBaseAction = MakeAction(this, "GraphDataBaseAction", QStringLiteral("Graph data &base.."));
   ProtocolViewAction = MakeAction(this, "ProtocolViewAction", QStringLiteral("Protocol view..."));
@@ -58,6 +60,7 @@ WindowCommands::WindowCommands(const ViewerContext& context, QObject* parent) : 
 
   connect(ShowFramedDataAction, &QAction::triggered, this, &WindowCommands::ShowFramedDataExecute);
   connect(ShowSetsStatisticAction, &QAction::triggered, this, &WindowCommands::ShowStatisticExecute);
+  connect(WaveformAction, &QAction::triggered, this, &WindowCommands::WaveformExecute);
   connect(GraphDataBaseAction, &QAction::triggered, this, &WindowCommands::GraphDataBaseExecute);
 }
 
@@ -101,6 +104,14 @@ void WindowCommands::ShowStatisticExecute() {
     if (error.Code() != EZTData::TimeOrderError) throw;
     MessageSeam::Show(context_.Window, MessageSeam::Kind::Warning, Q(ViewerMessage(vmNotSortedEventView)),
                       Q(ViewerMessage(vmError)));
+  } catch (const std::exception& error) {
+    Failed(error);
+  }
+}
+
+void WindowCommands::WaveformExecute() {
+  try {
+    TFWaveform::ShowFirst(context_.Pages->DataSet(), context_.Window);
   } catch (const std::exception& error) {
     Failed(error);
   }

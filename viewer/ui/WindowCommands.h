@@ -23,6 +23,7 @@ class WindowCommands : public QObject {
   QAction* DataFileInfoAction;
   QAction* ShowFramedDataAction;
   QAction* ShowSetsStatisticAction;
+  QAction* WaveformAction;
   QAction* OptionsAction;
   QAction* GraphDataBaseAction;
   QAction* ProtocolViewAction;
@@ -42,6 +43,7 @@ class WindowCommands : public QObject {
   void AboutActionExecute();
   void ShowFramedDataExecute();
   void ShowStatisticExecute();
+  void WaveformExecute();
   // On OK the pages are built again from what the window wrote.
   void GraphDataBaseExecute();
   // A window that could not be made: its reason in an error box.

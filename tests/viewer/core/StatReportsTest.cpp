@@ -381,6 +381,10 @@ TEST(StatReportText, LongReportsAreCutAtALineBoundaryWithinTheLimit) {
   EXPECT_LT(amplitude.size(), AReportText::Limit);
   const std::string lastRow = "\n128\t-\t-\t-\t-\t-\t-\t-\t-\n";
   EXPECT_EQ(amplitude.compare(amplitude.size() - lastRow.size(), lastRow.size(), lastRow), 0);
+
+  // A report for a file has no page to fill: it keeps every row.
+  EXPECT_EQ(StatisticReport(stat, AReportText::NoLimit), whole);
+  EXPECT_EQ(WriteStatReports(stat, AReportText::NoLimit)[srStatistic], whole);
 }
 
 TEST(StatZones, TheZoneChartClassifiesAsStated) {

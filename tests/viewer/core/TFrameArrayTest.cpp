@@ -152,5 +152,27 @@ TEST(TFrameArray, FramesOfAGraphThatIsGoneReferToNoGraphButStillCount) {
   EXPECT_EQ(frames.FrameSlotMask(), 3);
 }
 
+// A report keeps copies of the frames and draws them on graphs of its own.
+TEST(TFrameArray, ACopyHoldsFramesOfItsOwn) {
+  ZTDataSet set = MakeSet({Hit(1, 1, 60, 60)});
+  TFrameArray frames;
+  TFrameRect band = Band(0, 100, 0, 100);
+  band.Graph = FirstGraph;
+  frames.AddFrame(band, set, {});
+  TFrameArray copy = frames;
+  ASSERT_EQ(copy.FrameCount(), 1);
+  EXPECT_NE(copy.Frame(0), frames.Frame(0));
+  copy.Frame(0)->Graph = SecondGraph;
+  EXPECT_EQ(frames.Frame(0)->Graph, FirstGraph);
+  copy = TFrameArray();
+  EXPECT_FALSE(copy.AnyFrame());
+  EXPECT_EQ(frames.FrameCount(), 1);
+  copy = frames;
+  const TFrameArray& same = copy;
+  copy = same;  // itself: nothing lost
+  EXPECT_EQ(copy.FrameSlotMask(), 1);
+  EXPECT_EQ(copy.Frame(0)->XTo, 100.0);
+}
+
 }  // namespace
 }  // namespace ae

@@ -3,6 +3,7 @@
 // drawn, framed or counted. The locations follow deleting and the test setup.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,16 @@ TEST_F(LocationGraph, AFrameOnTheMapSelectsTheWholeEventsOfItsArea) {
   map->PaintGraph();
   EXPECT_EQ(At(map->Bitmap, X(100.5), Y(50.5)), SetColor(0));
   EXPECT_NE(At(map->Bitmap, X(150.5), Y(120.5)), SetColor(0));
+}
+
+TEST_F(LocationGraph, TheHitNearAPointOfTheMapIsTheFirstHitOfItsEvent) {
+  LoadEvents({{100.5, 50.5}, {150.5, 120.5}});
+  auto map = Map();
+  map->PaintGraph();
+  EXPECT_EQ(map->HitNear(X(150.5) + 2, Y(120.5) - 1, 5), std::optional<std::size_t>(4));
+  EXPECT_EQ(map->HitNear(X(100.5), Y(50.5), 5), std::optional<std::size_t>(0));
+  // Where an unlocated hit's own values would put it (amplitude 60 is no metre): nothing.
+  EXPECT_EQ(map->HitNear(X(60), Y(20), 3), std::nullopt);
 }
 
 TEST_F(LocationGraph, HitsOutOfTimeOrderStopTheLocationsThereAndTheGraphSaysSo) {
