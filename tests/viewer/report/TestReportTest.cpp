@@ -193,8 +193,8 @@ TEST_F(Reports, TheRealInstrumentFile) {
   // Its hits have waveforms: the strongest of each of its five channels, two to a page, last,
   // with their texts as text.
   const std::string last = pages.back();
-  for (const char* part : {"Waveforms of the strongest hit of each channel", "after the trigger", "Peak", "Centroid",
-                           "kHz"})
+  for (const char* part :
+       {"Waveforms of the strongest hit of each channel", "after the trigger", "Peak", "Centroid", "kHz"})
     EXPECT_TRUE(Has(last, part)) << part << "\n" << last;
   int waveformPages = 0;
   for (const std::string& page : pages) waveformPages += Has(page, "Waveforms of the strongest hit") ? 1 : 0;
