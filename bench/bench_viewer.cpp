@@ -123,7 +123,11 @@ void Run(const fs::path& folder, std::uint64_t hits) {
 
   // A page painted again from scratch: every graph's every point.
   double repaint = 1e300;
-  for (int run = 0; run < 3; ++run) repaint = std::min(repaint, Timed(window, [&] { window.Pages().RedrawAll(); }));
+  for (int run = 0; run < 3; ++run)
+    repaint = std::min(repaint, Timed(window, [&] {
+                         ++window.Pages().DataSet().Version;  // nothing kept stands: every point drawn
+                         window.Pages().RedrawAll();
+                       }));
   std::printf("%u hits: page painted again  %.3f s  (%.0f M points/s)\n", data.HitCount, repaint,
               20.0 * data.HitCount / repaint / 1e6);
 
