@@ -104,6 +104,7 @@ double BestRender(ae::GraphPage& page, ae::TCommonData& common, int width, int h
   double best = 1e300;
   for (int run = 0; run < Runs; ++run) {
     common.RepaintAll = true;
+    ++common.DataSet->Version;  // every point drawn again: nothing the page kept stands
     const Clock::time_point start = Clock::now();
     page.UpdateAllLayouts(width, height);
     page.PaintGraphs();

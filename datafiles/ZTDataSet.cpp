@@ -168,9 +168,10 @@ void ZTDataSet::Clear() {
   Marks = std::vector<ATestTime>();
   Recs = std::vector<ZTShortHit>();
   Waveforms.Clear();
+  PieceTimes = std::vector<TimeSpan>();
   Loaded_ = FileIdentity();
   Locations.Clear();
-  ++DataRevision;
+  ++Version;
 }
 
 double ZTDataSet::TimeEndOf(double maxTime) {
@@ -197,6 +198,7 @@ void ZTDataSet::LoadFrom(AWDiskFile& reader, int dataType, const std::string& na
     FileName = name;
     Loaded_ = IdentityOf(reader.GetStream());
     ReadRecords(reader);
+    ++Version;
   } catch (...) {
     // A file that cannot be read completely is not shown in part.
     Clear();
@@ -312,6 +314,29 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
         NoMemoryError(FileName, count, needed + std::uint64_t{sizeof(ATestTime)} * MarkCount, std::nullopt));
   }
   TimeEnd = TimeEndOf(MaxTime);
+
+  MakePieceTimes();
+}
+
+void ZTDataSet::MakePieceTimes() {
+  PieceTimes.clear();
+  try {
+    // The seconds as the viewer's drawing reads them.
+    PieceTimes.reserve((Recs.size() + PieceRecords - 1) / PieceRecords);
+    for (std::size_t first = 0; first < Recs.size(); first += PieceRecords) {
+      const std::size_t end = std::min(Recs.size(), first + PieceRecords);
+      const double t0 = static_cast<double>(Recs[first].Time.Seconds());
+      TimeSpan span{t0, t0};
+      for (std::size_t r = first + 1; r < end; ++r) {
+        const double t = static_cast<double>(Recs[r].Time.Seconds());
+        span.First = std::min(span.First, t);
+        span.Last = std::max(span.Last, t);
+      }
+      PieceTimes.push_back(span);
+    }
+  } catch (const std::bad_alloc&) {
+    PieceTimes.clear();  // the drawing then reads every piece
+  }
 }
 
 std::optional<ZTWaveform> ZTDataSet::ReadWaveform(std::size_t hit) const {
@@ -506,7 +531,7 @@ std::uint32_t ZTDataSet::DeleteGrouped() {
   }
   GroupedCount = GroupedCount > n ? GroupedCount - n : 0;
   DeletedCount += n;
-  if (n > 0) ++DataRevision;
+  if (n > 0) ++Version;
   return n;
 }
 
@@ -516,9 +541,9 @@ void ZTDataSet::UndeleteAll() {
     hit.FrameBits = 0;
     hit.SetDeleted(false);
   }
-  ++DataRevision;
   DeletedCount = 0;
   FramedCount = 0;
+  ++Version;
 }
 
 std::uint32_t ZTDataSet::InvertGrouped() {
@@ -550,7 +575,7 @@ std::uint32_t ZTDataSet::InvertDeleted() {
   FramedCount = 0;
   GroupedCount = 0;
   DeletedCount = deleted;
-  ++DataRevision;
+  ++Version;
   return wasDeleted;
 }
 

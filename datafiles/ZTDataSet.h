@@ -50,12 +50,25 @@ class ZTDataSet {
   // Bit i set when frame slot i was occupied at the last grouping; one for the program, as the
   // program has one data set.
   std::uint8_t GroupMask = 0;
-  // Changes whenever the hits that are not deleted change (a load, Clear, deleting, undeleting),
-  // so that what was worked out from them (the locations) knows when to be worked out again.
-  std::uint64_t DataRevision = 0;
   // The located events of the hits that are not deleted; the viewer works them out (only a
-  // location setup gives any) and keeps them up to date with DataRevision.
+  // location setup gives any) and keeps them up to date with Version.
   ZTLocations Locations;
+
+  // Grows whenever the records or their deleted flags change (a load, a delete, an undelete):
+  // what the viewer keeps drawn from them stands only while it stays.
+  std::uint64_t Version = 0;
+  // The least and greatest seconds of the records of each piece of PieceRecords records, from
+  // the first record on, made by a load (empty when the data set was filled otherwise): the
+  // viewer's drawing passes over a piece that lies wholly outside its time window. A piece is
+  // small enough to stay in the cache while every graph of a page draws it.
+  static constexpr std::size_t PieceRecords = 4096;
+  struct TimeSpan {
+    double First = 0.0;
+    double Last = 0.0;
+  };
+  std::vector<TimeSpan> PieceTimes;
+  // Works PieceTimes out of the records (a load does it).
+  void MakePieceTimes();
 
   // The most records a data set holds.
   static constexpr int MaxRecords = INT32_MAX - 1;

@@ -48,8 +48,10 @@ class ZTLocations {
     explicit Cursor(const ZTLocations& locations)
         : begin_(locations.entries_.data()), at_(begin_), end_(begin_ + locations.entries_.size()) {}
     const ZTLocation* At(std::size_t rec) {
-      if (at_ != begin_ && at_[-1].Rec >= rec)
-        at_ = std::lower_bound(begin_, at_, rec, [](const ZTLocation& l, std::size_t r) { return l.Rec < r; });
+      constexpr std::ptrdiff_t Step = 16;  // beyond this many entries ahead, a search
+      const auto before = [](const ZTLocation& l, std::size_t r) { return l.Rec < r; };
+      if (at_ != begin_ && at_[-1].Rec >= rec) at_ = std::lower_bound(begin_, at_, rec, before);
+      else if (end_ - at_ > Step && at_[Step].Rec < rec) at_ = std::lower_bound(at_ + Step, end_, rec, before);
       while (at_ != end_ && at_->Rec < rec) ++at_;
       return at_ != end_ && at_->Rec == rec ? at_ : nullptr;
     }
@@ -60,29 +62,40 @@ class ZTLocations {
     const ZTLocation* end_;
   };
 
-  // What the entries were worked out for: the data set's DataRevision and a text that names the
+  // What the entries were worked out for: the data set's Version and a text that names the
   // location setup and the event windows. Valid is false until they were worked out once.
   bool Valid = false;
-  std::uint64_t DataRevision = 0;
+  std::uint64_t DataVersion = 0;
   std::string SetupKey;
   // Where the event rule met a hit earlier than the event it would belong to (seconds): the data
   // are not in time order, and no event from there on is located.
   std::optional<double> StoppedAt;
 
+  // Grows whenever the entries change: what is drawn from them stands only while it stays.
+  std::uint64_t Revision() const { return revision_; }
+
   // The entries, in ascending record order.
-  void Assign(std::vector<ZTLocation> entries) { entries_ = std::move(entries); }
-  std::vector<ZTLocation> Take() { return std::move(entries_); }
+  void Assign(std::vector<ZTLocation> entries) {
+    entries_ = std::move(entries);
+    ++revision_;
+  }
+  std::vector<ZTLocation> Take() {
+    ++revision_;
+    return std::move(entries_);
+  }
   // No entries and nothing worked out.
   void Clear() {
     entries_ = std::vector<ZTLocation>();
     Valid = false;
-    DataRevision = 0;
+    DataVersion = 0;
     SetupKey.clear();
     StoppedAt.reset();
+    ++revision_;
   }
 
  private:
   std::vector<ZTLocation> entries_;
+  std::uint64_t revision_ = 0;
 };
 
 }  // namespace ae

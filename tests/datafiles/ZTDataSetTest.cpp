@@ -873,12 +873,12 @@ TEST(ZTDataSetLocation, ValuesOfLocatedAndOtherHits) {
   EXPECT_EQ(cursor.At(9), nullptr);
 }
 
-TEST(ZTDataSetLocation, TheRevisionMovesWhenTheHitsThatAreNotDeletedChange) {
+TEST(ZTDataSetLocation, TheVersionMovesWhenTheHitsThatAreNotDeletedChange) {
   ZTDataSet set = LocatedSet();
-  std::uint64_t last = set.DataRevision;
+  std::uint64_t last = set.Version;
   auto moved = [&] {
-    const bool changed = set.DataRevision != last;
-    last = set.DataRevision;
+    const bool changed = set.Version != last;
+    last = set.Version;
     return changed;
   };
   set.Recs[0].SetGrouped(true);

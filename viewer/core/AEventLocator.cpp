@@ -177,7 +177,7 @@ std::string AEventLocator::SetupKey(const ATestSetup& setup) {
 bool AEventLocator::Update(ZTDataSet& data, const ATestSetup& setup) {
   ZTLocations& locations = data.Locations;
   const std::string key = SetupKey(setup);
-  if (locations.Valid && locations.DataRevision == data.DataRevision && locations.SetupKey == key) return false;
+  if (locations.Valid && locations.DataVersion == data.Version && locations.SetupKey == key) return false;
 
   // The old locations serve again only for the same setup.
   std::vector<ZTLocation> old;
@@ -207,7 +207,7 @@ bool AEventLocator::Update(ZTDataSet& data, const ATestSetup& setup) {
   }
   locations.Assign(std::move(entries));
   locations.Valid = true;
-  locations.DataRevision = data.DataRevision;
+  locations.DataVersion = data.Version;
   locations.SetupKey = key;
   locations.StoppedAt = stopped;
   return true;

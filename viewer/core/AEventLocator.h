@@ -38,7 +38,7 @@ class AEventLocator {
                                const std::function<void(const ALocatedEvent&)>& located) const;
 
   // Brings the data set's locations up to date with its hits and the setup, when they are not
-  // already: after a load, after hits were deleted or undeleted (DataRevision), and after the
+  // already: after a load, after hits were deleted or undeleted (the data set's Version), and after the
   // location setup or the event windows changed. An event that comes out of the event rule as it
   // was keeps its location without being solved again. True when the locations were worked out.
   static bool Update(ZTDataSet& data, const ATestSetup& setup);

@@ -56,6 +56,13 @@ class AxisPixels {
            scale_ == axis.Scale && min_ == static_cast<double>(axis.Min) && max_ == static_cast<double>(axis.Max);
   }
 
+  // Whether the other transform gives every value the same pixel and range test.
+  bool SameAs(const AxisPixels& other) const {
+    return param_ == other.param_ && origin_ == other.origin_ && direction_ == other.direction_ && log_ == other.log_ &&
+           fmin_ == other.fmin_ && scale_ == other.scale_ && min_ == other.min_ && max_ == other.max_;
+  }
+  int Param() const { return param_; }
+
   bool InRange(double v) const { return min_ <= v && v <= max_; }
   // The pixel of a value in range.
   int Pixel(double v) const {

@@ -7,7 +7,9 @@
 #include <thread>
 
 #include "datafiles/EZTData.h"
+#include "viewer/graphs/PieceColumns.h"
 #include "viewer/graphs/PixelCanvas.h"
+#include "viewer/graphs/PointLayer.h"
 #include "viewer/graphs/TZTPointGraph.h"
 
 namespace ae {
@@ -19,36 +21,100 @@ void GraphPage::UpdateAllLayouts(int pageWidth, int pageHeight) {
 
 namespace {
 
-// Records per piece: small enough to stay in the cache while every graph of a share reads it.
-constexpr std::size_t PieceRecords = 4096;
+// The point graphs a sweep draws, with the passes it draws of each.
+struct SweepGraph {
+  TZTPointGraph* Graph;
+  int FirstKind;
+  int LastKind;
+};
+
+// What one thread draws of a sweep: its share of the records, into its own images.
+struct SweepShare {
+  std::size_t First = 0, End = 0;  // records
+  std::vector<PointLayer> Layers;  // one per graph; the first share draws into the graphs' Points
+  std::vector<std::vector<std::unique_ptr<PointPass>>> Passes;  // per graph, in drawing order
+  std::exception_ptr Failure;
+};
+
+// Whether no record of a piece can be drawn on an axis of time seconds (or in the time window):
+// its least and greatest seconds lie on one side of from..to.
+bool PieceOutside(const ZTDataSet::TimeSpan& span, double from, double to) {
+  return span.Last < from || span.First > to;
+}
+
+void DrawShare(const std::vector<SweepGraph>& graphs, const TCommonData& common, SweepShare& share) {
+  try {
+    const std::vector<ZTShortHit>& recs = common.DataSet->Recs;
+    const std::vector<ZTDataSet::TimeSpan>& spans = common.DataSet->PieceTimes;
+    const bool spansKnown = spans.size() == (recs.size() + ZTDataSet::PieceRecords - 1) / ZTDataSet::PieceRecords;
+    const AOptions& options = *common.Options;
+    PieceColumns columns(*common.Setup);
+    // A graph of a location reads its values from the located events, not from columns.
+    for (const SweepGraph& graph : graphs)
+      if (graph.FirstKind <= TZTPointGraph::ppHits && TZTPointGraph::ppHits <= graph.LastKind &&
+          !graph.Graph->UsesLocation()) {
+        columns.Use(graph.Graph->XPixels(), true);
+        columns.Use(graph.Graph->YPixels(), true);
+      }
+    for (std::size_t first = share.First; first < share.End; first += ZTDataSet::PieceRecords) {
+      const ZTDataSet::TimeSpan* span = spansKnown ? &spans[first / ZTDataSet::PieceRecords] : nullptr;
+      // Every pass leaves out what lies outside the time window.
+      if (span != nullptr && options.TimeRangeFilter && PieceOutside(*span, options.FilterStart, options.FilterEnd))
+        continue;
+      columns.Reset(recs.data() + first, recs.data() + std::min(share.End, first + ZTDataSet::PieceRecords));
+      for (std::size_t g = 0; g < graphs.size(); ++g) {
+        const TZTPointGraph& graph = *graphs[g].Graph;
+        // Beyond a time axis nothing is drawn, nor counted as outside.
+        if (span != nullptr && graph.XAxis.Param == pcTime && PieceOutside(*span, graph.XAxis.Min, graph.XAxis.Max))
+          continue;
+        if (span != nullptr && graph.YAxis.Param == pcTime && PieceOutside(*span, graph.YAxis.Min, graph.YAxis.Max))
+          continue;
+        for (auto& pass : share.Passes[g]) pass->Run(columns);
+      }
+    }
+  } catch (...) {
+    share.Failure = std::current_exception();
+  }
+}
 
 }  // namespace
 
-void GraphPage::DrawShare(const std::vector<TZTGraph*>& graphs, unsigned share, unsigned shares,
-                          std::exception_ptr& failure) {
-  try {
-    std::vector<TZTPointGraph*> points;
-    std::vector<TZTGraph*> others;
-    for (std::size_t i = share; i < graphs.size(); i += shares) {
-      if (auto* point = dynamic_cast<TZTPointGraph*>(graphs[i])) points.push_back(point);
-      else others.push_back(graphs[i]);
-    }
-    const std::vector<ZTShortHit>& recs = common_.DataSet->Recs;
-    for (int kind = 0; kind < TZTPointGraph::PassKinds; ++kind) {
-      std::vector<std::unique_ptr<PointPass>> passes;
-      for (TZTPointGraph* graph : points)
-        if (auto pass = graph->MakePass(kind, graph->Bitmap)) passes.push_back(std::move(pass));
-      if (passes.empty()) continue;
-      for (std::size_t first = 0; first < recs.size(); first += PieceRecords) {
-        const ZTShortHit* begin = recs.data() + first;
-        const ZTShortHit* end = recs.data() + std::min(recs.size(), first + PieceRecords);
-        for (auto& pass : passes) pass->Run(begin, end);
+void GraphPage::Sweep(const std::vector<TZTPointGraph*>& graphs, int firstKind, int lastKind, unsigned threads) {
+  std::vector<SweepGraph> work;
+  for (TZTPointGraph* graph : graphs) work.push_back({graph, firstKind, lastKind});
+  const std::size_t records = common_.DataSet->Recs.size();
+  const std::size_t pieces = (records + ZTDataSet::PieceRecords - 1) / ZTDataSet::PieceRecords;
+  threads = static_cast<unsigned>(std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(pieces, 1)));
+
+  // Contiguous shares of whole pieces, in file order: a later share draws later records.
+  std::vector<SweepShare> shares(threads);
+  for (unsigned t = 0; t < threads; ++t) {
+    SweepShare& share = shares[t];
+    share.First = std::min(records, pieces * t / threads * ZTDataSet::PieceRecords);
+    share.End = std::min(records, pieces * (t + 1) / threads * ZTDataSet::PieceRecords);
+    share.Passes.resize(work.size());
+    if (t > 0) share.Layers.resize(work.size());
+    for (std::size_t g = 0; g < work.size(); ++g) {
+      PointLayer* layer = &work[g].Graph->Points;
+      if (t > 0) {
+        share.Layers[g] = PointLayer(layer->Width(), layer->Height());
+        layer = &share.Layers[g];
       }
-      for (auto& pass : passes) pass->Finish();
+      for (int kind = work[g].FirstKind; kind <= work[g].LastKind; ++kind)
+        if (auto pass = work[g].Graph->MakePass(kind, *layer)) share.Passes[g].push_back(std::move(pass));
     }
-    for (TZTGraph* graph : others) graph->DrawDataPixels(graph->Bitmap);
-  } catch (...) {
-    failure = std::current_exception();
+  }
+  {
+    std::vector<std::jthread> helpers;
+    for (unsigned t = 1; t < threads; ++t) helpers.emplace_back([&, t] { DrawShare(work, common_, shares[t]); });
+    DrawShare(work, common_, shares[0]);
+  }
+  for (const SweepShare& share : shares)
+    if (share.Failure) std::rethrow_exception(share.Failure);
+  for (std::size_t g = 0; g < work.size(); ++g) {
+    for (unsigned t = 1; t < threads; ++t) work[g].Graph->Points.Merge(shares[t].Layers[g]);
+    for (const SweepShare& share : shares)
+      for (auto& pass : share.Passes[g]) pass->Finish();
   }
 }
 
@@ -64,7 +130,7 @@ std::optional<double> GraphPage::PaintGraphs() {
     if (graph->Dirty || common_.RepaintAll) pending.push_back(graph.get());
   if (pending.empty()) return std::nullopt;
 
-  if (!RendersInParallel() || pending.size() < 2 || !common_.HasData()) {
+  if (!RendersInParallel() || !common_.HasData()) {
     for (TZTGraph* graph : pending) {
       try {
         graph->PaintGraph();
@@ -75,25 +141,53 @@ std::optional<double> GraphPage::PaintGraphs() {
     return std::nullopt;
   }
 
-  // Text is drawn on this thread only; the points and bins of the graphs go in parallel, each
-  // graph into its own bitmap.
-  std::vector<TZTGraph*> withData;
+  // Text is drawn on this thread only. The points of all point graphs are drawn together over
+  // the records split among threads; a graph whose first two passes are kept draws only its
+  // selection again. Line graphs and histograms add their hits up in file order, each on one
+  // thread.
+  std::vector<TZTPointGraph*> points, fresh;
+  std::vector<TZTGraph*> others;
   for (TZTGraph* graph : pending) {
     graph->BeginPaint();
     graph->PassEventCount.reset();
-    if (!graph->Bitmap.isNull() && graph->SetupError.empty()) withData.push_back(graph);
+    if (graph->Bitmap.isNull() || !graph->SetupError.empty()) continue;
+    if (auto* point = dynamic_cast<TZTPointGraph*>(graph)) {
+      points.push_back(point);
+      if (point->HasKeptBase()) {
+        point->UseKeptBase();
+      } else {
+        point->Points = PointLayer(point->Bitmap.width(), point->Bitmap.height());
+        fresh.push_back(point);
+      }
+    } else {
+      others.push_back(graph);
+    }
   }
-  const unsigned threads = std::max(
-      1u, std::min<unsigned>({std::thread::hardware_concurrency(), 8u, static_cast<unsigned>(withData.size())}));
-  std::vector<std::exception_ptr> failures(threads);
+  const unsigned threads = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
   {
+    std::atomic<std::size_t> next{0};
+    std::vector<std::exception_ptr> failures(others.size());
+    auto drawOthers = [&] {
+      for (std::size_t i = next++; i < others.size(); i = next++) {
+        try {
+          others[i]->DrawDataPixels(others[i]->Bitmap);
+        } catch (...) {
+          failures[i] = std::current_exception();
+        }
+      }
+    };
     std::vector<std::jthread> helpers;
-    for (unsigned t = 1; t < threads; ++t)
-      helpers.emplace_back([&, t] { DrawShare(withData, t, threads, failures[t]); });
-    DrawShare(withData, 0, threads, failures[0]);
+    for (unsigned t = 1; t < threads && t <= others.size(); ++t) helpers.emplace_back(drawOthers);
+    if (!fresh.empty()) Sweep(fresh, TZTPointGraph::ppDeletedHits, TZTPointGraph::ppHits, threads);
+    drawOthers();
+    helpers.clear();
+    for (const std::exception_ptr& failure : failures)
+      if (failure) std::rethrow_exception(failure);
   }
-  for (const std::exception_ptr& failure : failures)
-    if (failure) std::rethrow_exception(failure);
+  for (TZTPointGraph* graph : fresh) graph->KeepBase();
+  if (!points.empty()) Sweep(points, TZTPointGraph::ppSelection, TZTPointGraph::ppSelection, threads);
+  for (TZTPointGraph* graph : points) graph->Points.PaintInto(graph->Bitmap, PointLayer::Colours(graph->Scheme()));
+
   for (TZTGraph* graph : pending) {
     if (!graph->Bitmap.isNull() && graph->SetupError.empty()) {
       graph->DrawDataTexts(graph->Bitmap);

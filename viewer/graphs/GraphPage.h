@@ -11,6 +11,7 @@
 
 #include "viewer/graphs/TCommonData.h"
 #include "viewer/graphs/TZTGraph.h"
+#include "viewer/graphs/TZTPointGraph.h"
 
 namespace ae {
 
@@ -46,9 +47,11 @@ class GraphPage {
 
  private:
   bool RendersInParallel() const;
-  // The data of every shares-th graph from share on, point graphs pass by pass over pieces of
-  // the records; an error is kept for the caller.
-  void DrawShare(const std::vector<TZTGraph*>& graphs, unsigned share, unsigned shares, std::exception_ptr& failure);
+  // The passes firstKind..lastKind of the point graphs over all records, into their Points: the
+  // records split into one contiguous share per thread, each drawn for every graph piece by
+  // piece (a piece is read once for all graphs), the later shares into layers of their own that
+  // are then put over the earlier ones (PointLayer).
+  void Sweep(const std::vector<TZTPointGraph*>& graphs, int firstKind, int lastKind, unsigned threads);
 
   TCommonData& common_;
 };

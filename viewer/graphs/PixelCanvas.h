@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "viewer/core/APointRule.h"
 #include "viewer/core/GraphColors.h"
 
 namespace ae {
@@ -43,32 +42,6 @@ class PixelCanvas {
   void DottedVLine(int x, int yFrom, int yTo, TRgb rgb);
   // Any line, by Bresenham's rule.
   void Line(int x1, int y1, int x2, int y2, TRgb rgb);
-
-  // A hit point: the pixels the point rule covers at (x, y), as a ready pixel value.
-  void Point(const APointRule& rule, int x, int y, std::uint32_t pixel) {
-    if (bits_ == nullptr) return;
-    if (rule.Size <= 1) {
-      if (static_cast<unsigned>(x) < static_cast<unsigned>(width_) &&
-          static_cast<unsigned>(y) < static_cast<unsigned>(height_))
-        Row(y)[x] = pixel;
-      return;
-    }
-    // Size 2, the common one, covers x..x+1 and y-1..y.
-    if (rule.Size == 2 && static_cast<unsigned>(x) < static_cast<unsigned>(width_ - 1) &&
-        static_cast<unsigned>(y - 1) < static_cast<unsigned>(height_ - 1)) {
-      std::uint32_t* upper = Row(y - 1) + x;
-      std::uint32_t* lower = upper + stride_;
-      upper[0] = upper[1] = lower[0] = lower[1] = pixel;
-      return;
-    }
-    const APointRule::Area a = rule.AreaAt(x, y);
-    const int x1 = std::max(a.Left, 0), x2 = std::min(a.Left + a.Width, width_);
-    const int y1 = std::max(a.Top, 0), y2 = std::min(a.Top + a.Height, height_);
-    for (int yy = y1; yy < y2; ++yy) {
-      std::uint32_t* row = Row(yy);
-      for (int xx = x1; xx < x2; ++xx) row[xx] = pixel;
-    }
-  }
 
  private:
   std::uint32_t* Row(int y) const { return bits_ + static_cast<std::ptrdiff_t>(y) * stride_; }

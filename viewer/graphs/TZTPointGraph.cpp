@@ -1,5 +1,6 @@
 #include "viewer/graphs/TZTPointGraph.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <optional>
@@ -8,7 +9,9 @@
 #include "datafiles/ZTEventRule.h"
 #include "viewer/graphs/AxisPixels.h"
 #include "viewer/graphs/LocatedValues.h"
+#include "viewer/graphs/PieceColumns.h"
 #include "viewer/graphs/PixelCanvas.h"
+#include "viewer/graphs/PointLayer.h"
 
 namespace ae {
 
@@ -47,6 +50,59 @@ struct PassContext {
     if (!TimeFilter) return true;
     const double t = HitValue(rec, pcTime);
     return TimeFrom <= t && t <= TimeTo;
+  }
+
+  // The pixels of a record on a graph of a location (its values as LocatedValues gives them, a
+  // parametric one converted when asked for): false for a record without a location, which is
+  // neither drawn nor counted.
+  bool LocatedPixels(LocatedValues& located, const ZTShortHit& rec, const ATestSetup* convert, std::int32_t& x,
+                     std::int32_t& y) const {
+    double vx, vy;
+    if (!located.Get(rec, vx, vy)) return false;
+    if (convert != nullptr && XParam == pcPar1) vx = convert->ParP(vx);
+    if (convert != nullptr && YParam == pcPar1) vy = convert->ParP(vy);
+    x = X.InRange(vx) ? X.Pixel(vx) : PieceColumns::Outside;
+    y = Y.InRange(vy) ? Y.Pixel(vy) : PieceColumns::Outside;
+    return true;
+  }
+
+  // One axis of a piece: a column its graphs share, or the record's own value worked out by the
+  // same functions.
+  struct Axis {
+    const AxisPixels* Pixels;
+    int Param;
+    bool Convert;
+    const ATestSetup* Setup;
+    const std::int32_t* Column;
+    const double* Times;
+    std::int32_t At(const ZTShortHit& rec, std::size_t i) const {
+      if (Column != nullptr) return Column[i];
+      double v = Param == pcTime ? Times[i] : HitValue(rec, Param);
+      if (Convert) v = Setup->ParP(v);
+      return Pixels->InRange(v) ? Pixels->Pixel(v) : PieceColumns::Outside;
+    }
+  };
+  // What a pass reads of a piece: its records, both axes, and whether each record lies in the
+  // time window (null when the window is off: every one does).
+  struct Piece {
+    const ZTShortHit* Recs;
+    std::size_t Size;
+    Axis X;
+    Axis Y;
+    const std::uint8_t* InTime;
+  };
+  Piece Read(PieceColumns& columns, bool converted, const ATestSetup& setup) const {
+    auto axis = [&](const AxisPixels& pixels, int param) {
+      const bool convert = converted && param == pcPar1;
+      return Axis{&pixels,
+                  param,
+                  convert,
+                  &setup,
+                  columns.Shared(pixels, converted) ? columns.Pixels(pixels, converted) : nullptr,
+                  param == pcTime ? columns.Times() : nullptr};
+    };
+    return {columns.Records(), columns.Size(), axis(X, XParam), axis(Y, YParam),
+            TimeFilter ? columns.InTime(TimeFrom, TimeTo) : nullptr};
   }
 };
 
@@ -90,115 +146,102 @@ class PassEvents {
 // Deleted hits, in the deleted colour, on every channel 1..128; no event rule.
 class DeletedHitsPass : public PointPass {
  public:
-  DeletedHitsPass(const TZTPointGraph& graph, QImage& bitmap)
-      : pass_(graph, graph.Common()), canvas_(bitmap), pixel_(PixelCanvas::Pixel(graph.Color(TColorRole::Deleted))) {}
+  DeletedHitsPass(const TZTPointGraph& graph, PointLayer& layer)
+      : pass_(graph, graph.Common()), setup_(*graph.Common().Setup), layer_(layer) {}
 
-  void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
-    for (const ZTShortHit* rec = begin; rec != end; ++rec) {
-      if (!rec->IsDeleted() || rec->Kind != rkHit) continue;
-      const double x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
-      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) continue;
-      if (rec->Channel < 1 || rec->Channel > 128) continue;
-      canvas_.Point(pass_.Rule, pass_.X.Pixel(x), pass_.Y.Pixel(y), pixel_);
+  void Run(PieceColumns& columns) override {
+    const PassContext::Piece piece = pass_.Read(columns, false, setup_);
+    for (std::size_t i = 0; i < piece.Size; ++i) {
+      const ZTShortHit& rec = piece.Recs[i];
+      if (!rec.IsDeleted() || rec.Kind != rkHit) continue;
+      const std::int32_t x = piece.X.At(rec, i), y = piece.Y.At(rec, i);
+      if (x == PieceColumns::Outside || y == PieceColumns::Outside) continue;
+      if (piece.InTime != nullptr && piece.InTime[i] == 0) continue;
+      if (rec.Channel < 1 || rec.Channel > 128) continue;
+      layer_.Put(pass_.Rule, x, y, PointLayer::Deleted);
     }
   }
 
  private:
   const PassContext pass_;
-  PixelCanvas canvas_;
-  const std::uint32_t pixel_;
+  const ATestSetup& setup_;
+  PointLayer& layer_;
 };
 
 // Every hit that is not deleted, and the time-driven samples of a parametric graph, in the
 // colour of the view type; shadows (or nothing) for the later hits of an event in event view.
 class HitsPass : public PointPass {
  public:
-  HitsPass(TZTPointGraph& graph, QImage& bitmap)
+  HitsPass(TZTPointGraph& graph, PointLayer& layer)
       : graph_(graph),
         setup_(*graph.Common().Setup),
         pass_(graph, graph.Common()),
-        canvas_(bitmap),
+        layer_(layer),
         events_(*graph.Common().Setup, *graph.Common().DataSet) {
     const AOptions& options = *graph.Common().Options;
     eventsView_ = options.EventsView;
     shadows_ = options.SecondAsShadow;
     parametric_ = pass_.XParam == pcPar1 || pass_.YParam == pcPar1;
-    if (LocatedValues::Uses(pass_.XParam, pass_.YParam))
-      located_.emplace(*graph.Common().DataSet, pass_.XParam, pass_.YParam);
     drawParametric_ = options.ShowParamData && parametric_;
     plainColour_ = options.ViewType == 2 || graph.NoColour;
     channelColour_ = !plainColour_ && options.ViewType == 0;
-    point_ = PixelCanvas::Pixel(graph.Color(TColorRole::Point));
-    shadow_ = PixelCanvas::Pixel(graph.Color(TColorRole::Shadow));
-    for (int c = 1; c <= 128; ++c) palette_[c] = PixelCanvas::Pixel(ChannelPalette(c));
+    for (int c = 1; c <= 128; ++c) palette_[c] = PointLayer::ChannelIndex(c);
     previous_ = point_;
+    if (LocatedValues::Uses(pass_.XParam, pass_.YParam))
+      located_.emplace(*graph.Common().DataSet, pass_.XParam, pass_.YParam);
   }
 
-  void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
-    if (located_) RunOver<true>(begin, end);
-    else RunOver<false>(begin, end);
-  }
-
-  template <bool Located>
-  void RunOver(const ZTShortHit* begin, const ZTShortHit* end) {
-    for (const ZTShortHit* rec = begin; rec != end; ++rec) {
-      if (rec->IsDeleted()) continue;
-      const bool hit = rec->Kind == rkHit;
-      if (!hit && rec->Kind != rkTimeDriven) continue;
-      double x = 0.0, y = 0.0;
-      if constexpr (!Located) {
-        x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
-        Convert(x, y);
-      }
+  void Run(PieceColumns& columns) override {
+    const PassContext::Piece piece = pass_.Read(columns, true, setup_);
+    for (std::size_t i = 0; i < piece.Size; ++i) {
+      const ZTShortHit& rec = piece.Recs[i];
+      if (rec.IsDeleted()) continue;
+      const bool hit = rec.Kind == rkHit;
+      if (!hit && rec.Kind != rkTimeDriven) continue;
       int eventClass = 0;
       if (hit && eventsView_) {
-        eventClass = events_.Classify(*rec);
+        eventClass = events_.Classify(rec);
         if (eventClass != 0 && !shadows_) continue;
       }
-      if constexpr (Located) {
-        // Every hit goes through the event rule first: only then may one without a location go.
-        if (!hit || !located_->Get(*rec, x, y)) continue;
-        Convert(x, y);
+      std::int32_t x, y;
+      if (!located_) {
+        x = piece.X.At(rec, i), y = piece.Y.At(rec, i);
+      } else if (!hit || !pass_.LocatedPixels(*located_, rec, &setup_, x, y)) {
+        continue;  // on a location only the located events are points
       }
-      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) {
-        if (LostOutside(*rec, x, y, eventClass)) ++outside_;
+      const bool inX = x != PieceColumns::Outside, inY = y != PieceColumns::Outside;
+      const bool inTime = piece.InTime == nullptr || piece.InTime[i] != 0;
+      if (!inX || !inY || !inTime) {
+        if (inTime && LostOutside(rec, inX, inY, eventClass)) ++outside_;
         continue;
       }
 
-      std::uint32_t pixel;
+      std::uint8_t pixel;
       if (!hit) {
         if (!drawParametric_) continue;
         pixel = point_;
       } else {
-        if (!pass_.Selected[rec->Channel]) continue;
-        if (eventClass != 0 && !pass_.Checked[events_.EventChannel(*rec)]) continue;
+        if (!pass_.Selected[rec.Channel]) continue;
+        if (eventClass != 0 && !pass_.Checked[events_.EventChannel(rec)]) continue;
         if (plainColour_) pixel = eventClass != 0 ? shadow_ : point_;
-        else if (channelColour_) pixel = eventClass != 0 ? shadow_ : palette_[rec->Channel];
+        else if (channelColour_) pixel = eventClass != 0 ? shadow_ : palette_[rec.Channel];
         else pixel = previous_;  // the hidden view type keeps the colour of the previous point
       }
       previous_ = pixel;
-      canvas_.Point(pass_.Rule, pass_.X.Pixel(x), pass_.Y.Pixel(y), pixel);
+      layer_.Put(pass_.Rule, x, y, pixel);
     }
   }
   void Finish() override {
     if (eventsView_) graph_.PassEventCount = events_.Count();
-    graph_.OutsideCount = outside_;
+    graph_.OutsideCount += outside_;
   }
 
  private:
-  // The parametric input as the test setup converts it.
-  void Convert(double& x, double& y) const {
-    if (!parametric_) return;
-    if (pass_.XParam == pcPar1) x = setup_.ParP(x);
-    if (pass_.YParam == pcPar1) y = setup_.ParP(y);
-  }
-
-  // Whether a point out of range would have been drawn in range: in the time window, on a
+  // Whether a point in the time window but out of range would have been drawn in range: on a
   // selected channel, and within the range of a time axis (beyond it is out of view, not lost).
-  bool LostOutside(const ZTShortHit& rec, double x, double y, int eventClass) const {
-    if (!pass_.InTime(rec)) return false;
-    if (pass_.XParam == pcTime && !pass_.X.InRange(x)) return false;
-    if (pass_.YParam == pcTime && !pass_.Y.InRange(y)) return false;
+  bool LostOutside(const ZTShortHit& rec, bool inX, bool inY, int eventClass) const {
+    if (pass_.XParam == pcTime && !inX) return false;
+    if (pass_.YParam == pcTime && !inY) return false;
     if (rec.Kind != rkHit) return drawParametric_;
     return pass_.Selected[rec.Channel] && (eventClass == 0 || pass_.Checked[events_.EventChannel(rec)]);
   }
@@ -206,56 +249,61 @@ class HitsPass : public PointPass {
   TZTPointGraph& graph_;
   const ATestSetup& setup_;
   const PassContext pass_;
-  PixelCanvas canvas_;
+  PointLayer& layer_;
   PassEvents events_;
   std::optional<LocatedValues> located_;
   bool eventsView_, shadows_, parametric_, drawParametric_, plainColour_, channelColour_;
-  std::uint32_t point_, shadow_, previous_;
+  static constexpr std::uint8_t point_ = PointLayer::Point, shadow_ = PointLayer::Shadow;
+  std::uint8_t previous_;
   std::uint64_t outside_ = 0;
-  std::array<std::uint32_t, 256> palette_{};
+  std::array<std::uint8_t, 256> palette_{};
 };
 
 // Framed hits in the colour of their highest frame slot, grouped hits in the grouped colour,
 // over the hits (raw values, no parametric conversion).
 class SelectionPass : public PointPass {
  public:
-  SelectionPass(TZTPointGraph& graph, QImage& bitmap)
+  SelectionPass(TZTPointGraph& graph, PointLayer& layer)
       : graph_(graph),
+        setup_(*graph.Common().Setup),
         pass_(graph, graph.Common()),
-        canvas_(bitmap),
+        layer_(layer),
         events_(*graph.Common().Setup, *graph.Common().DataSet),
-        eventsView_(graph.Common().Options->EventsView),
-        grouped_(PixelCanvas::Pixel(graph.Color(TColorRole::Grouped))) {
-    for (int slot = 0; slot < 8; ++slot) setColours_[slot] = PixelCanvas::Pixel(SetColor(slot));
+        eventsView_(graph.Common().Options->EventsView) {
     if (LocatedValues::Uses(pass_.XParam, pass_.YParam))
       located_.emplace(*graph.Common().DataSet, pass_.XParam, pass_.YParam);
   }
 
-  void Run(const ZTShortHit* begin, const ZTShortHit* end) override {
-    if (located_) RunOver<true>(begin, end);
-    else RunOver<false>(begin, end);
-  }
-
-  template <bool Located>
-  void RunOver(const ZTShortHit* begin, const ZTShortHit* end) {
-    for (const ZTShortHit* rec = begin; rec != end; ++rec) {
-      if (rec->IsDeleted() || rec->Kind != rkHit) continue;
-      const unsigned frames = rec->FrameBits & 0xFFu;
-      if (!eventsView_ && frames == 0 && !rec->IsGrouped()) continue;  // the verdict below, sooner
+  void Run(PieceColumns& columns) override {
+    const ZTShortHit* recs = columns.Records();
+    const std::size_t size = columns.Size();
+    // Without the event rule only framed and grouped hits matter: a piece without one is done.
+    if (!eventsView_) {
+      std::size_t i = 0;
+      while (i < size && (recs[i].IsDeleted() || recs[i].Kind != rkHit ||
+                          ((recs[i].FrameBits & 0xFFu) == 0 && !recs[i].IsGrouped())))
+        ++i;
+      if (i == size) return;
+    }
+    const PassContext::Piece piece = pass_.Read(columns, false, setup_);
+    for (std::size_t i = 0; i < size; ++i) {
+      const ZTShortHit& rec = recs[i];
+      if (rec.IsDeleted() || rec.Kind != rkHit) continue;
+      const unsigned frames = rec.FrameBits & 0xFFu;
+      if (!eventsView_ && frames == 0 && !rec.IsGrouped()) continue;  // the verdict below, sooner
       int eventClass = 0;
-      if (eventsView_) eventClass = events_.Classify(*rec);
-      double x, y;
-      if constexpr (Located) {
-        if (!located_->Get(*rec, x, y)) continue;
-      } else {
-        x = HitValue(*rec, pass_.XParam), y = HitValue(*rec, pass_.YParam);
-      }
-      if (!pass_.X.InRange(x) || !pass_.Y.InRange(y) || !pass_.InTime(*rec)) continue;
-      if (!pass_.Selected[rec->Channel]) continue;
-      if (eventClass != 0 && !pass_.Checked[events_.EventChannel(*rec)]) continue;
-      if (frames == 0 && !rec->IsGrouped()) continue;
-      const std::uint32_t pixel = rec->IsGrouped() ? grouped_ : setColours_[std::bit_width(frames) - 1];
-      canvas_.Point(pass_.Rule, pass_.X.Pixel(x), pass_.Y.Pixel(y), pixel);
+      if (eventsView_) eventClass = events_.Classify(rec);
+      std::int32_t x, y;
+      if (!located_) x = piece.X.At(rec, i), y = piece.Y.At(rec, i);
+      else if (!pass_.LocatedPixels(*located_, rec, nullptr, x, y)) continue;
+      if (x == PieceColumns::Outside || y == PieceColumns::Outside) continue;
+      if (piece.InTime != nullptr && piece.InTime[i] == 0) continue;
+      if (!pass_.Selected[rec.Channel]) continue;
+      if (eventClass != 0 && !pass_.Checked[events_.EventChannel(rec)]) continue;
+      if (frames == 0 && !rec.IsGrouped()) continue;
+      const std::uint8_t pixel =
+          rec.IsGrouped() ? PointLayer::Grouped : PointLayer::SetIndex(std::bit_width(frames) - 1);
+      layer_.Put(pass_.Rule, x, y, pixel);
     }
   }
   void Finish() override {
@@ -264,13 +312,12 @@ class SelectionPass : public PointPass {
 
  private:
   TZTPointGraph& graph_;
+  const ATestSetup& setup_;
   const PassContext pass_;
-  PixelCanvas canvas_;
+  PointLayer& layer_;
   PassEvents events_;
-  std::optional<LocatedValues> located_;
   const bool eventsView_;
-  const std::uint32_t grouped_;
-  std::array<std::uint32_t, 8> setColours_{};
+  std::optional<LocatedValues> located_;
 };
 
 }  // namespace
@@ -279,22 +326,21 @@ TZTPointGraph::TZTPointGraph(TCommonData& common, int graphNumber) : TZTGraph(co
   GraphKind = gkPoint;
 }
 
-std::unique_ptr<PointPass> TZTPointGraph::MakePass(int kind, QImage& bitmap) {
+std::unique_ptr<PointPass> TZTPointGraph::MakePass(int kind, PointLayer& layer) {
   const AOptions& options = *Common().Options;
   const ZTDataSet& data = *Common().DataSet;
   switch (kind) {
     case ppDeletedHits:
       // Without a deleted hit the pass would find nothing to draw; nor is a deleted hit in any
       // event that is located.
-      if (!options.ShowDeleted || data.DeletedCount == 0 || LocatedValues::Uses(XAxis.Param, YAxis.Param))
-        return nullptr;
-      return std::make_unique<DeletedHitsPass>(*this, bitmap);
-    case ppHits: return std::make_unique<HitsPass>(*this, bitmap);
+      if (!options.ShowDeleted || data.DeletedCount == 0 || UsesLocation()) return nullptr;
+      return std::make_unique<DeletedHitsPass>(*this, layer);
+    case ppHits: return std::make_unique<HitsPass>(*this, layer);
     case ppSelection:
       if (!(options.ViewType == 0 || (options.ViewType == 2 && !NoColour))) return nullptr;
       // Without the event rule a pass with nothing framed or grouped draws nothing.
       if (!options.EventsView && data.FramedCount == 0 && data.GroupedCount == 0) return nullptr;
-      return std::make_unique<SelectionPass>(*this, bitmap);
+      return std::make_unique<SelectionPass>(*this, layer);
     default: return nullptr;
   }
 }
@@ -352,12 +398,120 @@ std::optional<std::size_t> TZTPointGraph::HitNear(int x, int y, int radius) cons
 
 void TZTPointGraph::DrawDataPixels(QImage& bitmap) {
   const std::vector<ZTShortHit>& recs = Common().DataSet->Recs;
+  Points = PointLayer(bitmap.width(), bitmap.height());
+  PieceColumns columns(*Common().Setup);
   for (int kind = 0; kind < PassKinds; ++kind) {
-    if (std::unique_ptr<PointPass> pass = MakePass(kind, bitmap)) {
-      pass->Run(recs.data(), recs.data() + recs.size());
+    if (std::unique_ptr<PointPass> pass = MakePass(kind, Points)) {
+      for (std::size_t first = 0; first < recs.size(); first += ZTDataSet::PieceRecords) {
+        columns.Reset(recs.data() + first, recs.data() + std::min(recs.size(), first + ZTDataSet::PieceRecords));
+        pass->Run(columns);
+      }
       pass->Finish();
     }
   }
+  Points.PaintInto(bitmap, PointLayer::Colours(Scheme()));
+}
+
+// Everything the first two passes and the layers under them are drawn from. Whatever else
+// changes (frames, groups, time marks, holds, the frame outlines) is drawn after them.
+struct TZTPointGraph::BaseKey {
+  // The layers under the passes: the graph's place in the page, its colours, grid and labels.
+  int Scheme, Width, Height, Left, Top, PageWidth, PageHeight, HorizGraphNum, VertGraphNum;
+  int PlotLeft, PlotTop, PlotRight, PlotBottom, GraphNumber;
+  std::string GraphName, XShortName, YShortName, SetupError;
+  bool ShowGrid;
+  // The transforms.
+  int XParam, YParam;
+  bool XLog, YLog;
+  std::uint32_t XMin, XMax, YMin, YMax;
+  double XScale, YScale;
+  // What is drawn and in which colour.
+  bool NoColour;
+  AChannelSet Channels, CheckedChan;
+  int ViewType, PointSize;
+  bool EventsView, ShowDeleted, ShowParamData, TimeRangeFilter;
+  int FilterStart, FilterEnd;
+  double DivisorSys, OffsetSys, DivisorReal, OffsetReal;
+  // The records and their deleted flags, and on a location the located events.
+  const ZTDataSet* Data;
+  std::uint64_t DataVersion;
+  std::uint64_t LocationsRevision;
+
+  bool operator==(const BaseKey&) const = default;
+};
+
+TZTPointGraph::BaseKey TZTPointGraph::CurrentBaseKey() const {
+  const TCommonData& common = Common();
+  const AOptions& o = *common.Options;
+  const ATestSetup& setup = *common.Setup;
+  return BaseKey{Scheme(),
+                 Width,
+                 Height,
+                 Left,
+                 Top,
+                 common.PageWidth,
+                 common.PageHeight,
+                 o.HorizGraphNum,
+                 o.VertGraphNum,
+                 PlotLeft,
+                 PlotTop,
+                 PlotRight,
+                 PlotBottom,
+                 GraphNumber,
+                 GraphName,
+                 XShortName,
+                 YShortName,
+                 SetupError,
+                 o.ShowGrid,
+                 XAxis.Param,
+                 YAxis.Param,
+                 XAxis.Log,
+                 YAxis.Log,
+                 XAxis.Min,
+                 XAxis.Max,
+                 YAxis.Min,
+                 YAxis.Max,
+                 XAxis.Scale,
+                 YAxis.Scale,
+                 NoColour,
+                 Channels,
+                 o.CheckedChan,
+                 o.ViewType,
+                 o.PointSize,
+                 o.EventsView,
+                 o.ShowDeleted,
+                 o.ShowParamData,
+                 o.TimeRangeFilter,
+                 o.FilterStart,
+                 o.FilterEnd,
+                 setup.DivisorSys,
+                 setup.OffsetSys,
+                 setup.DivisorReal,
+                 setup.OffsetReal,
+                 common.DataSet,
+                 common.DataSet != nullptr ? common.DataSet->Version : 0,
+                 common.DataSet != nullptr && UsesLocation() ? common.DataSet->Locations.Revision() : 0};
+}
+
+bool TZTPointGraph::HasKeptBase() const {
+  return keptKey_ != nullptr && !keptKey_->EventsView && *keptKey_ == CurrentBaseKey() &&
+         keptBase_.Width() == Bitmap.width() && keptBase_.Height() == Bitmap.height();
+}
+
+void TZTPointGraph::KeepBase() {
+  if (Common().Options->EventsView) {
+    keptKey_.reset();
+    keptBase_ = PointLayer();
+    return;
+  }
+  keptKey_ = std::make_shared<const BaseKey>(CurrentBaseKey());
+  keptBase_ = Points;
+  keptOutside_ = OutsideCount;
+}
+
+void TZTPointGraph::UseKeptBase() {
+  Points = keptBase_;
+  OutsideCount = keptOutside_;
 }
 
 }  // namespace ae

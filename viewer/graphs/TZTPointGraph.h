@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "viewer/graphs/PieceColumns.h"
+#include "viewer/graphs/PointLayer.h"
 #include "viewer/graphs/TZTGraph.h"
 
 namespace ae {
@@ -17,7 +19,8 @@ namespace ae {
 class PointPass {
  public:
   virtual ~PointPass() = default;
-  virtual void Run(const ZTShortHit* begin, const ZTShortHit* end) = 0;
+  // The next piece of the records, in file order.
+  virtual void Run(PieceColumns& piece) = 0;
   // After the last piece: the event count of a pass that applied the event rule.
   virtual void Finish() {}
 };
@@ -30,15 +33,38 @@ class TZTPointGraph : public TZTGraph {
 
   TZTPointGraph(TCommonData& common, int graphNumber);
 
-  // The pass of that kind as the options ask for it, drawing into the bitmap; null when it
-  // would draw nothing.
-  std::unique_ptr<PointPass> MakePass(int kind, QImage& bitmap);
+  // The pass of that kind as the options ask for it, drawing into the layer; null when it would
+  // draw nothing.
+  std::unique_ptr<PointPass> MakePass(int kind, PointLayer& layer);
+  // The passes into Points, then Points into the bitmap.
   void DrawDataPixels(QImage& bitmap) override;
 
   // The hit whose point lies nearest to (x, y), at most `radius` pixels away, among those the
   // graph draws (not deleted, in its ranges and the time window, on a selected channel; in event
   // view without shadows only the first hit of each event): its index in the data set's records.
   std::optional<std::size_t> HitNear(int x, int y, int radius) const;
+
+  // The points of the drawing in progress (or the last one), one byte a pixel of the bitmap.
+  PointLayer Points;
+
+  // The picture of the passes that frames and groups leave alone (deleted hits, every hit) over
+  // the layers drawn before them, kept by the page with everything it was drawn from: when a
+  // page is drawn again only because its selection changed, the graph starts from it and draws
+  // the selection pass alone. Never kept in event view, where the passes share the event rule.
+  // Whether the kept picture is the one the graph, as it is laid out now, would draw.
+  bool HasKeptBase() const;
+  // Keeps Points as they are now, after the first two passes.
+  void KeepBase();
+  // Points and the points outside the ranges as kept.
+  void UseKeptBase();
+
+ private:
+  struct BaseKey;
+  BaseKey CurrentBaseKey() const;
+
+  std::shared_ptr<const BaseKey> keptKey_;
+  PointLayer keptBase_;
+  std::uint64_t keptOutside_ = 0;
 };
 
 }  // namespace ae

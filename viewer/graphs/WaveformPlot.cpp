@@ -39,8 +39,8 @@ QString Number(double v, int decimals) { return QString::number(v, 'f', decimals
 // Writes texts with the painter, each recorded with its box.
 class Writer {
  public:
-  Writer(QPainter& painter, std::vector<TDrawnText>& record)
-      : painter_(painter), metrics_(painter.font()), record_(record) {}
+  Writer(QPainter& painter, std::vector<TDrawnText>& record, bool glyphs)
+      : painter_(painter), metrics_(painter.font()), record_(record), glyphs_(glyphs) {}
   int Width(const QString& text) const { return metrics_.horizontalAdvance(text); }
   int Height() const { return metrics_.height(); }
   // flags: where (x, y) is on the text's box.
@@ -52,7 +52,7 @@ class Writer {
     if (flags & Qt::AlignBottom) box.moveBottom(y);
     else if (flags & Qt::AlignVCenter) box.moveTop(y - box.height() / 2);
     else box.moveTop(y);
-    painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    if (glyphs_) painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     record_.push_back({text, box});
   }
 
@@ -60,6 +60,7 @@ class Writer {
   QPainter& painter_;
   QFontMetrics metrics_;
   std::vector<TDrawnText>& record_;
+  bool glyphs_;
 };
 
 // A linear map of values onto pixels.
@@ -217,7 +218,7 @@ QImage WaveformPlot::Render(int width, int height) {
   {
     QPainter painter(&image);
     painter.setFont(GraphText::LabelFont());
-    Writer text(painter, texts_);
+    Writer text(painter, texts_, glyphs_);
     painter.setPen(AxisColour);
     text.Draw(8, 6, HeaderText());
     if (!wave_) {
@@ -233,7 +234,7 @@ QImage WaveformPlot::Render(int width, int height) {
 void WaveformPlot::DrawWaveform(QImage& image) {
   QPainter painter(&image);
   painter.setFont(GraphText::LabelFont());
-  Writer text(painter, texts_);
+  Writer text(painter, texts_, glyphs_);
   const QRect& plot = waveRect_;
   const bool known = wave_->Scale.Known;
   // Millivolts for a waveform below a volt.
@@ -284,7 +285,7 @@ void WaveformPlot::DrawWaveform(QImage& image) {
 void WaveformPlot::DrawSpectrum(QImage& image) {
   QPainter painter(&image);
   painter.setFont(GraphText::LabelFont());
-  Writer text(painter, texts_);
+  Writer text(painter, texts_, glyphs_);
   const QRect& plot = spectrumRect_;
   const bool milli = peak_ < 1.0;
   const double unit = milli ? 1e3 : 1.0;

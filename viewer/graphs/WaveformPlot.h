@@ -27,6 +27,8 @@ class WaveformPlot {
   const AWaveformSpectrum& Spectrum() const { return spectrum_; }
 
   void SetSpectrumDb(bool on) { spectrumDb_ = on; }
+  // Without glyphs the texts are only recorded (Texts()), for a device that writes them as text.
+  void SetTextGlyphs(bool on) { glyphs_ = on; }
   bool SpectrumDb() const { return spectrumDb_; }
 
   // The time axis: microseconds after the trigger, or sample numbers for a waveform without a
@@ -65,6 +67,7 @@ class WaveformPlot {
   double peak_ = 0.0;           // the largest absolute value
   AWaveformSpectrum spectrum_;
   bool spectrumDb_ = true;
+  bool glyphs_ = true;
   double from_ = 0.0, to_ = 0.0;
   QRect waveRect_, spectrumRect_;
   std::vector<TDrawnText> texts_;

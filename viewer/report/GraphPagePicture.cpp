@@ -11,6 +11,7 @@
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/graphs/GraphPage.h"
 #include "viewer/report/DocumentPages.h"
+#include "viewer/report/ImageTexts.h"
 
 namespace ae {
 
@@ -101,18 +102,8 @@ void GraphPagePicture::Paint(QPainter& painter, const QRectF& target) const {
   painter.setRenderHint(QPainter::LosslessImageRendering, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(target, image_);
-  const double sx = target.width() / image_.width(), sy = target.height() / image_.height();
-  // The labels' font as it was in the image (8 points at labelDpi_), at this scale of the device.
-  QFont font = DocumentPages::ForPaper(GraphText::LabelFont());
-  const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 72.0;
-  font.setPointSizeF(font.pointSizeF() * labelDpi_ / 72.0 * sy * 72.0 / deviceDpi);
-  painter.setFont(font);
-  painter.setPen(QColor::fromRgb(RoleColor(TColorRole::Text, ClipboardScheme)));
-  for (const TDrawnText& text : texts_) {
-    const QRectF box(target.left() + text.Box.left() * sx, target.top() + text.Box.top() * sy, text.Box.width() * sx,
-                     text.Box.height() * sy);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text.Text);
-  }
+  PaintImageTexts(painter, target, image_.size(), texts_, labelDpi_,
+                  QColor::fromRgb(RoleColor(TColorRole::Text, ClipboardScheme)));
   painter.restore();
 }
 

@@ -3,6 +3,7 @@
 #include "viewer/report/GraphPagesSection.h"
 #include "viewer/report/StatisticsSection.h"
 #include "viewer/report/SummarySection.h"
+#include "viewer/report/WaveformsSection.h"
 #include "viewer/report/ZipSection.h"
 
 namespace ae {
@@ -16,6 +17,7 @@ std::vector<std::unique_ptr<ReportSection>> MakeReportSections(const ReportConte
   sections.push_back(std::make_unique<ZipSection>(content));
   // Where the data have them: the location map page, then the waveform and spectrum of the
   // strongest hit of each channel, each a section after the statistics.
+  sections.push_back(std::make_unique<WaveformsSection>(content));
   return sections;
 }
 

@@ -74,7 +74,7 @@ QString FileDialogSeam::QtFilter(const QString& filter) {
 
 QString FileDialogSeam::OpenFileName(QWidget* owner, const QString& caption, const QString& filter,
                                      const QString& defaultSuffix) {
-  return Run(owner, {Mode::Open, caption, filter, defaultSuffix, false});
+  return Run(owner, {Mode::Open, caption, filter, defaultSuffix, false, {}, {}});
 }
 
 QString FileDialogSeam::SaveFileName(QWidget* owner, const QString& caption, const QString& filter,

@@ -9,6 +9,7 @@
 
 #include "tests/viewer/graphs/GraphFixture.h"
 #include "viewer/core/AEventLocator.h"
+#include "viewer/graphs/GraphPage.h"
 #include "viewer/graphs/TZTHistgrGraph.h"
 #include "viewer/graphs/TZTLineGraph.h"
 #include "viewer/graphs/TZTPointGraph.h"
@@ -192,6 +193,31 @@ TEST_F(LocationGraph, AFrameOnTheMapSelectsTheWholeEventsOfItsArea) {
   map->PaintGraph();
   EXPECT_EQ(At(map->Bitmap, X(100.5), Y(50.5)), SetColor(0));
   EXPECT_NE(At(map->Bitmap, X(150.5), Y(120.5)), SetColor(0));
+}
+
+TEST_F(LocationGraph, APageDrawsItsMapAgainWhenOnlyTheLocationsChanged) {
+  // A page keeps the picture of its hits while the records stay; a new wave speed leaves them
+  // as they are and moves every location.
+  LoadEvents({{100.5, 50.5}, {150.5, 120.5}});
+  GraphPage page(common, 1, "Page", 4);
+  page.Graphs.push_back(Map());
+  page.Graphs.push_back(Make<TZTPointGraph>(Setup(pcTime, 250, pcLocX, 175)));
+  page.Graphs[1]->Setup([] {
+    TGraphSetup s = Setup(pcTime, 250, pcLocX, 175);
+    s.LX = 1;
+    s.RX = 2;
+    return s;
+  }());
+  page.UpdateAllLayouts(640, 450);
+  common.RepaintAll = true;
+  page.PaintGraphs();
+  ASSERT_EQ(At(page.Graphs[0]->Bitmap, X(100.5), Y(50.5)), Role(TColorRole::Point));
+  setup.Location.Velocity = 1500;
+  page.Redraw();
+  common.RepaintAll = false;
+  page.PaintGraphs();
+  EXPECT_NE(At(page.Graphs[0]->Bitmap, X(100.5), Y(50.5)), Role(TColorRole::Point));
+  EXPECT_EQ(Points(page.Graphs[0]->Bitmap), 2);
 }
 
 TEST_F(LocationGraph, TheHitNearAPointOfTheMapIsTheFirstHitOfItsEvent) {

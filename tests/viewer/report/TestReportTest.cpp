@@ -190,6 +190,15 @@ TEST_F(Reports, TheRealInstrumentFile) {
   const std::string tables = test::Joined(pages);
   EXPECT_TRUE(Has(tables, "Amplitude Distr."));
   EXPECT_EQ(data.HitCount, 8u);
+  // Its hits have waveforms: the strongest of each of its five channels, two to a page, last,
+  // with their texts as text.
+  const std::string last = pages.back();
+  for (const char* part :
+       {"Waveforms of the strongest hit of each channel", "after the trigger", "Peak", "Centroid", "kHz"})
+    EXPECT_TRUE(Has(last, part)) << part << "\n" << last;
+  int waveformPages = 0;
+  for (const std::string& page : pages) waveformPages += Has(page, "Waveforms of the strongest hit") ? 1 : 0;
+  EXPECT_EQ(waveformPages, 3);
 }
 
 TEST(ReportTitle, TheTestsLabelUnlessItIsTheDefault) {

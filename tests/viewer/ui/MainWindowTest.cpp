@@ -241,7 +241,9 @@ TEST_F(MainWindow, CountersShowEveryDigitAndPanelsKeepTheirDesignWidthsAsTheLeas
     for (int panel = 1; panel <= 5; ++panel) {
       EXPECT_TRUE(fits(panel)) << c.Count << ", panel " << panel << ": " << StatusText(panel).toStdString();
       EXPECT_GE(status.Width(panel), StatusPanels::Widths[static_cast<std::size_t>(panel)]) << panel;
-      if (c.Count == 0) EXPECT_EQ(status.Width(panel), StatusPanels::Widths[static_cast<std::size_t>(panel)]) << panel;
+      if (c.Count == 0) {
+        EXPECT_EQ(status.Width(panel), StatusPanels::Widths[static_cast<std::size_t>(panel)]) << panel;
+      }
     }
   }
   EXPECT_GT(window_->findChild<QLabel*>("StatusPanel1")->minimumWidth(), 0);
