@@ -36,7 +36,7 @@ ATestSetup Loaded(const std::string& path) {
   return setup;
 }
 
-TEST(ALocationSetup, TheSectionOfTheIssueLoadsWithItsComments) {
+TEST(ALocationSetup, APlanarSectionWithCommentsLoads) {
   TempDir dir;
   const std::string path = dir.File("planar.ini");
   WriteText(path,
