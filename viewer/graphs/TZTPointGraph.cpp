@@ -302,7 +302,7 @@ class SelectionPass : public PointPass {
       if (eventClass != 0 && !pass_.Checked[events_.EventChannel(rec)]) continue;
       if (frames == 0 && !rec.IsGrouped()) continue;
       const std::uint8_t pixel =
-          rec.IsGrouped() ? PointLayer::Grouped : PointLayer::SetIndex(std::bit_width(frames) - 1);
+          rec.IsGrouped() ? std::uint8_t{PointLayer::Grouped} : PointLayer::SetIndex(std::bit_width(frames) - 1);
       layer_.Put(pass_.Rule, x, y, pixel);
     }
   }

@@ -89,8 +89,9 @@ TEST_F(WindowState, LayoutTitlesAndWidthsAreTheDesignedOnes) {
     EXPECT_GE(b->width(), b->sizeHint().width() - 2) << b->text().toStdString();
   }
   for (QLabel* l : w.findChildren<QLabel*>()) {
-    if (l->isVisibleTo(&w) && !l->text().isEmpty() && l->objectName() != "LabelWorkFolder")
+    if (l->isVisibleTo(&w) && !l->text().isEmpty() && l->objectName() != "LabelWorkFolder") {
       EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
+    }
   }
   for (QGroupBox* box : w.findChildren<QGroupBox*>())
     EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->title()) + 8) << box->title().toStdString();

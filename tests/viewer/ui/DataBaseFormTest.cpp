@@ -60,8 +60,9 @@ class DataBaseForm : public ::testing::Test {
     QTableView* view = form_->View(grid);
     QAbstractItemModel* model = view->model();
     for (int c = 0; c < model->columnCount(); ++c)
-      if (!view->isColumnHidden(c) && model->headerData(c, Qt::Horizontal).toString() == QLatin1String(header))
+      if (!view->isColumnHidden(c) && model->headerData(c, Qt::Horizontal).toString() == QLatin1String(header)) {
         ASSERT_TRUE(model->setData(model->index(view->currentIndex().row(), c), value));
+      }
   }
   void Key(Grid grid, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(form_->View(grid), static_cast<Qt::Key>(key), modifiers);
