@@ -37,6 +37,8 @@ struct ReportContent {
   std::vector<std::unique_ptr<GraphPage>>& Pages;
   // What the sets are: the frames, or the whole file as set 1.
   std::string SetsText;
+  // The location map's page when the test setup locates; null otherwise.
+  GraphPage* LocationPage = nullptr;
 };
 
 }  // namespace ae

@@ -1,6 +1,7 @@
 #include "viewer/report/ReportSections.h"
 
 #include "viewer/report/GraphPagesSection.h"
+#include "viewer/report/LocationSection.h"
 #include "viewer/report/StatisticsSection.h"
 #include "viewer/report/SummarySection.h"
 #include "viewer/report/WaveformsSection.h"
@@ -16,7 +17,8 @@ std::vector<std::unique_ptr<ReportSection>> MakeReportSections(const ReportConte
   sections.push_back(std::make_unique<StatisticsSection>(content));
   sections.push_back(std::make_unique<ZipSection>(content));
   // Where the data have them: the location map page, then the waveform and spectrum of the
-  // strongest hit of each channel, each a section after the statistics.
+  // strongest hit of each channel.
+  sections.push_back(std::make_unique<LocationSection>(content.LocationPage));
   sections.push_back(std::make_unique<WaveformsSection>(content));
   return sections;
 }

@@ -62,8 +62,8 @@ void SummarySection::Paint(QPainter& painter, int index, const ReportPageGeometr
 }
 
 QString SummarySection::Html() const {
-  // Two columns: the data on the left, how they are evaluated on the right. The location setup
-  // joins the test setup once the setup has one.
+  // Two columns: the data on the left, how they are evaluated on the right (with the location
+  // setup when the test setup locates).
   return HtmlHeading(Q(content_.Source.Title), 1) +
          QStringLiteral(
              "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
@@ -213,6 +213,24 @@ QString SummarySection::TestSetupPart() const {
       {QStringLiteral("Classification (maxW/V < ..)"),
        QStringLiteral("Class 1: %1, Class 2: %2, Class 3: %3").arg(setup.Class1).arg(setup.Class2).arg(setup.Class3)},
   });
+
+  const ALocationSetup& location = setup.Location;
+  if (location.Active()) {
+    html += HtmlHeading(QStringLiteral("Source location"), 3);
+    html += Facts({
+        {QStringLiteral("Type"), Q(std::string(ALocationSetup::TypeName(location.Type)))},
+        {QStringLiteral("Wave speed, m/s"), Real(location.Velocity)},
+    });
+    const bool linear = location.Type == ALocationType::Linear;
+    QStringList header{QStringLiteral("Channel"), QStringLiteral("X, m")};
+    if (!linear) header << QStringLiteral("Y, m");
+    HtmlTable sensors(header);
+    for (const ASensor& sensor : location.Sensors) {
+      if (linear) sensors.AddRow({QString::number(sensor.Channel), Real(sensor.X)});
+      else sensors.AddRow({QString::number(sensor.Channel), Real(sensor.X), Real(sensor.Y)});
+    }
+    html += sensors.Html();
+  }
   return html;
 }
 

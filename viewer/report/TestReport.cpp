@@ -16,6 +16,7 @@
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/graphs/GraphPageBuilder.h"
 #include "viewer/report/DocumentPages.h"
+#include "viewer/report/LocationSection.h"
 #include "viewer/report/ReportContent.h"
 #include "viewer/report/ReportPageFrame.h"
 #include "viewer/report/ReportPageGeometry.h"
@@ -43,10 +44,20 @@ TestReport::TestReport(ReportSource source, ZTDataStore* store)
       options_(ReportOptions(source_.Options)),
       common_(*source_.Data, options_, source_.Setup) {
   common_.Frames = source_.Frames;
-  if (source_.GraphSet && store != nullptr) {
+  if (store != nullptr) {
     GraphPageBuilder builder(*store, common_);
-    pages_ = builder.BuildPages(*source_.GraphSet);
-    ApplyFileTimeAxis(pages_, common_);
+    if (source_.GraphSet) {
+      pages_ = builder.BuildPages(*source_.GraphSet);
+      ApplyFileTimeAxis(pages_, common_);
+    }
+    locationPage_ =
+        LocationSection::BuildPage(builder.Database(), builder, source_.Setup, source_.GraphSet.value_or(0));
+    if (locationPage_ != nullptr) {
+      std::vector<std::unique_ptr<GraphPage>> one;
+      one.push_back(std::move(locationPage_));
+      ApplyFileTimeAxis(one, common_);
+      locationPage_ = std::move(one.front());
+    }
   }
   RetargetFrames();
 }
@@ -106,7 +117,7 @@ void TestReport::Paint(QPagedPaintDevice& device, const Progress& progress) {
   const ReportFileInformation file = ReportFileInformation::Read(data.FileName);
   tell(0.2);
 
-  const ReportContent content{source_, data, stat, reports, file, pages_, SetsText()};
+  const ReportContent content{source_, data, stat, reports, file, pages_, SetsText(), locationPage_.get()};
   std::size_t drawn = 0;
   const std::size_t graphPages = std::max<std::size_t>(pages_.size(), 1);
   const std::vector<std::unique_ptr<ReportSection>> sections = MakeReportSections(content, [&] {

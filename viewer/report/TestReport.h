@@ -61,6 +61,7 @@ class TestReport {
   AOptions options_;  // the source's, with deleted hits not shown and the whole test in view
   TCommonData common_;
   std::vector<std::unique_ptr<GraphPage>> pages_;
+  std::unique_ptr<GraphPage> locationPage_;  // the location map when the setup locates
 };
 
 }  // namespace ae

@@ -8,6 +8,7 @@
 #include "datafiles/DataFileTypes.h"
 #include "tests/support/DataSetBuilder.h"
 #include "tests/viewer/report/ReportFixture.h"
+#include "tools/aetool/Generators.h"
 #include "viewer/core/EViewer.h"
 #include "viewer/core/StatReports.h"
 #include "viewer/core/TFrameArray.h"
@@ -199,6 +200,35 @@ TEST_F(Reports, TheRealInstrumentFile) {
   int waveformPages = 0;
   for (const std::string& page : pages) waveformPages += Has(page, "Waveforms of the strongest hit") ? 1 : 0;
   EXPECT_EQ(waveformPages, 3);
+}
+
+TEST_F(Reports, ALocatingSetupAddsTheLocationMapAndTheSetupOfTheLocation) {
+  // A planar test over a square of four sensors 10 m apart.
+  ReportSource source = Source();
+  ALocationSetup& location = source.Setup.Location;
+  location.Type = ALocationType::Planar;
+  location.Velocity = 3000;
+  location.Sensors = {{1, 0, 0}, {2, 10, 0}, {3, 10, 10}, {4, 0, 10}};
+  GenOptions options{2000, 3};
+  options.Locate = GenLocation{location, source.Setup.MPT, source.Setup.Lockout};
+  const std::string located = dir_.File("LOCATED.DTA");
+  GenerateDataFile("dta", options, located);
+  ZTDataSet data;
+  data.Load(located);
+  source.Data = &data;
+  TestReport report(std::move(source), &store_);
+  const std::vector<std::string> pages = PdfPages(report.Pdf());
+  for (const char* part : {"Source location", "Planar", "Wave speed, m/s", "3000", "Y, m"})
+    EXPECT_TRUE(Has(pages[0], part)) << part << "\n" << pages[0];
+  const auto map = std::find_if(pages.begin(), pages.end(),
+                                [](const std::string& page) { return Has(page, "Location map (Planar)"); });
+  ASSERT_NE(map, pages.end());
+  for (const char* part : {"Location map", "Location X against time", "Location Y, m"})
+    EXPECT_TRUE(Has(*map, part)) << part;
+
+  // Without a location there is no such page.
+  TestReport plain(Source(), &store_);
+  for (const std::string& page : PdfPages(plain.Pdf())) EXPECT_FALSE(Has(page, "Location map")) << page;
 }
 
 TEST(ReportTitle, TheTestsLabelUnlessItIsTheDefault) {
