@@ -18,6 +18,7 @@
 #include "store/ZTDataStore.h"
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/ProgressBar.h"
+#include "tools/aetool/SharedOptions.h"
 #include "tools/aetool/ViewerRun.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
@@ -176,14 +177,7 @@ void AddRenderCommand(CommandLine& cli) {
                 return RenderPages(*args, io.Out, io.Err, io.Progress);
               });
   sub->add_option("FILE", args->File, "The data file")->required();
-  sub->add_option_function<std::string>(
-         "--graph-set", [args](const std::string& name) { args->GraphSet = name; },
-         "The graph set of that name (exactly one set must have it)")
-      ->type_name("NAME");
-  sub->add_option_function<int>(
-         "--gsid", [args](int id) { args->Gsid = id; }, "The graph set with that GSystemID")
-      ->type_name("N")
-      ->check(CommandLine::WholeNumber(0));
+  AddGraphSetOptions(sub, args);
   sub->add_option("-o", args->OutDir, "The folder of the page files (made when it is missing)")
       ->type_name("DIR")
       ->required();

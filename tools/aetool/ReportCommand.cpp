@@ -12,6 +12,7 @@
 #include "store/ZTDataStore.h"
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/ProgressBar.h"
+#include "tools/aetool/SharedOptions.h"
 #include "tools/aetool/ViewerRun.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
@@ -95,28 +96,13 @@ void AddReportCommand(CommandLine& cli) {
         return WriteReport(*args, io.Out, io.Err, io.Progress);
       });
   sub->add_option("FILE", args->File, "The data file")->required();
-  sub->add_option_function<std::string>(
-         "--graph-set", [args](const std::string& name) { args->GraphSet = name; },
-         "The graph set of that name (exactly one set must have it)")
-      ->type_name("NAME");
-  sub->add_option_function<int>(
-         "--gsid", [args](int id) { args->Gsid = id; }, "The graph set with that GSystemID")
-      ->type_name("N")
-      ->check(CommandLine::WholeNumber(0));
+  AddGraphSetOptions(sub, args);
   sub->add_option("-o", args->Out, "The PDF file (replaced when it exists)")->type_name("OUT.pdf")->required();
   sub->add_option("--setup", args->Setup,
                   "Take the test setup (holds, event windows, MONPAC and local-dynamic parameters) from a viewer "
                   "INI file instead of the defaults")
       ->type_name("FILE.ini");
-  sub->add_option_function<std::string>(
-         "--channels",
-         [args](const std::string& text) {
-           args->Channels = ParseChannelList(text);
-           if (!args->Channels)
-             throw CLI::ValidationError("--channels", "invalid channel list \"" + text + "\" (for example 1-4,7,9-12)");
-         },
-         "Only the listed channels, for example 1-8,12 (default: all 128)")
-      ->type_name("LIST");
+  AddChannelsOption(sub, args, "all 128");
   sub->add_option_function<std::string>(
          "--title", [args](const std::string& title) { args->Title = title; },
          "The report's title (default: the test label of the setup, or \"AE test report\")")

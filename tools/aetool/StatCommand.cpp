@@ -9,6 +9,7 @@
 #include "datafiles/ZTDataSet.h"
 #include "tools/aetool/CommandLine.h"
 #include "tools/aetool/ProgressBar.h"
+#include "tools/aetool/SharedOptions.h"
 #include "tools/aetool/ViewerRun.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
@@ -83,15 +84,7 @@ void AddStatCommand(CommandLine& cli) {
                   "viewer INI file instead of the defaults")
       ->type_name("FILE.ini");
   sub->add_flag("--events", args->Events, "Count only the first hit of each event");
-  sub->add_option_function<std::string>(
-         "--channels",
-         [args](const std::string& text) {
-           args->Channels = ParseChannelList(text);
-           if (!args->Channels)
-             throw CLI::ValidationError("--channels", "invalid channel list \"" + text + "\" (for example 1-4,7,9-12)");
-         },
-         "Only the listed channels, for example 1-8,12 (default: all 128, as in the viewer)")
-      ->type_name("LIST");
+  AddChannelsOption(sub, args, "all 128, as in the viewer");
 }
 
 }  // namespace ae

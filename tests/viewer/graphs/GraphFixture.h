@@ -11,6 +11,7 @@
 #include "tests/support/DataSetBuilder.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
+#include "viewer/graphs/GraphPage.h"
 #include "viewer/graphs/PixelCanvas.h"
 #include "viewer/graphs/TCommonData.h"
 #include "viewer/graphs/TZTGraph.h"
@@ -55,6 +56,16 @@ class GraphFixture : public ::testing::Test {
     s.YParam = yParam;
     s.YMax = yMax;
     return s;
+  }
+
+  // Sets the graph up in the cell (lx, ly) of the grid and adds it to the page.
+  static void Place(GraphPage& page, std::unique_ptr<TZTGraph> graph, int lx, int ly, TGraphSetup s) {
+    s.LX = lx;
+    s.LY = ly;
+    s.RX = lx + 1;
+    s.RY = ly + 1;
+    graph->Setup(s);
+    page.Graphs.push_back(std::move(graph));
   }
 
   static std::uint32_t At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }

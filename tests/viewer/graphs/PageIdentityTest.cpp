@@ -36,12 +36,7 @@ class PageIdentity : public GraphFixture {
     auto page = std::make_unique<GraphPage>(common, 1, "Identity", 8);
     int number = 0;
     auto add = [&](std::unique_ptr<TZTGraph> g, int lx, int ly, TGraphSetup s) {
-      s.LX = lx;
-      s.LY = ly;
-      s.RX = lx + 1;
-      s.RY = ly + 1;
-      g->Setup(s);
-      page->Graphs.push_back(std::move(g));
+      Place(*page, std::move(g), lx, ly, std::move(s));
     };
     TGraphSetup logs = Setup(pcCounts, 1000, pcEnergy, 60000);
     logs.XLog = logs.YLog = true;
