@@ -10,7 +10,9 @@ namespace ae {
 
 namespace {
 
-const char* const ScopeLabels[ExpressionRows] = {"All hits", "Second hit", "Third hit", "Any hit"};
+const char* const ScopeLabels[ExpressionRows] = {
+    QT_TRANSLATE_NOOP("ae::TExpressionGrid", "All hits"), QT_TRANSLATE_NOOP("ae::TExpressionGrid", "Second hit"),
+    QT_TRANSLATE_NOOP("ae::TExpressionGrid", "Third hit"), QT_TRANSLATE_NOOP("ae::TExpressionGrid", "Any hit")};
 
 }  // namespace
 
@@ -29,7 +31,7 @@ TExpressionGrid::TExpressionGrid(QWidget* parent) : QTableWidget(ExpressionRows,
   setTabKeyNavigation(false);
   setSelectionMode(QAbstractItemView::SingleSelection);
   for (int r = 0; r < ExpressionRows; ++r) {
-    auto* label = new QTableWidgetItem(ScopeLabels[r]);
+    auto* label = new QTableWidgetItem(tr(ScopeLabels[r]));
     // Only the main expression is in use; the other scopes are shown disabled.
     label->setFlags(r == 0 ? Qt::ItemIsEnabled : Qt::NoItemFlags);
     setItem(r, 0, label);
@@ -41,7 +43,7 @@ TExpressionGrid::TExpressionGrid(QWidget* parent) : QTableWidget(ExpressionRows,
   setFixedSize(250, height);
 }
 
-void TExpressionGrid::WriteTitles() { setHorizontalHeaderLabels({"Filter scope", Msg(1055)}); }
+void TExpressionGrid::WriteTitles() { setHorizontalHeaderLabels({tr("Filter scope"), Msg(1055)}); }
 
 void TExpressionGrid::DefaultMainExpression() {
   // Only an empty main expression gets the default: activation follows every dialog and

@@ -59,9 +59,9 @@ TChannelsPanel::TChannelsPanel(QWidget* parent) : QWidget(parent) {
   layout->addWidget(scroll, 1);
 
   auto* buttons = new QHBoxLayout;
-  allButton_ = new QPushButton(QStringLiteral("All"), this);
+  allButton_ = new QPushButton(tr("All"), this);
   allButton_->setObjectName(QStringLiteral("AllButton"));
-  refreshButton_ = new QPushButton(QStringLiteral("Refresh"), this);
+  refreshButton_ = new QPushButton(tr("Refresh"), this);
   refreshButton_->setObjectName(QStringLiteral("RefreshButton"));
   buttons->addWidget(allButton_);
   buttons->addWidget(refreshButton_);
