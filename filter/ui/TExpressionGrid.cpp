@@ -1,6 +1,7 @@
 #include "filter/ui/TExpressionGrid.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 #include "filter/core/FilterControls.h"
 #include "filter/ui/FilterBoxes.h"
@@ -25,7 +26,10 @@ TExpressionGrid::TExpressionGrid(QWidget* parent) : QTableWidget(ExpressionRows,
   WriteTitles();
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(true);
-  setColumnWidth(0, 72);
+  // The scope labels whole, in either language.
+  int labels = 72;
+  for (const char* label : ScopeLabels) labels = std::max(labels, fontMetrics().horizontalAdvance(tr(label)) + 8);
+  setColumnWidth(0, labels);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabKeyNavigation(false);

@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Included</source>
-        <translation>Включающий</translation>
+        <translation>Включить</translation>
     </message>
     <message>
         <source>Excluded</source>
-        <translation>Исключающий</translation>
+        <translation>Исключить</translation>
     </message>
     <message>
         <source>Treatment</source>
@@ -113,15 +113,15 @@
     </message>
     <message>
         <source>As Hits</source>
-        <translation>По импульсам</translation>
+        <translation>Импульсы</translation>
     </message>
     <message>
         <source>As Events</source>
-        <translation>По событиям</translation>
+        <translation>События</translation>
     </message>
     <message>
         <source>As Mechanic</source>
-        <translation>Механические помехи</translation>
+        <translation>Механика</translation>
     </message>
     <message>
         <source>Events</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Mechanic</source>
-        <translation>Механические помехи</translation>
+        <translation>Мех. помехи</translation>
     </message>
     <message>
         <source>Back :</source>
@@ -153,23 +153,23 @@
     </message>
     <message>
         <source>Smart End of Time</source>
-        <translation>Умный конец испытания</translation>
+        <translation>Умный конец</translation>
     </message>
     <message>
         <source>Delete Parametric</source>
-        <translation>Удалить параметрические</translation>
+        <translation>Без параметрики</translation>
     </message>
     <message>
         <source>Delete TR</source>
-        <translation>Удалить осциллограммы (TR)</translation>
+        <translation>Без TR</translation>
     </message>
     <message>
         <source>Delete System</source>
-        <translation>Удалить системные</translation>
+        <translation>Без системных</translation>
     </message>
     <message>
         <source>Delete Noise</source>
-        <translation>Удалить шумы</translation>
+        <translation>Без шумов</translation>
     </message>
     <message>
         <source>&amp;Clear</source>

@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Amplitude Distr.</source>
-        <translation>Распределение амплитуд</translation>
+        <translation>Амплитуды</translation>
     </message>
     <message>
         <source>Statistic Distr.</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>- Historic Index not applicable</source>
-        <translation>- исторический индекс не применяется</translation>
+        <translation>- не применяется</translation>
     </message>
     <message>
         <source> Local-Dynamic </source>
@@ -1003,7 +1003,7 @@ will be rewriten. Continue?</source>
     </message>
     <message>
         <source>Hold label</source>
-        <translation>Метка выдержки</translation>
+        <translation>Метка</translation>
     </message>
     <message>
         <source>Pressure, MPa</source>
@@ -1015,7 +1015,7 @@ will be rewriten. Continue?</source>
     </message>
     <message>
         <source>Length, sec</source>
-        <translation>Длительность, с</translation>
+        <translation>Длит., с</translation>
     </message>
     <message>
         <source>Delay, sec</source>

@@ -2,6 +2,7 @@
 // texts of every window, Russian for "RUS" and English for "ENU" or no choice, whatever the
 // system's locale. The message table keeps its Russian texts in either language; of its messages
 // worded in English the windows show the Russian text when the program runs in Russian.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -110,6 +111,16 @@ TEST_F(FilterLanguage, EveryWindowShowsItsTextsInRussian) {
   ASSERT_GT(english.size(), 60);
   TMainForm& w = StartIn(QStringLiteral("RUS"));
   EXPECT_EQ(EnglishTextsOf(w, english).join(" | ").toStdString(), "") << "main window";
+  // Nothing is cut on either page, whichever treatment shows its boxes.
+  w.show();
+  for (int page = 0; page < 2; ++page) {
+    Find<QTabWidget>("PageControl1")->setCurrentIndex(page);
+    for (int treatment = 0; treatment < 3; ++treatment) {
+      w.Filtration().RadioGroupEventTypeClick(treatment);
+      QApplication::processEvents();
+      EXPECT_EQ(CutTexts(w).join("\n").toStdString(), "") << "page " << page << ", treatment " << treatment;
+    }
+  }
 
   const std::string report = dir_.File("Protocol.txt");
   {
@@ -125,6 +136,10 @@ TEST_F(FilterLanguage, EveryWindowShowsItsTextsInRussian) {
   for (const auto& window : windows) {
     SCOPED_TRACE(window->metaObject()->className());
     EXPECT_EQ(EnglishTextsOf(*window, english).join(" | ").toStdString(), "");
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(CutTexts(*window).join("\n").toStdString(), "");
+    window->hide();
   }
 
   // The help window is made anew in the language of the moment.
@@ -135,6 +150,7 @@ TEST_F(FilterLanguage, EveryWindowShowsItsTextsInRussian) {
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->windowTitle(), "AE Sorvel - Справка");
   EXPECT_EQ(EnglishTextsOf(*help, english).join(" | ").toStdString(), "");
+  EXPECT_EQ(CutTexts(*help).join("\n").toStdString(), "");
   delete help;
   THelpWindow::SetHelpFile(QString());
 }
