@@ -638,13 +638,6 @@
     </message>
 </context>
 <context>
-    <name>ae::THoldsGrid</name>
-    <message>
-        <source>Pressure holds, row %1, %2: &quot;%3&quot; is not a number.</source>
-        <translation>Выдержки давления, строка %1, %2: «%3» — не число.</translation>
-    </message>
-</context>
-<context>
     <name>ae::TOptionsForm</name>
     <message>
         <source>Options..</source>
@@ -1007,7 +1000,7 @@ will be rewriten. Continue?</source>
     </message>
     <message>
         <source>Pressure, MPa</source>
-        <translation>Давление, МПа</translation>
+        <translation>Давл., МПа</translation>
     </message>
     <message>
         <source>Start, sec</source>

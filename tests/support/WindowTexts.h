@@ -149,8 +149,9 @@ inline QStringList CutTexts(const QWidget& window) {
     for (int c = 0; c < v->model()->columnCount(); ++c) {
       if (v->isColumnHidden(c) || header->isHidden()) continue;
       const QString title = v->model()->headerData(c, Qt::Horizontal).toString();
-      if (!title.isEmpty() && header->sectionResizeMode(c) != QHeaderView::Stretch)
-        check(v, title, header->sectionSize(c), header->fontMetrics().horizontalAdvance(title) + 8);
+      const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+      if (!title.isEmpty())
+        check(v, title, header->sectionSize(c), header->fontMetrics().horizontalAdvance(title) + margins);
     }
     // The cells a program writes as labels (such as the scope of a row): neither edited nor chosen.
     if (const auto* grid = qobject_cast<const QTableWidget*>(v))

@@ -113,14 +113,8 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   setWindowTitle(tr("Test setup.."));
   setModal(true);
 
-  // Every number edit by its name, wide enough for a number of seven digits however long the
-  // captions beside it are in the program's language.
-  const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
-  auto newEdit = [this, numberWidth](const char* name) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMinimumWidth(numberWidth);
-  };
+  // Every number edit by its name; each is put in its group below.
+  auto newEdit = [this](const char* name) { (new QLineEdit(this))->setObjectName(QString::fromLatin1(name)); };
   for (const IntField& field : IntFields) newEdit(field.Name);
   for (const RealField& field : RealFields) newEdit(field.Name);
   auto edit = [this](const char* name) { return findChild<QLineEdit*>(QString::fromLatin1(name)); };
@@ -150,7 +144,7 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   testGrid->addWidget(testTH_, 1, 1);
   testGrid->addWidget(Caption(QT_TR_NOOP("Pressure holds"), test), 2, 0, 1, 2);
   holds_ = new THoldsGrid(test);
-  holds_->setMinimumSize(std::max(420, holds_->TitlesWidth()), 120);
+  holds_->setMinimumSize(420, 120);
   testGrid->addWidget(holds_, 3, 0, 1, 2);
   viewHolds_ = new QCheckBox(tr("Show pressure holds"), test);
   viewHolds_->setObjectName(QStringLiteral("CBViewHolds"));
@@ -200,7 +194,6 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   addRow(historicGrid, 3, 0, "EHstLimit4");
   addRow(historicGrid, 3, 2, "EHstLastHits4");
   hstLimit5_ = new QLineEdit(historic);
-  hstLimit5_->setMinimumWidth(numberWidth);
   hstLimit5_->setObjectName(QStringLiteral("EHstLimit5"));
   hstLimit5_->setEnabled(false);
   historicGrid->addWidget(Caption("N > ", historic), 4, 0);

@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QStyle>
 
 #include "ui/QtText.h"
 #include "viewer/core/ProfileValues.h"
@@ -75,12 +74,6 @@ THoldsGrid::Reading THoldsGrid::ReadHolds() const {
     reading.Holds.push_back(std::move(hold));
   }
   return reading;
-}
-
-int THoldsGrid::TitlesWidth() const {
-  int widest = 0;
-  for (int c = 0; c < ColumnCount; ++c) widest = std::max(widest, horizontalHeader()->sectionSizeHint(c));
-  return ColumnCount * widest + 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 void THoldsGrid::AppendRow() {

@@ -34,10 +34,6 @@ class THoldsGrid : public TRowEditGrid {
 
   void AppendRow();
 
-  // The width at which every column title shows whole while the columns share the width evenly
-  // (the titles' length depends on the program's language).
-  int TitlesWidth() const;
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   QStringList NewRowTexts() const override;
