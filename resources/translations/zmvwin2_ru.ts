@@ -638,6 +638,13 @@
     </message>
 </context>
 <context>
+    <name>ae::THoldsGrid</name>
+    <message>
+        <source>Pressure holds, row %1, %2: &quot;%3&quot; is not a number.</source>
+        <translation>Выдержки давления, строка %1, %2: «%3» — не число.</translation>
+    </message>
+</context>
+<context>
     <name>ae::TOptionsForm</name>
     <message>
         <source>Options..</source>
@@ -856,7 +863,7 @@
     </message>
     <message>
         <source>Refresh to start</source>
-        <translation>Обновить к исходному</translation>
+        <translation>Исходный масштаб</translation>
     </message>
 </context>
 <context>
