@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libqt6sql6-sqlite
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libeigen3-dev
   libsimpleini-dev
   libcli11-dev libhdf5-dev libaec-dev zlib1g-dev help2man

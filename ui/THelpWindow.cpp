@@ -54,16 +54,16 @@ THelpWindow* THelpWindow::ShowContext(int context) {
 THelpWindow::THelpWindow(const QString& html) : QWidget(nullptr, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_QuitOnClose, false);  // help never keeps the program alive
-  setWindowTitle(ProgramTitle().isEmpty() ? QString("Help") : ProgramTitle() + " - Help");
+  setWindowTitle(ProgramTitle().isEmpty() ? tr("Help") : tr("%1 - Help").arg(ProgramTitle()));
   resize(640, 560);
 
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
   browser_->setHtml(html);
 
-  auto* contents = new QPushButton("&Contents", this);
+  auto* contents = new QPushButton(tr("&Contents"), this);
   connect(contents, &QPushButton::clicked, this, [this] { browser_->scrollToAnchor("contents"); });
-  auto* close = new QPushButton("&Close", this);
+  auto* close = new QPushButton(tr("&Close"), this);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
   auto* buttons = new QHBoxLayout;

@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
   ae::SetProgramIdentity(ae::ProgramIcon::Zmfwin);
 
   // The language chosen in the window takes effect here, at the next start.
-  ae::ResourceLanguage::Install(app, QCoreApplication::applicationFilePath());
+  ae::ResourceLanguage::Install(app, QCoreApplication::applicationFilePath(), QStringLiteral("zmfwin"));
   ae::THelpWindow::SetHelpFile(ae::THelpWindow::FindHelpFile(QCoreApplication::applicationDirPath()));
   ae::THelpWindow::SetProgramTitle("AE Sorvel");
 

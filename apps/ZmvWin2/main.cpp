@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ae::SetProgramIdentity(ae::ProgramIcon::ZmvWin2);
-  ae::ResourceLanguage::Install(app, QApplication::applicationFilePath());
+  ae::ResourceLanguage::Install(app, QApplication::applicationFilePath(), QStringLiteral("zmvwin2"));
   const QString help = ae::THelpWindow::FindHelpFile(QApplication::applicationDirPath());
   if (!help.isEmpty()) ae::THelpWindow::SetHelpFile(help);
   ae::THelpWindow::SetProgramTitle(QString::fromLatin1(ae::ProgramTitle));

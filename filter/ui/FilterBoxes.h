@@ -6,7 +6,8 @@ class QWidget;
 
 namespace ae {
 
-// A message of the filter program's table as a QString.
+// A message of the filter program's table as a QString, in the program's language where the
+// translation has it (the few worded in English).
 QString Msg(int id);
 
 // The filter program's usual boxes, through the message seam, with their texts and captions

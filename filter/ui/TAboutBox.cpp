@@ -19,20 +19,20 @@ constexpr int IconSize = 64;
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
-  setWindowTitle("About...");
+  setWindowTitle(tr("About..."));
   setModal(true);
 
   icon_ = new QLabel(this);
   icon_->setPixmap(ProgramIcon::Pixmap(ProgramIcon::Zmfwin, IconSize));
   icon_->setFixedSize(IconSize, IconSize);
-  icon_->setToolTip("Double-click");
+  icon_->setToolTip(tr("Double-click"));
   icon_->installEventFilter(this);
 
   auto* product = new QLabel("<b>AE Sorvel</b>", this);
-  auto* comment = new QLabel("Acoustic emission data filter", this);
-  auto* build = new QLabel("Build :", this);
+  auto* comment = new QLabel(tr("Acoustic emission data filter"), this);
+  auto* build = new QLabel(tr("Build :"), this);
   auto* buildValue = new QLabel(AboutFacts::Version(), this);
-  auto* memory = new QLabel("Memory Used", this);
+  auto* memory = new QLabel(tr("Memory Used"), this);
   auto* memoryValue = new QLabel(AboutFacts::MemoryLoadText(), this);
   QLabel* link = AboutFacts::NewMakerLink(this);
 

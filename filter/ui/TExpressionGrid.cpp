@@ -1,6 +1,7 @@
 #include "filter/ui/TExpressionGrid.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 #include "filter/core/FilterControls.h"
 #include "filter/ui/FilterBoxes.h"
@@ -10,7 +11,9 @@ namespace ae {
 
 namespace {
 
-const char* const ScopeLabels[ExpressionRows] = {"All hits", "Second hit", "Third hit", "Any hit"};
+const char* const ScopeLabels[ExpressionRows] = {
+    QT_TRANSLATE_NOOP("ae::TExpressionGrid", "All hits"), QT_TRANSLATE_NOOP("ae::TExpressionGrid", "Second hit"),
+    QT_TRANSLATE_NOOP("ae::TExpressionGrid", "Third hit"), QT_TRANSLATE_NOOP("ae::TExpressionGrid", "Any hit")};
 
 }  // namespace
 
@@ -23,13 +26,16 @@ TExpressionGrid::TExpressionGrid(QWidget* parent) : QTableWidget(ExpressionRows,
   WriteTitles();
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(true);
-  setColumnWidth(0, 72);
+  // The scope labels whole, in either language.
+  int labels = 72;
+  for (const char* label : ScopeLabels) labels = std::max(labels, fontMetrics().horizontalAdvance(tr(label)) + 8);
+  setColumnWidth(0, labels);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabKeyNavigation(false);
   setSelectionMode(QAbstractItemView::SingleSelection);
   for (int r = 0; r < ExpressionRows; ++r) {
-    auto* label = new QTableWidgetItem(ScopeLabels[r]);
+    auto* label = new QTableWidgetItem(tr(ScopeLabels[r]));
     // Only the main expression is in use; the other scopes are shown disabled.
     label->setFlags(r == 0 ? Qt::ItemIsEnabled : Qt::NoItemFlags);
     setItem(r, 0, label);
@@ -41,7 +47,7 @@ TExpressionGrid::TExpressionGrid(QWidget* parent) : QTableWidget(ExpressionRows,
   setFixedSize(250, height);
 }
 
-void TExpressionGrid::WriteTitles() { setHorizontalHeaderLabels({"Filter scope", Msg(1055)}); }
+void TExpressionGrid::WriteTitles() { setHorizontalHeaderLabels({tr("Filter scope"), Msg(1055)}); }
 
 void TExpressionGrid::DefaultMainExpression() {
   // Only an empty main expression gets the default: activation follows every dialog and

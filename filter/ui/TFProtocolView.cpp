@@ -141,7 +141,7 @@ void TFProtocolView::SaveAsClick() {
           [&dialog](const QString& filter) { dialog.setDefaultSuffix(filter.contains("*.txt") ? "txt" : "rtf"); });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString name = dialog.selectedFiles().first();
-  if (!SaveTo(name)) FilterBoxes::Error(this, QString("Cannot create file \"%1\"").arg(name));
+  if (!SaveTo(name)) FilterBoxes::Error(this, tr("Cannot create file \"%1\"").arg(name));
 }
 
 }  // namespace ae

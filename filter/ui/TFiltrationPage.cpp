@@ -33,17 +33,17 @@ constexpr int BoxMargin = 2;
 TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   setObjectName("TabSheet1");
 
-  static const char* const titles[4] = {"A", "B", "C", "D (Correlation)"};
+  static const char* const titles[4] = {"A", "B", "C", QT_TR_NOOP("D (Correlation)")};
   static const char* const gridNames[4] = {"GridA", "GridB", "GridC", "GridD"};
   static const char* const joinNames[4] = {"BoxDepA", "BoxDepB", "BoxDepC", "BoxDepD"};
   for (int w = 0; w < 4; ++w) {
     const bool equation = w == fwD;
-    gridBoxes_[w] = NewGroupBox(titles[w], this);
+    gridBoxes_[w] = NewGroupBox(tr(titles[w]), this);
     grids_[w] = new TFilterGrid(equation ? EquationColumns : MinMaxColumns, equation ? QList<int>{0, 3} : QList<int>{0},
                                 gridBoxes_[w]);
     grids_[w]->setObjectName(gridNames[w]);
     connect(grids_[w], &TFilterGrid::LookupRequested, this, &TFiltrationPage::LookupRequested);
-    joinBoxes_[w] = new QCheckBox("Join with \"AND\"", gridBoxes_[w]);
+    joinBoxes_[w] = new QCheckBox(tr("Join with \"AND\""), gridBoxes_[w]);
     joinBoxes_[w]->setObjectName(joinNames[w]);
     auto* box = new QVBoxLayout(gridBoxes_[w]);
     TightenLayout(box, BoxMargin, 2);
@@ -60,31 +60,31 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   }
 
   // Filter type and treatment.
-  auto* typeBox = NewGroupBox("Filter type", this);
+  auto* typeBox = NewGroupBox(tr("Filter type"), this);
   RadioGroupType = new QButtonGroup(this);
   auto* typeLayout = new QVBoxLayout(typeBox);
   TightenLayout(typeLayout, BoxMargin, 1);
-  AddRadioItem(RadioGroupType, typeLayout, "Included", typeBox)->setChecked(true);
-  AddRadioItem(RadioGroupType, typeLayout, "Excluded", typeBox);
+  AddRadioItem(RadioGroupType, typeLayout, tr("Included"), typeBox)->setChecked(true);
+  AddRadioItem(RadioGroupType, typeLayout, tr("Excluded"), typeBox);
   typeBox->setObjectName("RadioGroupType");
 
-  auto* treatmentBox = NewGroupBox("Treatment", this);
+  auto* treatmentBox = NewGroupBox(tr("Treatment"), this);
   treatmentBox->setObjectName("RadioGroupEventType");
   RadioGroupEventType = new QButtonGroup(this);
   auto* treatmentLayout = new QVBoxLayout(treatmentBox);
   TightenLayout(treatmentLayout, BoxMargin, 1);
-  AddRadioItem(RadioGroupEventType, treatmentLayout, "As Hits", treatmentBox)->setChecked(true);
-  AddRadioItem(RadioGroupEventType, treatmentLayout, "As Events", treatmentBox);
-  AddRadioItem(RadioGroupEventType, treatmentLayout, "As Mechanic", treatmentBox);
+  AddRadioItem(RadioGroupEventType, treatmentLayout, tr("As Hits"), treatmentBox)->setChecked(true);
+  AddRadioItem(RadioGroupEventType, treatmentLayout, tr("As Events"), treatmentBox);
+  AddRadioItem(RadioGroupEventType, treatmentLayout, tr("As Mechanic"), treatmentBox);
   connect(RadioGroupEventType, &QButtonGroup::idClicked, this, &TFiltrationPage::RadioGroupEventTypeClick);
 
   // Events and mechanic time boxes.
-  eventsBox_ = NewGroupBox("Events", this);
+  eventsBox_ = NewGroupBox(tr("Events"), this);
   eventsBox_->setObjectName("GroupBoxEvents");
-  labelMPT_ = new QLabel("MPT :", eventsBox_);
+  labelMPT_ = new QLabel(tr("MPT :"), eventsBox_);
   EditMPT = new QLineEdit(eventsBox_);
   EditMPT->setObjectName("EditMPT");
-  labelLOCK_ = new QLabel("LOCK :", eventsBox_);
+  labelLOCK_ = new QLabel(tr("LOCK :"), eventsBox_);
   EditLOCK = new QLineEdit(eventsBox_);
   EditLOCK->setObjectName("EditLOCK");
   labelMPT_->setBuddy(EditMPT);
@@ -96,14 +96,14 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   eventsLayout->addWidget(labelLOCK_, 1, 0);
   eventsLayout->addWidget(EditLOCK, 1, 1);
 
-  mechanicBox_ = NewGroupBox("Mechanic", this);
+  mechanicBox_ = NewGroupBox(tr("Mechanic"), this);
   mechanicBox_->setObjectName("GroupBoxMechanic");
   // Each box stands beside the label of what it holds: EditBackWard is the time before a
   // mark, EditForward the time after it.
-  labelBack_ = new QLabel("Back :", mechanicBox_);
+  labelBack_ = new QLabel(tr("Back :"), mechanicBox_);
   EditBackWard = new QLineEdit(mechanicBox_);
   EditBackWard->setObjectName("EditBackWard");
-  labelForward_ = new QLabel("Forward :", mechanicBox_);
+  labelForward_ = new QLabel(tr("Forward :"), mechanicBox_);
   EditForward = new QLineEdit(mechanicBox_);
   EditForward->setObjectName("EditForward");
   labelBack_->setBuddy(EditBackWard);
@@ -117,19 +117,19 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   for (QLineEdit* edit : {EditMPT, EditLOCK, EditBackWard, EditForward}) edit->setFixedWidth(46);
 
   // Options.
-  auto* optionsBox = NewGroupBox("Options", this);
+  auto* optionsBox = NewGroupBox(tr("Options"), this);
   auto* optionsLayout = new QVBoxLayout(optionsBox);
   TightenLayout(optionsLayout, BoxMargin, 1);
-  CheckBoxEOT = new QCheckBox("Smart End of Time", optionsBox);
+  CheckBoxEOT = new QCheckBox(tr("Smart End of Time"), optionsBox);
   CheckBoxEOT->setObjectName("CheckBoxEOT");
-  CheckBoxTDP = new QCheckBox("Delete Parametric", optionsBox);
+  CheckBoxTDP = new QCheckBox(tr("Delete Parametric"), optionsBox);
   CheckBoxTDP->setObjectName("CheckBoxTDP");
-  CheckBoxTR = new QCheckBox("Delete TR", optionsBox);
+  CheckBoxTR = new QCheckBox(tr("Delete TR"), optionsBox);
   CheckBoxTR->setObjectName("CheckBoxTR");
-  auto* system = new QCheckBox("Delete System", optionsBox);
+  auto* system = new QCheckBox(tr("Delete System"), optionsBox);
   system->setObjectName("CheckBoxSystem");
   system->setEnabled(false);
-  auto* noise = new QCheckBox("Delete Noise", optionsBox);
+  auto* noise = new QCheckBox(tr("Delete Noise"), optionsBox);
   noise->setObjectName("CheckBoxNoise");
   noise->setEnabled(false);
   for (QCheckBox* box : {CheckBoxEOT, CheckBoxTDP, CheckBoxTR, system, noise}) optionsLayout->addWidget(box);
@@ -158,7 +158,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
   layout->addLayout(lower, 1, 0);
 
   // The page's pop-up menu.
-  clear_ = new QAction("&Clear", this);
+  clear_ = new QAction(tr("&Clear"), this);
   clear_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
   clear_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   addAction(clear_);
@@ -168,7 +168,7 @@ TFiltrationPage::TFiltrationPage(QWidget* window) : QWidget(window) {
 }
 
 void TFiltrationPage::WriteGridTitles() {
-  for (int w = 0; w < 3; ++w) grids_[w]->SetTitles({Msg(1056), "Min", "Max"}, {70, 46, 46});
+  for (int w = 0; w < 3; ++w) grids_[w]->SetTitles({Msg(1056), tr("Min"), tr("Max")}, {70, 46, 46});
   grids_[fwD]->SetTitles({Msg(1057), "=", "a *", Msg(1058), "+ b"}, {70, 30, 51, 70, 51});
 }
 

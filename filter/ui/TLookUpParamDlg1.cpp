@@ -20,6 +20,10 @@ namespace ae {
 
 namespace {
 
+// The items named in words (the others are the instruments' names).
+[[maybe_unused]] const char* const ItemCaptions[] = {QT_TRANSLATE_NOOP("ae::TLookUpParamDlg1", "Common parameters"),
+                                                     QT_TRANSLATE_NOOP("ae::TLookUpParamDlg1", "All parameters")};
+
 // The family chosen last, for the rest of the run.
 int& RememberedSystem() {
   static int item = 0;  // "Common parameters"
@@ -29,11 +33,11 @@ int& RememberedSystem() {
 }  // namespace
 
 TLookUpParamDlg1::TLookUpParamDlg1(const AEParamTable& params, QWidget* owner) : QDialog(owner), params_(params) {
-  setWindowTitle("Parameter Lookup 1");
+  setWindowTitle(tr("Parameter Lookup 1"));
   setModal(true);
 
   grid_ = new QTableWidget(0, 1, this);
-  grid_->setHorizontalHeaderLabels({"Parameter"});
+  grid_->setHorizontalHeaderLabels({tr("Parameter")});
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->verticalHeader()->hide();
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
@@ -43,12 +47,12 @@ TLookUpParamDlg1::TLookUpParamDlg1(const AEParamTable& params, QWidget* owner) :
   grid_->setMinimumSize(200, 260);
   connect(grid_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
 
-  auto* group = new QGroupBox(" System ", this);
+  auto* group = new QGroupBox(tr(" System "), this);
   auto* groupLayout = new QVBoxLayout(group);
   systems_ = new QButtonGroup(this);
   const auto& items = AEParamTable::SystemItems();
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-    auto* button = new QRadioButton(Q(items[static_cast<size_t>(i)].first), group);
+    auto* button = new QRadioButton(tr(items[static_cast<size_t>(i)].first.c_str()), group);
     systems_->addButton(button, i);
     groupLayout->addWidget(button);
   }
@@ -61,7 +65,7 @@ TLookUpParamDlg1::TLookUpParamDlg1(const AEParamTable& params, QWidget* owner) :
 
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton("&OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

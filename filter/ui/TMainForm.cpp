@@ -51,15 +51,15 @@ namespace ae {
 
 namespace {
 
-const char* const FiltrationCaption = "  Filtration  ";
-const char* const ServiceCaption = "  Service  ";
+const char* const FiltrationCaption = QT_TRANSLATE_NOOP("ae::TMainForm", "  Filtration  ");
+const char* const ServiceCaption = QT_TRANSLATE_NOOP("ae::TMainForm", "  Service  ");
 const char* const DataFileFilters[] = {
     // The descriptions are the dialog's texts; the patterns follow, hidden from view.
     "Spartan 3000 (*.dta, *.dtt) (*.dta *.dtt)",
-    "DiSP and Samos (*.dta) (*.dta)",
+    QT_TRANSLATE_NOOP("ae::TMainForm", "DiSP and Samos (*.dta) (*.dta)"),
     "ALine32D (*.ald) (*.ald)",
     "Все файлы (*)",
-    "AE Data Files (*.ald *.dta *.dtt)",
+    QT_TRANSLATE_NOOP("ae::TMainForm", "AE Data Files (*.ald *.dta *.dtt)"),
 };
 constexpr int PreselectedFilter = 4;
 
@@ -85,7 +85,7 @@ TMainForm::TMainForm(TDataModule2& data, const QStringList& arguments, QWidget* 
   filtration_ = new TFiltrationPage(this);
   connect(filtration_, &TFiltrationPage::LookupRequested, this, &TMainForm::LookupParameter);
   connect(filtration_->ClearAction(), &QAction::triggered, this, &TMainForm::N3Click);
-  pages_->addTab(filtration_, FiltrationCaption);
+  pages_->addTab(filtration_, tr(FiltrationCaption));
   service_ = new TServicePage(this);
   connect(service_, &TServicePage::BaseLoadClicked, this, &TMainForm::BaseLoadClick);
   connect(service_, &TServicePage::BaseAddClicked, this, &TMainForm::BaseAddClick);
@@ -93,12 +93,12 @@ TMainForm::TMainForm(TDataModule2& data, const QStringList& arguments, QWidget* 
   connect(service_, &TServicePage::ReportViewClicked, this, &TMainForm::BitBtnProtocolViewClick);
   connect(service_, &TServicePage::HelpClicked, this, &TMainForm::BitBtn4Click);
   connect(service_, &TServicePage::AboutClicked, this, &TMainForm::BitBtn5Click);
-  pages_->addTab(service_, ServiceCaption);
+  pages_->addTab(service_, tr(ServiceCaption));
 
-  auto* hide = new QPushButton(" H&ide", this);
+  auto* hide = new QPushButton(tr(" H&ide"), this);
   hide->setObjectName("BitBtnHide");
   connect(hide, &QPushButton::clicked, this, &TMainForm::BitBtnHideClick);
-  auto* exit = new QPushButton(" &Exit", this);
+  auto* exit = new QPushButton(tr(" &Exit"), this);
   exit->setObjectName("BitBtn3");
   connect(exit, &QPushButton::clicked, this, &QWidget::close);
   auto* bottom = new QHBoxLayout;
@@ -146,21 +146,21 @@ QWidget* TMainForm::BuildTopPanel() {
   auto* grid = new QGridLayout(panel);
   TightenLayout(grid, 0, 4);
 
-  auto* source = new QPushButton("Source", panel);
+  auto* source = new QPushButton(tr("Source"), panel);
   source->setObjectName("BtnSourceFile");
   connect(source, &QPushButton::clicked, this, &TMainForm::BtnSourceFileClick);
   EditSourceFile = new QLineEdit(panel);
   EditSourceFile->setObjectName("EditSourceFile");
-  auto* post = new QPushButton("Destination", panel);
+  auto* post = new QPushButton(tr("Destination"), panel);
   post->setObjectName("BtnPostFile");
   connect(post, &QPushButton::clicked, this, &TMainForm::BtnPostFileClick);
   EditPostFile = new QLineEdit(panel);
   EditPostFile->setObjectName("EditPostFile");
-  auto* nameLabel = new QLabel("Filter Name:", panel);
-  EditFilterName = new QLineEdit("New filter", panel);
+  auto* nameLabel = new QLabel(tr("Filter Name:"), panel);
+  EditFilterName = new QLineEdit(tr("New filter"), panel);
   EditFilterName->setObjectName("EditFilterName");
   nameLabel->setBuddy(EditFilterName);
-  BtnRun = new QPushButton("&Start", panel);
+  BtnRun = new QPushButton(tr("&Start"), panel);
   BtnRun->setObjectName("BtnRun");
   connect(BtnRun, &QPushButton::clicked, this, &TMainForm::BtnRunClick);
   ProgressRun = new QProgressBar(panel);
@@ -200,9 +200,9 @@ QWidget* TMainForm::BuildTopPanel() {
 
 void TMainForm::BuildTray() {
   trayMenu_ = new QMenu(this);
-  restore_ = trayMenu_->addAction("&Restore");
+  restore_ = trayMenu_->addAction(tr("&Restore"));
   connect(restore_, &QAction::triggered, this, &TMainForm::N1Click);
-  QAction* exit = trayMenu_->addAction("&Exit");
+  QAction* exit = trayMenu_->addAction(tr("&Exit"));
   connect(exit, &QAction::triggered, this, &QWidget::close);
   restore_->setEnabled(false);
   if (!QSystemTrayIcon::isSystemTrayAvailable())
@@ -318,7 +318,7 @@ QString TMainForm::ChooseDataFile(bool save) {
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setSizeGripEnabled(true);
   QStringList filters;
-  for (const char* f : DataFileFilters) filters << QString(f);
+  for (const char* f : DataFileFilters) filters << tr(f);
   dialog.setNameFilters(filters);
   dialog.selectNameFilter(filters[PreselectedFilter]);
   dialog.setDirectory(workFolder_.isEmpty() ? QDir::currentPath() : workFolder_);

@@ -27,20 +27,20 @@ TServicePage::TServicePage(QWidget* window) : QWidget(window) {
   setObjectName("TabSheet3");
 
   // Report.
-  auto* reportBox = NewGroupBox("Report", this);
-  CheckBoxPrtEnable = new QCheckBox("Make report file", reportBox);
+  auto* reportBox = NewGroupBox(tr("Report"), this);
+  CheckBoxPrtEnable = new QCheckBox(tr("Make report file"), reportBox);
   CheckBoxPrtEnable->setObjectName("CheckBoxPrtEnable");
   CheckBoxPrtEnable->setChecked(true);
   connect(CheckBoxPrtEnable, &QCheckBox::clicked, this, &TServicePage::CheckBoxPrtEnableClick);
-  RadioGroupPrtBox = NewGroupBox(" Report file ", reportBox);
+  RadioGroupPrtBox = NewGroupBox(tr(" Report file "), reportBox);
   RadioGroupPrtBox->setObjectName("RadioGroupPrt");
   RadioGroupPrt = new QButtonGroup(this);
   auto* prtLayout = new QVBoxLayout(RadioGroupPrtBox);
   TightenLayout(prtLayout, 4, 1);
-  AddRadioItem(RadioGroupPrt, prtLayout, "Report file in each folder", RadioGroupPrtBox)->setChecked(true);
-  AddRadioItem(RadioGroupPrt, prtLayout, "Common report file", RadioGroupPrtBox);
+  AddRadioItem(RadioGroupPrt, prtLayout, tr("Report file in each folder"), RadioGroupPrtBox)->setChecked(true);
+  AddRadioItem(RadioGroupPrt, prtLayout, tr("Common report file"), RadioGroupPrtBox);
   connect(RadioGroupPrt, &QButtonGroup::idClicked, this, &TServicePage::RadioGroupPrtClick);
-  labelPrtFolder_ = new QLabel("Report folder", reportBox);
+  labelPrtFolder_ = new QLabel(tr("Report folder"), reportBox);
   EditPrtFileDir = new QLineEdit(reportBox);
   EditPrtFileDir->setObjectName("EditPrtFileDir");
   EditPrtFileDir->setAcceptDrops(false);
@@ -63,11 +63,11 @@ TServicePage::TServicePage(QWidget* window) : QWidget(window) {
   reportLayout->addStretch();
 
   // Common options.
-  auto* commonBox = NewGroupBox("Common", this);
-  CheckBoxSaveFolder = new QCheckBox("Save work folder", commonBox);
+  auto* commonBox = NewGroupBox(tr("Common"), this);
+  CheckBoxSaveFolder = new QCheckBox(tr("Save work folder"), commonBox);
   CheckBoxSaveFolder->setObjectName("CheckBoxSaveFolder");
   CheckBoxSaveFolder->setChecked(true);
-  CheckBoxSaveConfig = new QCheckBox("Save configuration on exit", commonBox);
+  CheckBoxSaveConfig = new QCheckBox(tr("Save configuration on exit"), commonBox);
   CheckBoxSaveConfig->setObjectName("CheckBoxSaveConfig");
   CheckBoxSaveConfig->setChecked(true);
   auto* commonLayout = new QVBoxLayout(commonBox);
@@ -76,12 +76,12 @@ TServicePage::TServicePage(QWidget* window) : QWidget(window) {
   commonLayout->addWidget(CheckBoxSaveConfig);
 
   // Filter database.
-  auto* baseBox = NewGroupBox("Filter database", this);
-  auto* baseLoad = new QPushButton("&Open", baseBox);
+  auto* baseBox = NewGroupBox(tr("Filter database"), this);
+  auto* baseLoad = new QPushButton(tr("&Open"), baseBox);
   baseLoad->setObjectName("BaseLoad");
-  auto* baseAdd = new QPushButton("&Insert", baseBox);
+  auto* baseAdd = new QPushButton(tr("&Insert"), baseBox);
   baseAdd->setObjectName("BaseAdd");
-  BaseUpdate = new QPushButton("&Update", baseBox);
+  BaseUpdate = new QPushButton(tr("&Update"), baseBox);
   BaseUpdate->setObjectName("BaseUpdate");
   BaseUpdate->setEnabled(false);
   connect(baseLoad, &QPushButton::clicked, this, &TServicePage::BaseLoadClicked);
@@ -94,22 +94,22 @@ TServicePage::TServicePage(QWidget* window) : QWidget(window) {
   baseLayout->addWidget(BaseUpdate);
 
   // Language.
-  auto* languageBox = NewGroupBox("Language", this);
+  auto* languageBox = NewGroupBox(tr("Language"), this);
   languageBox->setObjectName("RGLanguage");
   RGLanguage = new QButtonGroup(this);
   auto* languageLayout = new QVBoxLayout(languageBox);
   TightenLayout(languageLayout, 6, 1);
-  AddRadioItem(RGLanguage, languageLayout, "English", languageBox)->setChecked(true);
-  AddRadioItem(RGLanguage, languageLayout, "Russian", languageBox);
+  AddRadioItem(RGLanguage, languageLayout, tr("English"), languageBox)->setChecked(true);
+  AddRadioItem(RGLanguage, languageLayout, tr("Russian"), languageBox);
   connect(RGLanguage, &QButtonGroup::idClicked, this, &TServicePage::RGLanguageClick);
 
-  auto* reportView = new QPushButton("&Report View", this);
+  auto* reportView = new QPushButton(tr("&Report View"), this);
   reportView->setObjectName("BitBtnProtocolView");
   connect(reportView, &QPushButton::clicked, this, &TServicePage::ReportViewClicked);
-  auto* help = new QPushButton("&Help", this);
+  auto* help = new QPushButton(tr("&Help"), this);
   help->setObjectName("BitBtn4");
   connect(help, &QPushButton::clicked, this, &TServicePage::HelpClicked);
-  auto* about = new QPushButton("&About", this);
+  auto* about = new QPushButton(tr("&About"), this);
   about->setObjectName("BitBtn5");
   connect(about, &QPushButton::clicked, this, &TServicePage::AboutClicked);
   auto* buttons = new QVBoxLayout;

@@ -1,5 +1,7 @@
 // The suite's settings file and the language choice for the next start.
 #include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 #include <QUrl>
@@ -49,17 +51,25 @@ TEST_F(SettingsTest, TheLanguageIsStoredPerProgramFileForTheNextStart) {
 TEST_F(SettingsTest, RussianBringsQtsRussianTextsAndEnglishNothing) {
   auto& app = *QCoreApplication::instance();
   const QString program = QCoreApplication::applicationFilePath();
-  EXPECT_EQ(ResourceLanguage::Install(app, program), nullptr);  // no choice stored
+  EXPECT_TRUE(ResourceLanguage::Install(app, program, "zmvwin2").empty());  // no choice stored
   ResourceLanguage::Store(program, "ENU");
-  EXPECT_EQ(ResourceLanguage::Install(app, program), nullptr);
-  ResourceLanguage::Store(program, "RUS");
-  QTranslator* russian = ResourceLanguage::Install(app, program);
-  if (russian) {  // present when the Qt translations are installed
-    EXPECT_EQ(russian->parent(), &app);
+  EXPECT_FALSE(ResourceLanguage::IsRussian(program));
+  EXPECT_TRUE(ResourceLanguage::Install(app, program, "zmvwin2").empty());
+  ResourceLanguage::Store(program, "rus");
+  EXPECT_TRUE(ResourceLanguage::IsRussian(program));
+  std::vector<QTranslator*> russian = ResourceLanguage::Install(app, program, "zmvwin2");
+  // The shared windows' texts are built in; this binary has no program translation.
+  ASSERT_FALSE(russian.empty());
+  for (const QTranslator* translator : russian) EXPECT_EQ(translator->parent(), &app);
+  EXPECT_EQ(QCoreApplication::translate("ae::THelpWindow", "&Close"), "&Закрыть");
+  if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm")) {
+    EXPECT_EQ(russian.size(), 2u);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Да");
-    QCoreApplication::removeTranslator(russian);
-    delete russian;
   }
+  ResourceLanguage::Remove(russian);
+  EXPECT_TRUE(russian.empty());
+  EXPECT_EQ(QCoreApplication::translate("ae::THelpWindow", "&Close"), "&Close");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }
 
 }  // namespace

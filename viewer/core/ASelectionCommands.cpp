@@ -52,7 +52,7 @@ void ASelectionCommands::UndeleteData(ViewerUser& user) {
   // the framed count), so the framed data can still be grouped or shown. Yes clears the marks
   // with the deleted flags.
   if (frames_.AnyFrame()) frames_.DeleteAllFrames();
-  if (!user.AskYesNo(ViewerMessage(vmUndeleteConfirm), ViewerMessage(vmWarning))) return;
+  if (!user.AskYesNo(ViewerText(vmUndeleteConfirm), ViewerText(vmWarning))) return;
   protocol_.AddLine("Deleted data undeleted...");
   data_.UndeleteAll();
 }

@@ -201,7 +201,7 @@ bool ATestSetup::Load(const std::string& path, ViewerUser& user) {
   IniFile ini;
   std::string text;
   if (!ReadWholeFile(path, text) || !ini.Parse(text) || !ini.HasSection(SecZmvWin)) {
-    user.Warning(ViewerMessage(vmUnknownSetupFormat));
+    user.Warning(ViewerText(vmUnknownSetupFormat));
     return false;
   }
   // Read into a fresh setup, so that a refused file leaves this one as it was.

@@ -1,6 +1,7 @@
 #pragma once
 // The viewer's message table: the texts of its message boxes, captions and a few labels, looked
-// up by number (2001..2033). Numbers the viewer does not use give an empty text.
+// up by number (2001..2033). Numbers the viewer does not use give an empty text. The table holds
+// the English texts; the program's Russian translation has a Russian text for each of them.
 #include <string>
 
 namespace ae {
@@ -36,11 +37,22 @@ enum : int {
 inline constexpr int ViewerMessageFirst = 2001;
 inline constexpr int ViewerMessageLast = 2033;
 
-// The text of a message; empty for a number outside the table or without a text.
+// The text of a message as the table holds it; empty for a number outside the table or without a
+// text. Documents (the test report) and aetool write it so in every language.
 const std::string& ViewerMessage(int id);
 
+// The same message in the language of the running program: through the program's translation
+// of the table (the Russian one when the program runs in Russian), else as the table holds it.
+// The windows show this one.
+std::string ViewerText(int id);
+
+// How the running program words a text of the table; none (the default, as in aetool) keeps the
+// table's text. The viewer's windows set Qt's translation (UseQtTranslationOfMessages).
+using MessageTranslation = std::string (*)(const std::string& text);
+void SetMessageTranslation(MessageTranslation translation);
+
 // "Data file doesn't sorted (12.34 s). Event View is impossible.": the time-order message of the
-// viewer's event view, for the time of the offending hit in seconds.
+// viewer's event view, for the time of the offending hit in seconds, in the program's language.
 std::string NotSortedMessage(double seconds);
 
 }  // namespace ae

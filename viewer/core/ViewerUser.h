@@ -18,7 +18,7 @@ class ViewerUser {
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
 
   // A warning box with the viewer's "Warning" caption.
-  void Warning(const std::string& text) { ShowMessage(text, ViewerMessage(vmWarning), Icon::Warning); }
+  void Warning(const std::string& text) { ShowMessage(text, ViewerText(vmWarning), Icon::Warning); }
 };
 
 }  // namespace ae

@@ -179,26 +179,25 @@ void WaveformPlot::PanBy(int dx) {
 }
 
 QString WaveformPlot::HeaderText() const {
-  QString text = QStringLiteral("Time %1 s   Channel %2   Amplitude %3 dB")
+  QString text = tr("Time %1 s   Channel %2   Amplitude %3 dB")
                      .arg(Number(static_cast<double>(hit_.Time.Seconds()), 7))
                      .arg(hit_.Channel)
                      .arg(hit_.Amplitude);
   if (!wave_) return text;
   const AWaveformScale& s = wave_->Scale;
-  if (!s.Known) return text + QStringLiteral("   No recorder setup for channel %1").arg(wave_->Channel);
+  if (!s.Known) return text + tr("   No recorder setup for channel %1").arg(wave_->Channel);
   // 10000 kHz reads better as 10 MHz.
-  const QString rate =
-      s.RateKHz % 1000 == 0 ? QStringLiteral("%1 MHz").arg(s.RateKHz / 1000) : QStringLiteral("%1 kHz").arg(s.RateKHz);
-  text += QStringLiteral("   Rate %1   Length %2 samples").arg(rate).arg(s.SamplesPerHit());
+  const QString rate = s.RateKHz % 1000 == 0 ? tr("%1 MHz").arg(s.RateKHz / 1000) : tr("%1 kHz").arg(s.RateKHz);
+  text += tr("   Rate %1   Length %2 samples").arg(rate).arg(s.SamplesPerHit());
   if (static_cast<std::size_t>(s.SamplesPerHit()) != wave_->Samples.size())
-    text += QStringLiteral(" (%1 in the record)").arg(wave_->Samples.size());
-  text += QStringLiteral("   Delay %1 samples (%2 µs)").arg(s.DelaySamples).arg(Number(s.TimeUs(0), 1));
+    text += tr(" (%1 in the record)").arg(wave_->Samples.size());
+  text += tr("   Delay %1 samples (%2 µs)").arg(s.DelaySamples).arg(Number(s.TimeUs(0), 1));
   return text;
 }
 
 QString WaveformPlot::SpectrumText() const {
   if (spectrum_.Empty()) return {};
-  return QStringLiteral("Peak %1 kHz   Centroid %2 kHz")
+  return tr("Peak %1 kHz   Centroid %2 kHz")
       .arg(Number(spectrum_.PeakHz / 1e3, 1))
       .arg(Number(spectrum_.CentroidHz / 1e3, 1));
 }
@@ -272,13 +271,12 @@ void WaveformPlot::DrawWaveform(QImage& image) {
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(plot);
   text.Draw(plot.left() + plot.width() / 2, plot.bottom() + 5 + text.Height(),
-            known ? QStringLiteral("µs after the trigger") : QStringLiteral("sample"), Qt::AlignHCenter | Qt::AlignTop);
-  text.Draw(8, plot.top() - 6, known ? (milli ? QStringLiteral("mV") : QStringLiteral("V")) : QStringLiteral("counts"),
-            Qt::AlignLeft | Qt::AlignBottom);
+            known ? tr("µs after the trigger") : tr("sample"), Qt::AlignHCenter | Qt::AlignTop);
+  text.Draw(8, plot.top() - 6, known ? (milli ? tr("mV") : tr("V")) : tr("counts"), Qt::AlignLeft | Qt::AlignBottom);
   if (!known)
     text.Draw(plot.left() + 6, plot.top() + 4,
-              QStringLiteral("No recorder setup for channel %1: the samples in counts against their number, no "
-                             "spectrum")
+              tr("No recorder setup for channel %1: the samples in counts against their number, no "
+                 "spectrum")
                   .arg(wave_->Channel));
 }
 
@@ -327,12 +325,11 @@ void WaveformPlot::DrawSpectrum(QImage& image) {
   painter.setBrush(Qt::NoBrush);
   painter.setPen(AxisColour);
   painter.drawRect(plot);
-  text.Draw(plot.left() + plot.width() / 2, plot.bottom() + 5 + text.Height(), QStringLiteral("kHz"),
+  text.Draw(plot.left() + plot.width() / 2, plot.bottom() + 5 + text.Height(), tr("kHz"),
             Qt::AlignHCenter | Qt::AlignTop);
-  text.Draw(8, plot.top() - 6,
-            spectrumDb_ ? QStringLiteral("dB (1 µV)") : (milli ? QStringLiteral("mV") : QStringLiteral("V")),
+  text.Draw(8, plot.top() - 6, spectrumDb_ ? tr("dB (1 µV)") : (milli ? tr("mV") : tr("V")),
             Qt::AlignLeft | Qt::AlignBottom);
-  text.Draw(plot.left(), plot.top() - 4, QStringLiteral("Magnitude spectrum (Hann window)   ") + SpectrumText(),
+  text.Draw(plot.left(), plot.top() - 4, tr("Magnitude spectrum (Hann window)   ") + SpectrumText(),
             Qt::AlignLeft | Qt::AlignBottom);
 }
 

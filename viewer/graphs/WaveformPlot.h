@@ -5,6 +5,7 @@
 // microseconds after the trigger, the part before the trigger shaded; below it the magnitude
 // spectrum from 0 to half the sampling rate in kHz, in dB or linear, with its peak frequency and
 // frequency centroid written out.
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -19,6 +20,8 @@
 namespace ae {
 
 class WaveformPlot {
+  Q_DECLARE_TR_FUNCTIONS(ae::WaveformPlot)
+
  public:
   // The hit, and its waveform when it has one; without one, `why` is what the picture says.
   void SetHit(const ZTShortHit& hit, std::optional<ZTWaveform> wave, const QString& why);

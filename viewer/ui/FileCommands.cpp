@@ -16,11 +16,11 @@
 namespace ae {
 
 FileCommands::FileCommands(const ViewerContext& context, QObject* parent) : QObject(parent), context_(context) {
-  OpenAction = MakeAction(this, "OpenAction", QStringLiteral("Open data file.."), QKeySequence::Open);
-  SaveAsAction = MakeAction(this, "SaveAsAction", QStringLiteral("Save data as.."), QKeySequence::Save);
-  ExitAction = MakeAction(this, "ExitAction", QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
-  OpenAction->setToolTip(QStringLiteral("Open data file"));
-  SaveAsAction->setToolTip(QStringLiteral("Save data as"));
+  OpenAction = MakeAction(this, "OpenAction", tr("Open data file.."), QKeySequence::Open);
+  SaveAsAction = MakeAction(this, "SaveAsAction", tr("Save data as.."), QKeySequence::Save);
+  ExitAction = MakeAction(this, "ExitAction", tr("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+  OpenAction->setToolTip(tr("Open data file"));
+  SaveAsAction->setToolTip(tr("Save data as"));
   connect(OpenAction, &QAction::triggered, this, &FileCommands::OpenActionExecute);
   connect(SaveAsAction, &QAction::triggered, this, &FileCommands::SaveAsActionExecute);
   connect(ExitAction, &QAction::triggered, context_.Window, &QMainWindow::close);
@@ -43,7 +43,7 @@ void FileCommands::TakeCommandLine(const QStringList& arguments) {
 
 void FileCommands::OpenActionExecute() {
   const QString name =
-      FileDialogSeam::OpenFileName(context_.Window, QStringLiteral("Open data file"), FileDialogSeam::DataFileFilter());
+      FileDialogSeam::OpenFileName(context_.Window, tr("Open data file"), FileDialogSeam::DataFileFilter());
   if (!name.isEmpty()) OpenFile(name);
 }
 
@@ -57,14 +57,14 @@ void FileCommands::SaveAsActionExecute() {
     folder = QFileInfo(loaded).absolutePath();
     proposed = QFileInfo(Q(ProposedSaveName(S(loaded)))).fileName();
   }
-  const QString name = FileDialogSeam::SaveFileName(context_.Window, QStringLiteral("Save data as"),
+  const QString name = FileDialogSeam::SaveFileName(context_.Window, tr("Save data as"),
                                                     FileDialogSeam::DataFileFilter(), {}, false, folder, proposed);
   if (name.isEmpty()) return;
   try {
     context_.Pages->SaveData(name);
   } catch (const std::exception& error) {
     // Nothing of the destination or the loaded file has changed; the box says why.
-    MessageSeam::Show(context_.Window, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(context_.Window, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmErrorDots)));
     return;
   }
   context_.Redraw();

@@ -43,11 +43,10 @@ QString Run(QWidget* owner, const FileDialogSeam::Request& request) {
 
 }  // namespace
 
-const QString& FileDialogSeam::DataFileFilter() {
-  static const QString filter = QStringLiteral(
+QString FileDialogSeam::DataFileFilter() {
+  return tr(
       "All AE Systems|*.dta;*.dtt;*.ald|DiSP (*.dta)|*.dta|Spartan 3000 (*.dta, *.dtt)|*.dta;*.dtt|"
       "ALine32D(*.ald)|*.ald|Все файлы|*.*");
-  return filter;
 }
 
 QString FileDialogSeam::QtFilter(const QString& filter) {

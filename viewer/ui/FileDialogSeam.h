@@ -1,6 +1,7 @@
 #pragma once
 // The viewer's open and save dialogs go through here, so that tests can answer them: with a
 // handler installed no dialog opens and the handler names the file (empty: cancelled).
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -9,6 +10,8 @@ class QWidget;
 namespace ae {
 
 class FileDialogSeam {
+  Q_DECLARE_TR_FUNCTIONS(ae::FileDialogSeam)
+
  public:
   enum class Mode { Open, Save };
   // What a window asks for.
@@ -24,8 +27,8 @@ class FileDialogSeam {
   using Handler = std::function<QString(Mode mode, const QString& caption)>;
   using RequestHandler = std::function<QString(const Request& request)>;
 
-  // The data file filter of both dialogs.
-  static const QString& DataFileFilter();
+  // The data file filter of both dialogs, in the program's language ("Все файлы" in either).
+  static QString DataFileFilter();
   // A filter "Text|*.a;*.b|..." as Qt writes it ("Text (*.a *.b);;...").
   static QString QtFilter(const QString& filter);
 

@@ -52,8 +52,7 @@ void MouseHost::CopyToClipboard(TZTGraph& graph) {
 void MouseHost::ShowWaveform(std::size_t hit) { TFWaveform::ShowHit(context_.Pages->DataSet(), hit, context_.Window); }
 
 void MouseHost::ShowTimeOrderError(double seconds) {
-  MessageSeam::Show(context_.Window, MessageSeam::Kind::Warning, Q(NotSortedMessage(seconds)),
-                    Q(ViewerMessage(vmError)));
+  MessageSeam::Show(context_.Window, MessageSeam::Kind::Warning, Q(NotSortedMessage(seconds)), Q(ViewerText(vmError)));
 }
 
 }  // namespace ae

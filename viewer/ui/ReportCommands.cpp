@@ -38,11 +38,10 @@ class BusyCursor {
 }  // namespace
 
 ReportCommands::ReportCommands(const ViewerContext& context, QObject* parent) : QObject(parent), context_(context) {
-  SaveReportAction =
-      MakeAction(this, "SaveReportAction", QStringLiteral("Save report.."), QKeySequence(Qt::CTRL | Qt::Key_R));
-  PrintAction = MakeAction(this, "PrintAction", QStringLiteral("Print.."), QKeySequence(Qt::CTRL | Qt::Key_P));
-  SaveReportAction->setToolTip(QStringLiteral("Save the test report as a PDF file"));
-  PrintAction->setToolTip(QStringLiteral("Print the page of graphs"));
+  SaveReportAction = MakeAction(this, "SaveReportAction", tr("Save report.."), QKeySequence(Qt::CTRL | Qt::Key_R));
+  PrintAction = MakeAction(this, "PrintAction", tr("Print.."), QKeySequence(Qt::CTRL | Qt::Key_P));
+  SaveReportAction->setToolTip(tr("Save the test report as a PDF file"));
+  PrintAction->setToolTip(tr("Print the page of graphs"));
   connect(SaveReportAction, &QAction::triggered, this, &ReportCommands::SaveReportActionExecute);
   connect(PrintAction, &QAction::triggered, this, &ReportCommands::PrintActionExecute);
 }
@@ -71,21 +70,20 @@ ReportSource ReportCommands::Source(const QString& title) const {
 void ReportCommands::SaveReportActionExecute() {
   QMainWindow* window = context_.Window;
   if (!context_.HasData()) {
-    MessageSeam::Show(window, MessageSeam::Kind::Warning, QStringLiteral("No data file is loaded"),
-                      Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(window, MessageSeam::Kind::Warning, tr("No data file is loaded"), Q(ViewerText(vmWarning)));
     return;
   }
   // Beside the data file, named after it.
   const QFileInfo loaded(Q(context_.Pages->DataSet().FileName));
-  const QString name = FileDialogSeam::SaveFileName(
-      window, QStringLiteral("Save report"), QStringLiteral("PDF file (*.pdf)|*.pdf"), QStringLiteral("pdf"), true,
-      loaded.absolutePath(), loaded.completeBaseName() + QStringLiteral(".pdf"));
+  const QString name =
+      FileDialogSeam::SaveFileName(window, tr("Save report"), tr("PDF file (*.pdf)|*.pdf"), QStringLiteral("pdf"), true,
+                                   loaded.absolutePath(), loaded.completeBaseName() + QStringLiteral(".pdf"));
   if (name.isEmpty()) return;
 
   QInputDialog ask(window);
   ask.setObjectName(QStringLiteral("ReportTitleDialog"));
-  ask.setWindowTitle(QStringLiteral("Save report"));
-  ask.setLabelText(QStringLiteral("Report title:"));
+  ask.setWindowTitle(tr("Save report"));
+  ask.setLabelText(tr("Report title:"));
   ask.setTextValue(Q(ReportSource::DefaultTitle(*context_.Setup)));
   // Room for a title of a line.
   if (auto* edit = ask.findChild<QLineEdit*>()) edit->setMinimumWidth(420);
@@ -98,7 +96,7 @@ void ReportCommands::SaveReportActionExecute() {
     report.Save(S(name));
   } catch (const std::exception& error) {
     // The file was not written (an old one stays as it was); the box says why.
-    MessageSeam::Show(window, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(window, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmErrorDots)));
     return;
   }
   context_.Protocol->AddLine("Report saved\t" + S(name));
@@ -108,8 +106,7 @@ void ReportCommands::PrintActionExecute() {
   QMainWindow* window = context_.Window;
   auto* sheet = qobject_cast<TZTTabSheet*>(context_.Pages->currentWidget());
   if (sheet == nullptr) {
-    MessageSeam::Show(window, MessageSeam::Kind::Warning, QStringLiteral("No page of graphs to print"),
-                      Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(window, MessageSeam::Kind::Warning, tr("No page of graphs to print"), Q(ViewerText(vmWarning)));
     return;
   }
   QPrinter printer(QPrinter::HighResolution);
@@ -120,7 +117,7 @@ void ReportCommands::PrintActionExecute() {
     const BusyCursor busy;
     PrintGraphPage(printer, sheet->Page(), context_.Pages->DataSet().FileName);
   } catch (const std::exception& error) {
-    MessageSeam::Show(window, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(window, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmErrorDots)));
   }
   // The page was drawn for paper: back to the window's size and colours.
   context_.Pages->UpdateAllLayouts();

@@ -10,18 +10,16 @@
 namespace ae {
 
 SetsCommands::SetsCommands(const ViewerContext& context, QObject* parent) : QObject(parent), context_(context) {
-  AddOrAction = MakeAction(this, "AddOrAction", QStringLiteral("Add to grouped with OR"), Qt::Key_Insert);
-  AddAndAction =
-      MakeAction(this, "AddAndAction", QStringLiteral("Add to grouped with AND"), QKeySequence(Qt::CTRL | Qt::Key_A));
-  DeleteAllFramesAction = MakeAction(this, "DeleteAllFramesAction", QStringLiteral("Delete all frames"),
-                                     QKeySequence(Qt::CTRL | Qt::Key_D));
+  AddOrAction = MakeAction(this, "AddOrAction", tr("Add to grouped with OR"), Qt::Key_Insert);
+  AddAndAction = MakeAction(this, "AddAndAction", tr("Add to grouped with AND"), QKeySequence(Qt::CTRL | Qt::Key_A));
+  DeleteAllFramesAction =
+      MakeAction(this, "DeleteAllFramesAction", tr("Delete all frames"), QKeySequence(Qt::CTRL | Qt::Key_D));
   ClearGroupedAction =
-      MakeAction(this, "ClearGroupedAction", QStringLiteral("Clear grouped data"), QKeySequence(Qt::CTRL | Qt::Key_C));
-  InvertGroupedAction = MakeAction(this, "InvertGroupedAction", QStringLiteral("Invert grouped data"));
-  DeleteGroupedAction = MakeAction(this, "DeleteGroupedAction", QStringLiteral("Delete grouped data"), Qt::Key_Delete);
-  UndeleteAction =
-      MakeAction(this, "UndeleteAction", QStringLiteral("Undelete data"), QKeySequence(Qt::ALT | Qt::Key_Backspace));
-  InvertDeletedAction = MakeAction(this, "InvertDeletedAction", QStringLiteral("Invert deleted data"));
+      MakeAction(this, "ClearGroupedAction", tr("Clear grouped data"), QKeySequence(Qt::CTRL | Qt::Key_C));
+  InvertGroupedAction = MakeAction(this, "InvertGroupedAction", tr("Invert grouped data"));
+  DeleteGroupedAction = MakeAction(this, "DeleteGroupedAction", tr("Delete grouped data"), Qt::Key_Delete);
+  UndeleteAction = MakeAction(this, "UndeleteAction", tr("Undelete data"), QKeySequence(Qt::ALT | Qt::Key_Backspace));
+  InvertDeletedAction = MakeAction(this, "InvertDeletedAction", tr("Invert deleted data"));
 
   auto run = [this](QAction* action, std::function<void(ASelectionCommands&)> command) {
     connect(action, &QAction::triggered, this, [this, command] {

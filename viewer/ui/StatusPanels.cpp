@@ -3,24 +3,21 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <algorithm>
-#include <cstdio>
 
 namespace ae {
 
 namespace {
 
-QString Counter(const char* format, std::uint32_t n) {
-  char text[32];
-  std::snprintf(text, sizeof text, format, static_cast<unsigned>(n));
-  return QString::fromLatin1(text);
-}
+// The name, then the count left-aligned in nine places ("HITS:%-9u").
+QString Counter(const QString& name, std::uint32_t n) { return name + QString::number(n).leftJustified(9); }
 
 }  // namespace
 
 StatusPanels::StatusPanels(QStatusBar& bar) {
-  static const char* const first[7] = {"", "HITS:", "EVNT:", "FRM:", "GRPD:", "DEL: ", ""};
+  static const char* const first[7] = {
+      "", QT_TR_NOOP("HITS:"), QT_TR_NOOP("EVNT:"), QT_TR_NOOP("FRM:"), QT_TR_NOOP("GRPD:"), QT_TR_NOOP("DEL: "), ""};
   for (std::size_t i = 0; i < panels_.size(); ++i) {
-    auto* label = new QLabel(QString::fromLatin1(first[i]), &bar);
+    auto* label = new QLabel(*first[i] != '\0' ? tr(first[i]) : QString(), &bar);
     label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
@@ -30,13 +27,13 @@ StatusPanels::StatusPanels(QStatusBar& bar) {
   }
 }
 
-QString StatusPanels::HitsText(std::uint32_t n) { return Counter("HITS:%-9u", n); }
+QString StatusPanels::HitsText(std::uint32_t n) { return Counter(tr("HITS:"), n); }
 QString StatusPanels::EventsText(std::uint32_t n, bool eventsView) {
-  return eventsView ? Counter("EVNT:%-9u", n) : QStringLiteral("EVNT: - ");
+  return eventsView ? Counter(tr("EVNT:"), n) : tr("EVNT: - ");
 }
-QString StatusPanels::FramedText(std::uint32_t n) { return Counter("FRMD:%-9u", n); }
-QString StatusPanels::GroupedText(std::uint32_t n) { return Counter("GRPD:%-9u", n); }
-QString StatusPanels::DeletedText(std::uint32_t n) { return Counter("DLTD:%-9u", n); }
+QString StatusPanels::FramedText(std::uint32_t n) { return Counter(tr("FRMD:"), n); }
+QString StatusPanels::GroupedText(std::uint32_t n) { return Counter(tr("GRPD:"), n); }
+QString StatusPanels::DeletedText(std::uint32_t n) { return Counter(tr("DLTD:"), n); }
 
 void StatusPanels::UpdateStatus(const ZTDataSet& data, bool eventsView) {
   SetText(1, HitsText(data.HitCount));

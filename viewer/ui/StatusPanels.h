@@ -4,6 +4,7 @@
 // design width, or wider when its text needs it: a counter shows every digit up to 4294967295,
 // and the readout grows to its longest text (it does not shrink back, so the counters do not
 // move with the mouse).
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -15,6 +16,8 @@ class QStatusBar;
 namespace ae {
 
 class StatusPanels {
+  Q_DECLARE_TR_FUNCTIONS(ae::StatusPanels)
+
  public:
   static constexpr std::array<int, 7> Widths = {200, 75, 75, 75, 75, 75, 50};
 

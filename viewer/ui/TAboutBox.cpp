@@ -27,7 +27,7 @@ QLabel* Label(const QString& text, const char* name, QWidget* parent) {
 
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About..."));
+  setWindowTitle(tr("About..."));
   setModal(true);
 
   QLabel* icon = Label(QString(), "ProgramIcon", this);
@@ -40,10 +40,10 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   bold.setBold(true);
   product->setFont(bold);
   facts->addWidget(product, 0, 0, 1, 2);
-  facts->addWidget(Label(QStringLiteral("Acoustic emission data viewer"), "Comments", this), 1, 0, 1, 2);
-  facts->addWidget(Label(QStringLiteral("Version :"), "VersionLabel", this), 2, 0);
+  facts->addWidget(Label(tr("Acoustic emission data viewer"), "Comments", this), 1, 0, 1, 2);
+  facts->addWidget(Label(tr("Version :"), "VersionLabel", this), 2, 0);
   facts->addWidget(Label(AboutFacts::Version(), "Version", this), 2, 1);
-  facts->addWidget(Label(QStringLiteral("Memory Used :"), "MemoryLabel", this), 3, 0);
+  facts->addWidget(Label(tr("Memory Used :"), "MemoryLabel", this), 3, 0);
   facts->addWidget(Label(AboutFacts::MemoryLoadText(), "MemoryUsed", this), 3, 1);
   facts->addWidget(AboutFacts::NewMakerLink(this), 4, 0, 1, 2);
   facts->setColumnStretch(1, 1);

@@ -50,18 +50,20 @@ TChannelsPanel::TChannelsPanel(QWidget* parent) : QWidget(parent) {
     (new ChannelSquare(c, area))->move(square);
     auto* box = new QCheckBox(QString::number(c), area);
     box->setObjectName(QStringLiteral("Channel%1").arg(c));
-    box->setGeometry(square.x() + 16, square.y(), 40, 14);
+    // The right column reaches the area's edge: its three-digit numbers need the room.
+    const int boxLeft = square.x() + 16;
+    box->setGeometry(boxLeft, square.y(), square.x() > 2 ? AreaWidth - boxLeft : 40, 14);
     boxes_[static_cast<std::size_t>(c - 1)] = box;
     bottom = std::max(bottom, square.y() + 14);
   }
-  area->setFixedSize(PanelWidth - 20, bottom + 3);
+  area->setFixedSize(AreaWidth, bottom + 3);
   scroll->setWidget(area);
   layout->addWidget(scroll, 1);
 
   auto* buttons = new QHBoxLayout;
-  allButton_ = new QPushButton(QStringLiteral("All"), this);
+  allButton_ = new QPushButton(tr("All"), this);
   allButton_->setObjectName(QStringLiteral("AllButton"));
-  refreshButton_ = new QPushButton(QStringLiteral("Refresh"), this);
+  refreshButton_ = new QPushButton(tr("Refresh"), this);
   refreshButton_->setObjectName(QStringLiteral("RefreshButton"));
   buttons->addWidget(allButton_);
   buttons->addWidget(refreshButton_);

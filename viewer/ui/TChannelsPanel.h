@@ -17,6 +17,8 @@ class TChannelsPanel : public QWidget {
 
  public:
   static constexpr int PanelWidth = 145;
+  // The scrolled area of the channel entries, within the panel and beside its scroll bar.
+  static constexpr int AreaWidth = PanelWidth - 20;
 
   explicit TChannelsPanel(QWidget* parent = nullptr);
 

@@ -36,8 +36,6 @@ namespace ae {
 
 namespace {
 
-const QString Caption = QStringLiteral("Graph Data Base..");
-
 struct GridColumn {
   const char* Field;
   const char* Header;
@@ -45,10 +43,14 @@ struct GridColumn {
 
 // The columns each grid shows; the others (keys among them) are hidden.
 const std::vector<GridColumn>& GridColumns(TDataBaseForm::Grid grid) {
-  static const std::vector<GridColumn> sets = {{"Name", "Name"}};
-  static const std::vector<GridColumn> pages = {{"GrPageName", "Name"}};
-  static const std::vector<GridColumn> graphs = {
-      {"LXCoord", "LX"}, {"LYCoord", "LY"}, {"RXCoord", "RX"}, {"RYCoord", "RY"}, {"GraphName", "Name"}};
+  static const char* const name = QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Name");
+  static const std::vector<GridColumn> sets = {{"Name", name}};
+  static const std::vector<GridColumn> pages = {{"GrPageName", name}};
+  static const std::vector<GridColumn> graphs = {{"LXCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "LX")},
+                                                 {"LYCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "LY")},
+                                                 {"RXCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "RX")},
+                                                 {"RYCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "RY")},
+                                                 {"GraphName", name}};
   return grid == TDataBaseForm::gSets ? sets : grid == TDataBaseForm::gPages ? pages : graphs;
 }
 
@@ -85,7 +87,7 @@ QCheckBox* FieldCheck(const char* field, const QString& caption, QWidget* parent
 TDataBaseForm::TDataBaseForm(ZTDataStore& store, AOptions& options, QWidget* owner)
     : QDialog(owner), store_(store), options_(options) {
   setObjectName(QStringLiteral("DataBaseForm"));
-  setWindowTitle(Caption);
+  setWindowTitle(tr("Graph Data Base.."));
   const QSqlDatabase db = store.Database();
   tables_[gSets] = new TGraphTableModel(db, QStringLiteral("VNGrfSys"), QStringLiteral("GSystemID"), {}, this);
   tables_[gPages] = new TGraphTableModel(db, QStringLiteral("VNGrfPge"), QStringLiteral("GPageID"),
@@ -127,7 +129,7 @@ void TDataBaseForm::BuildControls() {
   auto* layout = new QHBoxLayout;
   auto* grids = new QVBoxLayout;
   const char* names[] = {"GridGraphSets", "GridPages", "GridGraphs"};
-  const char* labels[] = {"Graph set", "Page", "Plots definition"};
+  const char* labels[] = {QT_TR_NOOP("Graph set"), QT_TR_NOOP("Page"), QT_TR_NOOP("Plots definition")};
   auto* delegate = new TGraphEditorDelegate(this);
   for (int grid = gSets; grid <= gGraphs; ++grid) {
     TGraphTableModel& table = *tables_[grid];
@@ -140,11 +142,11 @@ void TDataBaseForm::BuildControls() {
     view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
     view->verticalHeader()->hide();
-    view->setToolTip(QStringLiteral("Insert adds a row, Ctrl+Delete deletes the chosen one"));
+    view->setToolTip(tr("Insert adds a row, Ctrl+Delete deletes the chosen one"));
     for (int column = 0; column < table.columnCount(); ++column) view->setColumnHidden(column, true);
     for (const GridColumn& c : GridColumns(static_cast<Grid>(grid))) {
       const int column = table.Column(c.Field);
-      table.setHeaderData(column, Qt::Horizontal, QString::fromLatin1(c.Header));
+      table.setHeaderData(column, Qt::Horizontal, tr(c.Header));
       view->setColumnHidden(column, false);
     }
     view->horizontalHeader()->setStretchLastSection(true);
@@ -155,7 +157,7 @@ void TDataBaseForm::BuildControls() {
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, grid] { ChosenChanged(static_cast<Grid>(grid)); });
     views_[grid] = view;
-    auto* label = new QLabel(QString::fromLatin1(labels[grid]), this);
+    auto* label = new QLabel(tr(labels[grid]), this);
     grids->addWidget(label);
     grids->addWidget(view, grid == gGraphs ? 2 : 1);
   }
@@ -185,16 +187,18 @@ QWidget* TDataBaseForm::BuildGraphEditors() {
   layout->setContentsMargins(0, 0, 0, 0);
   auto map = [&](QWidget* editor, const char* field) { mapper_->addMapping(editor, graphs.Column(field)); };
 
-  auto* position = new QGroupBox(QStringLiteral("Plot position"), box);
+  auto* position = new QGroupBox(tr("Plot position"), box);
   auto* positionLayout = new QGridLayout(position);
-  const std::pair<const char*, const char*> coordinates[] = {
-      {"LXCoord", "Left X"}, {"LYCoord", "Left Y"}, {"RXCoord", "Right X"}, {"RYCoord", "Right Y"}};
+  const std::pair<const char*, const char*> coordinates[] = {{"LXCoord", QT_TR_NOOP("Left X")},
+                                                             {"LYCoord", QT_TR_NOOP("Left Y")},
+                                                             {"RXCoord", QT_TR_NOOP("Right X")},
+                                                             {"RYCoord", QT_TR_NOOP("Right Y")}};
   int place = 0;
   for (const auto& [field, caption] : coordinates) {
     QLineEdit* edit = FieldEdit(field, position);
     // Left and right edges side by side.
     const int row = place % 2, column = 2 * (place / 2);
-    positionLayout->addWidget(new QLabel(QString::fromLatin1(caption), position), row, column);
+    positionLayout->addWidget(new QLabel(tr(caption), position), row, column);
     positionLayout->addWidget(edit, row, column + 1);
     map(edit, field);
     ++place;
@@ -203,10 +207,10 @@ QWidget* TDataBaseForm::BuildGraphEditors() {
 
   auto* general = new QFormLayout;
   QLineEdit* title = FieldEdit("GraphName", box);
-  general->addRow(QStringLiteral("Title"), title);
+  general->addRow(tr("Title"), title);
   map(title, "GraphName");
   QComboBox* type = FieldCombo("GraphTypeID", *graphTypes_, box);
-  general->addRow(QStringLiteral("Graph type"), type);
+  general->addRow(tr("Graph type"), type);
   map(type, "GraphTypeID");
   layout->addLayout(general);
 
@@ -217,15 +221,15 @@ QWidget* TDataBaseForm::BuildGraphEditors() {
     const QByteArray type = QByteArray(axis) + "AxisType", min = QByteArray(axis) + "Min",
                      max = QByteArray(axis) + "Max", log = QByteArray(axis) + "LogType";
     QComboBox* param = FieldCombo(type.constData(), *params_, group);
-    form->addRow(QStringLiteral("Axis Type"), param);
+    form->addRow(tr("Axis Type"), param);
     map(param, type.constData());
     QLineEdit* minEdit = FieldEdit(min.constData(), group);
-    form->addRow(QStringLiteral("Min"), minEdit);
+    form->addRow(tr("Min"), minEdit);
     map(minEdit, min.constData());
     QLineEdit* maxEdit = FieldEdit(max.constData(), group);
-    form->addRow(QStringLiteral("Max"), maxEdit);
+    form->addRow(tr("Max"), maxEdit);
     map(maxEdit, max.constData());
-    QCheckBox* logCheck = FieldCheck(log.constData(), QStringLiteral("Log"), group);
+    QCheckBox* logCheck = FieldCheck(log.constData(), tr("Log"), group);
     form->addRow(logCheck);
     map(logCheck, log.constData());
     axes->addWidget(group);
@@ -234,19 +238,19 @@ QWidget* TDataBaseForm::BuildGraphEditors() {
 
   auto* rest = new QFormLayout;
   QLineEdit* channels = FieldEdit("Channels", box);
-  rest->addRow(QStringLiteral("Channels"), channels);
+  rest->addRow(tr("Channels"), channels);
   map(channels, "Channels");
-  QCheckBox* noColour = FieldCheck("AllChannel", QStringLiteral("No colored"), box);
+  QCheckBox* noColour = FieldCheck("AllChannel", tr("No colored"), box);
   rest->addRow(noColour);
   map(noColour, "AllChannel");
   QLineEdit* bins = FieldEdit("XBinNum", box);
-  rest->addRow(QStringLiteral("BinNum"), bins);
+  rest->addRow(tr("BinNum"), bins);
   map(bins, "XBinNum");
   QComboBox* cumulation = FieldCombo("YCumTypeID", *cumTypes_, box);
-  rest->addRow(QStringLiteral("Cumulation"), cumulation);
+  rest->addRow(tr("Cumulation"), cumulation);
   map(cumulation, "YCumTypeID");
   QComboBox* binSum = FieldCombo("YBinSumTypeID", *binSumTypes_, box);
-  rest->addRow(QStringLiteral("BinSum type"), binSum);
+  rest->addRow(tr("BinSum type"), binSum);
   map(binSum, "YBinSumTypeID");
   layout->addLayout(rest);
   layout->addStretch(1);
@@ -339,10 +343,10 @@ void TDataBaseForm::DeleteRow(Grid grid) {
   TGraphTableModel& table = *tables_[grid];
   const int row = table.RowOf(*key);
   const QString name = table.data(table.index(row, table.Column(GridColumns(grid).back().Field))).toString();
-  const QString question = grid == gSets    ? QStringLiteral("Delete the graph set \"%1\" with its pages and graphs?")
-                           : grid == gPages ? QStringLiteral("Delete the page \"%1\" with its graphs?")
-                                            : QStringLiteral("Delete the graph \"%1\"?");
-  if (!MessageSeam::Show(this, MessageSeam::Kind::YesNoWarning, question.arg(name), Caption)) return;
+  const QString question = grid == gSets    ? tr("Delete the graph set \"%1\" with its pages and graphs?")
+                           : grid == gPages ? tr("Delete the page \"%1\" with its graphs?")
+                                            : tr("Delete the graph \"%1\"?");
+  if (!MessageSeam::Show(this, MessageSeam::Kind::YesNoWarning, question.arg(name), windowTitle())) return;
   const int place = views_[grid]->currentIndex().row();
   // Deleted from the end, as a row not yet written leaves the model at once.
   auto deleteWhere = [](TGraphTableModel& t, auto belongs) {
@@ -388,7 +392,7 @@ void TDataBaseForm::BitBtn3Click() {
   TGraphEditsCheck check(*tables_[gSets], *tables_[gPages], *tables_[gGraphs], options_.HorizGraphNum,
                          options_.VertGraphNum);
   if (const auto problem = check.Run()) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, problem->Text, Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, problem->Text, Q(ViewerText(vmWarning)));
     ShowProblem(static_cast<Grid>(problem->Where), problem->Row, problem->Column);
     return;
   }
@@ -429,8 +433,8 @@ bool TDataBaseForm::Write() {
     // Before the transaction began the changes are still pending and OK may be tried again;
     // afterwards the tables read back what the rollback left: the database as it was.
     MessageSeam::Show(this, MessageSeam::Kind::Warning,
-                      QStringLiteral("The graph database was not changed: %1").arg(QString::fromUtf8(error.what())),
-                      Q(ViewerMessage(vmError)));
+                      tr("The graph database was not changed: %1").arg(QString::fromUtf8(error.what())),
+                      Q(ViewerText(vmError)));
     if (started) Reload();
     return false;
   }

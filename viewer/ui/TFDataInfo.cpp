@@ -17,7 +17,7 @@ namespace ae {
 
 TFDataInfo::TFDataInfo(const std::string& fileName, QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("FDataInfo"));
-  setWindowTitle(QStringLiteral("Data File Information"));
+  setWindowTitle(tr("Data File Information"));
   setModal(true);
 
   richEdit1_ = new QTextEdit(this);
@@ -37,9 +37,9 @@ TFDataInfo::TFDataInfo(const std::string& fileName, QWidget* owner) : QDialog(ow
 
   // Plain text: a header may hold anything, markup included.
   try {
-    richEdit1_->setPlainText(Q(ViewerMessage(vmFileNameLabel) + fileName + "\n\n" + DescribeDataFile(fileName)));
+    richEdit1_->setPlainText(Q(ViewerText(vmFileNameLabel) + fileName + "\n\n" + DescribeDataFile(fileName)));
   } catch (const std::exception& error) {
-    MessageSeam::Show(owner, MessageSeam::Kind::Warning, Q(error.what()), Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(owner, MessageSeam::Kind::Warning, Q(error.what()), Q(ViewerText(vmWarning)));
     richEdit1_->clear();
   }
   CenterOnOwner(this, owner);

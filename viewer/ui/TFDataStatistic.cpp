@@ -9,6 +9,7 @@
 #include <QTextEdit>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <string_view>
 #include <vector>
 
 #include "datafiles/EZTData.h"
@@ -25,6 +26,11 @@
 namespace ae {
 
 namespace {
+
+// The line over the reports of a file without frames (the report of the file says it in English).
+constexpr const char* WholeFileLabel =
+    QT_TRANSLATE_NOOP("ae::TFDataStatistic", "No frame: every hit that is not deleted, as set 1");
+static_assert(std::string_view(WholeFileLabel) == TFDataStatistic::WholeFileText);
 
 constexpr int TabStopCount = 32;
 constexpr double TwipsPerInch = 1440.0;
@@ -83,12 +89,12 @@ TFDataStatistic::TFDataStatistic(const ZTDataSet& data, const TFrameArray& frame
                                  const ATestSetup& setup, QWidget* owner)
     : QDialog(owner), stat_(std::make_unique<ATestStat>(setup)) {
   setObjectName(QStringLiteral("FDataStatistic"));
-  setWindowTitle(QStringLiteral("Sets statistic.."));
+  setWindowTitle(tr("Sets statistic.."));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setMinimumSize(600, 450);
 
   auto* layout = new QVBoxLayout(this);
-  wholeFile_ = new QLabel(QString::fromLatin1(WholeFileText), this);
+  wholeFile_ = new QLabel(tr(WholeFileLabel), this);
   wholeFile_->setObjectName(QStringLiteral("WholeFileLabel"));
   wholeFile_->setVisible(!frames.AnyFrame());
   layout->addWidget(wholeFile_);
@@ -105,10 +111,10 @@ TFDataStatistic::TFDataStatistic(const ZTDataSet& data, const TFrameArray& frame
     const char* Caption;
   };
   const Page pages[] = {
-      {"TSAmplDistr", reports_[srAmplitude], "Amplitude Distr."},
-      {"TSStatDistr", reports_[srStatistic], "Statistic Distr."},
-      {"TSLocDyn", reports_[srLocalDynamic], "Local/Dynamic"},
-      {"TSHolds", reports_[srHolds], " Pressure holds"},
+      {"TSAmplDistr", reports_[srAmplitude], QT_TR_NOOP("Amplitude Distr.")},
+      {"TSStatDistr", reports_[srStatistic], QT_TR_NOOP("Statistic Distr.")},
+      {"TSLocDyn", reports_[srLocalDynamic], QT_TR_NOOP("Local/Dynamic")},
+      {"TSHolds", reports_[srHolds], QT_TR_NOOP(" Pressure holds")},
       {"TSMonpac", reports_[srMonpac], "   MONPAC+   "},
       {"TSZip", new TZipPaintBox(*stat_, options, this), "ZIP"},
   };
@@ -119,7 +125,7 @@ TFDataStatistic::TFDataStatistic(const ZTDataSet& data, const TFrameArray& frame
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     page.Content->setParent(sheet);
     sheetLayout->addWidget(page.Content);
-    statistic_->addTab(sheet, QString::fromLatin1(page.Caption));
+    statistic_->addTab(sheet, tr(page.Caption));
   }
   statistic_->setCurrentIndex(0);
   layout->addWidget(statistic_);
@@ -152,7 +158,7 @@ void TFDataStatistic::Collect(const ZTDataSet& data, const TFrameArray& frames, 
 }
 
 void TFDataStatistic::Failed(const std::exception& error) {
-  MessageSeam::Show(this, MessageSeam::Kind::Warning, QString::fromUtf8(error.what()), Q(ViewerMessage(vmWarning)));
+  MessageSeam::Show(this, MessageSeam::Kind::Warning, QString::fromUtf8(error.what()), Q(ViewerText(vmWarning)));
   for (QTextEdit* report : reports_) report->clear();
   // Nor does the plot show what was half collected.
   *stat_ = ATestStat(stat_->Setup());

@@ -24,7 +24,7 @@ namespace ae {
 TFDataView::TFDataView(const ZTDataSet& data, const AOptions& options, const ATestSetup& setup, QWidget* owner)
     : QDialog(owner), data_(data), options_(options), setup_(setup) {
   setObjectName(QStringLiteral("FDataView"));
-  setWindowTitle(QStringLiteral("Data view.."));
+  setWindowTitle(tr("Data view.."));
   // The columns line up only in a fixed-pitch font.
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   auto* layout = new QVBoxLayout(this);
@@ -45,9 +45,9 @@ TFDataView::TFDataView(const ZTDataSet& data, const AOptions& options, const ATe
   label1_->setIndent(richEdit1_->frameWidth() + static_cast<int>(richEdit1_->document()->documentMargin()));
 
   auto* bottom = new QHBoxLayout;
-  checkBoxEventView_ = new QCheckBox(QStringLiteral("Event view"), this);
+  checkBoxEventView_ = new QCheckBox(tr("Event view"), this);
   checkBoxEventView_->setObjectName(QStringLiteral("CheckBoxEventView"));
-  checkBoxShadowHits_ = new QCheckBox(QStringLiteral("Show secondary (shadow) hits"), this);
+  checkBoxShadowHits_ = new QCheckBox(tr("Show secondary (shadow) hits"), this);
   checkBoxShadowHits_->setObjectName(QStringLiteral("CheckBoxShadowHits"));
   bottom->addWidget(checkBoxEventView_);
   bottom->addWidget(checkBoxShadowHits_);
@@ -76,7 +76,7 @@ void TFDataView::BuildListing() {
   try {
     listing.Build(data_, setup_, eventsView, showShadow);
   } catch (const std::exception& error) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, QString::fromUtf8(error.what()), Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, QString::fromUtf8(error.what()), Q(ViewerText(vmWarning)));
     return;
   }
   label1_->setText(Q(listing.Header));
@@ -94,8 +94,7 @@ void TFDataView::BuildListing() {
   cursor.endEditBlock();
   richEdit1_->moveCursor(QTextCursor::Start);
   if (listing.TimeOrderError)
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(ViewerMessage(vmNotSortedEventView)),
-                      Q(ViewerMessage(vmError)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(ViewerText(vmNotSortedEventView)), Q(ViewerText(vmError)));
 }
 
 }  // namespace ae

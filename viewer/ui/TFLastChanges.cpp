@@ -17,7 +17,7 @@ namespace ae {
 
 TFLastChanges::TFLastChanges(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("FLastChanges"));
-  setWindowTitle(QStringLiteral("Last changes information"));
+  setWindowTitle(tr("Last changes information"));
   setModal(true);
 
   richEdit1_ = new QTextEdit(this);
@@ -37,7 +37,7 @@ TFLastChanges::TFLastChanges(QWidget* owner) : QDialog(owner) {
 }
 
 TFLastChanges::TFLastChanges(const AProtocol& protocol, QWidget* owner) : TFLastChanges(owner) {
-  setWindowTitle(Q(ViewerMessage(vmProtocolView)));
+  setWindowTitle(Q(ViewerText(vmProtocolView)));
   richEdit1_->setLineWrapMode(QTextEdit::NoWrap);
   QStringList lines;
   for (const std::string& line : protocol.Lines) lines << Q(line);
@@ -69,8 +69,7 @@ bool TFLastChanges::ShowLastChanges(const QString& programDir, QWidget* owner) {
   }
   const QString named = found.isEmpty() ? QDir(programDir).filePath(QString::fromLatin1(FileName)) : found;
   MessageSeam::Show(owner, MessageSeam::Kind::Error,
-                    Q(ViewerMessage(vmFailPrefix)) + named + Q(ViewerMessage(vmDoesNotExist)),
-                    Q(ViewerMessage(vmErrorDots)));
+                    Q(ViewerText(vmFailPrefix)) + named + Q(ViewerText(vmDoesNotExist)), Q(ViewerText(vmErrorDots)));
   return false;
 }
 

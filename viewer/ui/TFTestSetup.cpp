@@ -41,18 +41,30 @@ struct IntField {
 };
 
 constexpr IntField IntFields[] = {
-    {"MPT", "MPT, us ", "MPT, us", &ATestSetup::MPT, true},
-    {"Lockout", "Lockout, us", "Lockout, us", &ATestSetup::Lockout, true},
-    {"EEvTH", "Evaluate ThresHold", "Evaluate ThresHold", &ATestSetup::EvalTH, false},
-    {"EHighAmpLev", "High amplitude level", "High amplitude level", &ATestSetup::HiAmpLev, false},
-    {"ESevHitNum", "Highest energy events number ", "Highest energy events number", &ATestSetup::SevHitNum, false},
-    {"EHstLimit1", "N < ", "Historic index, row 1: N <", &ATestSetup::MP_HstLimit1, false},
-    {"EHstLimit2", "N < ", "Historic index, row 2: N <", &ATestSetup::MP_HstLimit2, false},
-    {"EHstLimit3", "N < ", "Historic index, row 3: N <", &ATestSetup::MP_HstLimit3, false},
-    {"EHstLimit4", "N < ", "Historic index, row 4: N <", &ATestSetup::MP_HstLimit4, false},
-    {"EHstLastHits2", "K = ", "Historic index, row 2: K =", &ATestSetup::MP_HstLastHits2, false},
-    {"EHstLastHits3", "K =", "Historic index, row 3: K =", &ATestSetup::MP_HstLastHits3, false},
-    {"EHstLastHits5", "K = N -", "Historic index, row 5: K = N -", &ATestSetup::MP_HstLastHits5, false},
+    {"MPT", QT_TRANSLATE_NOOP("ae::TFTestSetup", "MPT, us "), QT_TRANSLATE_NOOP("ae::TFTestSetup", "MPT, us"),
+     &ATestSetup::MPT, true},
+    {"Lockout", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Lockout, us"),
+     QT_TRANSLATE_NOOP("ae::TFTestSetup", "Lockout, us"), &ATestSetup::Lockout, true},
+    {"EEvTH", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Evaluate ThresHold"),
+     QT_TRANSLATE_NOOP("ae::TFTestSetup", "Evaluate ThresHold"), &ATestSetup::EvalTH, false},
+    {"EHighAmpLev", QT_TRANSLATE_NOOP("ae::TFTestSetup", "High amplitude level"),
+     QT_TRANSLATE_NOOP("ae::TFTestSetup", "High amplitude level"), &ATestSetup::HiAmpLev, false},
+    {"ESevHitNum", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Highest energy events number "),
+     QT_TRANSLATE_NOOP("ae::TFTestSetup", "Highest energy events number"), &ATestSetup::SevHitNum, false},
+    {"EHstLimit1", "N < ", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 1: N <"),
+     &ATestSetup::MP_HstLimit1, false},
+    {"EHstLimit2", "N < ", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 2: N <"),
+     &ATestSetup::MP_HstLimit2, false},
+    {"EHstLimit3", "N < ", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 3: N <"),
+     &ATestSetup::MP_HstLimit3, false},
+    {"EHstLimit4", "N < ", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 4: N <"),
+     &ATestSetup::MP_HstLimit4, false},
+    {"EHstLastHits2", "K = ", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 2: K ="),
+     &ATestSetup::MP_HstLastHits2, false},
+    {"EHstLastHits3", "K =", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 3: K ="),
+     &ATestSetup::MP_HstLastHits3, false},
+    {"EHstLastHits5", "K = N -", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 5: K = N -"),
+     &ATestSetup::MP_HstLastHits5, false},
 };
 
 // The edits of reals, shown in general notation with Digits significant digits.
@@ -70,8 +82,10 @@ constexpr RealField RealFields[] = {
     {"OffsetSEdit", "ShiftV", "ShiftV", 6, &ATestSetup::OffsetSys, nullptr},
     {"DivREdit", "DivP", "DivP", 6, &ATestSetup::DivisorReal, nullptr},
     {"OffsetREdit", "ShiftP", "ShiftP", 6, &ATestSetup::OffsetReal, nullptr},
-    {"EHstLastHits4", "K = N*", "Historic index, row 4: K = N*", 6, nullptr, &ATestSetup::MP_HstLastHits4},
-    {"ELDExponent", "V calculation Exponent", "V calculation Exponent", 15, &ATestSetup::LDExponent, nullptr},
+    {"EHstLastHits4", "K = N*", QT_TRANSLATE_NOOP("ae::TFTestSetup", "Historic index, row 4: K = N*"), 6, nullptr,
+     &ATestSetup::MP_HstLastHits4},
+    {"ELDExponent", QT_TRANSLATE_NOOP("ae::TFTestSetup", "V calculation Exponent"),
+     QT_TRANSLATE_NOOP("ae::TFTestSetup", "V calculation Exponent"), 15, &ATestSetup::LDExponent, nullptr},
 };
 
 // The up-downs: their range, widened to a value outside it so that showing a file's value never
@@ -88,15 +102,18 @@ void ShowInt(QSpinBox* box, int value, SpinRange range) {
   box->setValue(value);
 }
 
-QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
+// Captions and titles in the program's language (formulas and symbols have no translation and stay).
+QString Shown(const char* text) { return QCoreApplication::translate("ae::TFTestSetup", text); }
 
-QGroupBox* Group(const char* title, QWidget* parent) { return new QGroupBox(QString::fromUtf8(title), parent); }
+QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(Shown(text), parent); }
+
+QGroupBox* Group(const char* title, QWidget* parent) { return new QGroupBox(Shown(title), parent); }
 
 }  // namespace
 
 TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), setup_(setup) {
   setObjectName(QStringLiteral("FTestSetup"));
-  setWindowTitle(QStringLiteral("Test setup.."));
+  setWindowTitle(tr("Test setup.."));
   setModal(true);
 
   // Every number edit by its name; each is put in its group below.
@@ -118,32 +135,32 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   };
 
   // Test parameters.
-  auto* test = Group(" Test parameters ", this);
+  auto* test = Group(QT_TR_NOOP(" Test parameters "), this);
   auto* testGrid = new QGridLayout(test);
   testLabel_ = new QLineEdit(test);
   testLabel_->setObjectName(QStringLiteral("TestLabel"));
   testTH_ = new QSpinBox(test);
   testTH_->setObjectName(QStringLiteral("TestTH"));
-  testGrid->addWidget(Caption("Test label", test), 0, 0);
+  testGrid->addWidget(Caption(QT_TR_NOOP("Test label"), test), 0, 0);
   testGrid->addWidget(testLabel_, 0, 1);
-  testGrid->addWidget(Caption("Test ThresHold", test), 1, 0);
+  testGrid->addWidget(Caption(QT_TR_NOOP("Test ThresHold"), test), 1, 0);
   testGrid->addWidget(testTH_, 1, 1);
-  testGrid->addWidget(Caption("Pressure holds", test), 2, 0, 1, 2);
+  testGrid->addWidget(Caption(QT_TR_NOOP("Pressure holds"), test), 2, 0, 1, 2);
   holds_ = new THoldsGrid(test);
   holds_->setMinimumSize(420, 120);
   testGrid->addWidget(holds_, 3, 0, 1, 2);
-  viewHolds_ = new QCheckBox(QStringLiteral("Show pressure holds"), test);
+  viewHolds_ = new QCheckBox(tr("Show pressure holds"), test);
   viewHolds_->setObjectName(QStringLiteral("CBViewHolds"));
   testGrid->addWidget(viewHolds_, 4, 0, 1, 2);
 
   // Events setup; the shadow and event view boxes belong to the options and are not shown here.
-  auto* events = Group(" Events setup ", this);
+  auto* events = Group(QT_TR_NOOP(" Events setup "), this);
   auto* eventsGrid = new QGridLayout(events);
   addRow(eventsGrid, 0, 0, "MPT");
   addRow(eventsGrid, 1, 0, "Lockout");
-  shadowHits_ = new QCheckBox(QStringLiteral("Second hits as Shadows"), events);
+  shadowHits_ = new QCheckBox(tr("Second hits as Shadows"), events);
   shadowHits_->setObjectName(QStringLiteral("CBShadowHits"));
-  eventView_ = new QCheckBox(QStringLiteral("Event view"), events);
+  eventView_ = new QCheckBox(tr("Event view"), events);
   eventView_->setObjectName(QStringLiteral("CBEventView"));
   for (QCheckBox* box : {shadowHits_, eventView_}) {
     box->setEnabled(false);
@@ -153,7 +170,7 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   eventView_->setChecked(GlobalOptions().EventsView);
 
   // Parametric data conversion.
-  auto* parametric = Group(" Parametric data conversion ", this);
+  auto* parametric = Group(QT_TR_NOOP(" Parametric data conversion "), this);
   auto* parametricGrid = new QGridLayout(parametric);
   addRow(parametricGrid, 0, 0, "DivSEdit");
   addRow(parametricGrid, 0, 2, "OffsetSEdit");
@@ -169,10 +186,10 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   addRow(monpacGrid, 1, 0, "EHighAmpLev");
   addRow(monpacGrid, 2, 0, "ESevHitNum");
 
-  auto* historic = Group(" Historic index  ", this);
+  auto* historic = Group(QT_TR_NOOP(" Historic index  "), this);
   auto* historicGrid = new QGridLayout(historic);
   addRow(historicGrid, 0, 0, "EHstLimit1");
-  historicGrid->addWidget(Caption("- Historic Index not applicable", historic), 0, 2, 1, 2);
+  historicGrid->addWidget(Caption(QT_TR_NOOP("- Historic Index not applicable"), historic), 0, 2, 1, 2);
   addRow(historicGrid, 1, 0, "EHstLimit2");
   addRow(historicGrid, 1, 2, "EHstLastHits2");
   addRow(historicGrid, 2, 0, "EHstLimit3");
@@ -189,19 +206,19 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   connect(edit("EHstLimit4"), &QLineEdit::textChanged, hstLimit5_, &QLineEdit::setText);
 
   // Local-dynamic criterion.
-  auto* locDyn = Group(" Local-Dynamic ", this);
+  auto* locDyn = Group(QT_TR_NOOP(" Local-Dynamic "), this);
   auto* locDynGrid = new QGridLayout(locDyn);
-  locDynGrid->addWidget(Caption(" Classification (maxW/V < .. ) ", locDyn), 0, 0, 1, 2);
+  locDynGrid->addWidget(Caption(QT_TR_NOOP(" Classification (maxW/V < .. ) "), locDyn), 0, 0, 1, 2);
   for (int i = 0; i < 3; ++i) {
     classes_[i] = new QSpinBox(locDyn);
     classes_[i]->setObjectName(QStringLiteral("ELDClass%1").arg(i + 1));
-    locDynGrid->addWidget(new QLabel(QStringLiteral("Class %1").arg(i + 1), locDyn), i + 1, 0);
+    locDynGrid->addWidget(new QLabel(tr("Class %1").arg(i + 1), locDyn), i + 1, 0);
     locDynGrid->addWidget(classes_[i], i + 1, 1);
   }
   addRow(locDynGrid, 4, 0, "ELDExponent");
 
   // Source location.
-  auto* location = Group(" Source location ", this);
+  auto* location = Group(QT_TR_NOOP(" Source location "), this);
   auto* locationGrid = new QGridLayout(location);
   locationType_ = new QComboBox(location);
   locationType_->setObjectName(QStringLiteral("CBLocationType"));
@@ -209,11 +226,11 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
     locationType_->addItem(QString::fromLatin1(ALocationSetup::TypeName(type).data()), static_cast<int>(type));
   velocity_ = new QLineEdit(location);
   velocity_->setObjectName(QStringLiteral("ELocationVelocity"));
-  locationGrid->addWidget(Caption("Type", location), 0, 0);
+  locationGrid->addWidget(Caption(QT_TR_NOOP("Type"), location), 0, 0);
   locationGrid->addWidget(locationType_, 0, 1);
-  locationGrid->addWidget(Caption("Wave speed, m/s", location), 1, 0);
+  locationGrid->addWidget(Caption(QT_TR_NOOP("Wave speed, m/s"), location), 1, 0);
   locationGrid->addWidget(velocity_, 1, 1);
-  locationGrid->addWidget(Caption("Sensors (Linear: x alone)", location), 2, 0, 1, 2);
+  locationGrid->addWidget(Caption(QT_TR_NOOP("Sensors (Linear: x alone)"), location), 2, 0, 1, 2);
   sensors_ = new TSensorsGrid(location);
   sensors_->setMinimumSize(300, 260);
   locationGrid->addWidget(sensors_, 3, 0, 1, 2);
@@ -221,7 +238,7 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   // Buttons.
   auto* buttons = new QHBoxLayout;
   auto button = [&](const char* name, const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), this);
+    auto* b = new QPushButton(Shown(text), this);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     buttons->addWidget(b);
@@ -229,11 +246,11 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   };
   QPushButton* ok = button("BBOk", "OK");
   ok->setDefault(true);
-  QPushButton* save = button("BBSave", "Save");
-  QPushButton* open = button("BBOpen", "Open");
-  QPushButton* saveAs = button("BBSaveAs", "Save as");
+  QPushButton* save = button("BBSave", QT_TR_NOOP("Save"));
+  QPushButton* open = button("BBOpen", QT_TR_NOOP("Open"));
+  QPushButton* saveAs = button("BBSaveAs", QT_TR_NOOP("Save as"));
   buttons->addStretch();
-  QPushButton* cancel = button("BBCancel", "Cancel");
+  QPushButton* cancel = button("BBCancel", QT_TR_NOOP("Cancel"));
   connect(ok, &QPushButton::clicked, this, &TFTestSetup::BBOkClick);
   connect(save, &QPushButton::clicked, this, &TFTestSetup::BBSaveClick);
   connect(open, &QPushButton::clicked, this, &TFTestSetup::BBOpenClick);
@@ -258,12 +275,12 @@ TFTestSetup::TFTestSetup(ATestSetup& setup, QWidget* owner) : QDialog(owner), se
   auto* columns = new QHBoxLayout(evaluation);
   columns->addLayout(left);
   columns->addLayout(right);
-  tabs->addTab(evaluation, QStringLiteral("Test and evaluation"));
+  tabs->addTab(evaluation, tr("Test and evaluation"));
   auto* locationPage = new QWidget(tabs);
   auto* locationLayout = new QHBoxLayout(locationPage);
   locationLayout->addWidget(location);
   locationLayout->addStretch();
-  tabs->addTab(locationPage, QStringLiteral("Source location"));
+  tabs->addTab(locationPage, tr("Source location"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs);
   layout->addLayout(buttons);
@@ -278,7 +295,7 @@ bool TFTestSetup::Execute(ATestSetup& setup, QWidget* owner) {
 }
 
 void TFTestSetup::Fill(const ATestSetup& from) {
-  setWindowTitle(Q(ViewerMessage(vmTestSetupCaption) + from.FileName));
+  setWindowTitle(Q(ViewerText(vmTestSetupCaption) + from.FileName));
   testLabel_->setText(Q(from.TestLabel));
   ShowInt(testTH_, from.TestTH, TestTHRange);
   holds_->SetHolds(from.Holds);
@@ -304,9 +321,8 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
   // An up-down keeps its last number while its text is edited; a text it does not take is refused.
   for (QSpinBox* box : {testTH_, classes_[0], classes_[1], classes_[2]}) {
     if (box->hasAcceptableInput()) continue;
-    const QString title =
-        box == testTH_ ? QStringLiteral("Test ThresHold") : QStringLiteral("Class %1").arg(box->objectName().right(1));
-    Refuse(box, QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4.")
+    const QString title = box == testTH_ ? tr("Test ThresHold") : tr("Class %1").arg(box->objectName().right(1));
+    Refuse(box, tr("%1: \"%2\" is not a whole number from %3 to %4.")
                     .arg(title, box->text())
                     .arg(box->minimum())
                     .arg(box->maximum()));
@@ -318,9 +334,9 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
     QLineEdit* edit = findChild<QLineEdit*>(QString::fromLatin1(field.Name));
     const std::optional<int> value = IntOf(edit->text());
     if (!value || (field.FromZero && *value < 0)) {
-      Refuse(edit, QStringLiteral("%1: \"%2\" is not a whole number%3.")
-                       .arg(QString::fromUtf8(field.Title), edit->text(),
-                            field.FromZero ? QStringLiteral(" from 0") : QString()));
+      Refuse(edit,
+             (field.FromZero ? tr("%1: \"%2\" is not a whole number from 0.") : tr("%1: \"%2\" is not a whole number."))
+                 .arg(Shown(field.Title), edit->text()));
       return std::nullopt;
     }
     s.*field.Member = *value;
@@ -335,7 +351,7 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
       s.*field.Real = *value;
     }
     if (!value) {
-      Refuse(edit, QStringLiteral("%1: \"%2\" is not a number.").arg(QString::fromUtf8(field.Title), edit->text()));
+      Refuse(edit, tr("%1: \"%2\" is not a number.").arg(Shown(field.Title), edit->text()));
       return std::nullopt;
     }
   }
@@ -354,7 +370,7 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
   s.Location.Type = static_cast<ALocationType>(locationType_->currentData().toInt());
   const std::optional<double> velocity = RealOf(velocity_);
   if (!velocity) {
-    Refuse(velocity_, QStringLiteral("Wave speed, m/s: \"%1\" is not a number.").arg(velocity_->text()));
+    Refuse(velocity_, tr("Wave speed, m/s: \"%1\" is not a number.").arg(velocity_->text()));
     return std::nullopt;
   }
   s.Location.Velocity = *velocity;
@@ -369,7 +385,7 @@ std::optional<ATestSetup> TFTestSetup::ReadControls() {
             [](const ASensor& a, const ASensor& b) { return a.Channel < b.Channel; });
   if (const std::string problem = s.Location.Problem(); !problem.empty()) {
     const bool speed = !(s.Location.Velocity > 0.0);
-    Refuse(speed ? static_cast<QWidget*>(velocity_) : sensors_, Q("Source location: " + problem));
+    Refuse(speed ? static_cast<QWidget*>(velocity_) : sensors_, tr("Source location: %1").arg(Q(problem)));
     return std::nullopt;
   }
 
@@ -389,7 +405,7 @@ bool TFTestSetup::Apply() {
 }
 
 void TFTestSetup::Refuse(QWidget* control, const QString& text) {
-  MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerMessage(vmWarning)));
+  MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerText(vmWarning)));
   if (control == nullptr) return;
   control->setFocus();
   if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
@@ -400,7 +416,7 @@ bool TFTestSetup::SaveInto(const std::string& path) {
     setup_.Save(path);
     return true;
   } catch (const EViewer& error) {
-    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmErrorDots)));
     return false;
   }
 }
@@ -410,14 +426,14 @@ void TFTestSetup::BBOkClick() {
 }
 
 void TFTestSetup::BBOpenClick() {
-  const QString name = FileDialogSeam::OpenFileName(this, QStringLiteral("Open"), QString::fromLatin1(FileFilter),
-                                                    QString::fromLatin1(DefaultExtension));
+  const QString name =
+      FileDialogSeam::OpenFileName(this, tr("Open"), tr(FileFilter), QString::fromLatin1(DefaultExtension));
   if (name.isEmpty()) return;
   WindowViewerUser user(this);
   try {
     if (!opened_.Load(S(name), user)) return;
   } catch (const EViewer& error) {
-    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmError)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmError)));
     return;
   }
   Fill(opened_);
@@ -428,18 +444,18 @@ void TFTestSetup::BBSaveClick() {
   // applying makes the setup's own.
   const std::string target = opened_.FileName.empty() ? setup_.FileName : opened_.FileName;
   if (target.empty()) return BBSaveAsClick();  // nothing loaded yet: ask where to
-  const std::string question = ViewerMessage(vmSetupRewritePrefix) + target + ViewerMessage(vmSetupRewriteSuffix);
-  if (!MessageSeam::Show(this, MessageSeam::Kind::YesNoQuestion, Q(question), Q(ViewerMessage(vmWarning)))) return;
+  const std::string question = ViewerText(vmSetupRewritePrefix) + target + ViewerText(vmSetupRewriteSuffix);
+  if (!MessageSeam::Show(this, MessageSeam::Kind::YesNoQuestion, Q(question), Q(ViewerText(vmWarning)))) return;
   if (!Apply()) return;
   SaveInto(setup_.FileName);
 }
 
 void TFTestSetup::BBSaveAsClick() {
-  const QString name = FileDialogSeam::SaveFileName(this, Q(ViewerMessage(vmSaveAs)), QString::fromLatin1(FileFilter),
+  const QString name = FileDialogSeam::SaveFileName(this, Q(ViewerText(vmSaveAs)), tr(FileFilter),
                                                     QString::fromLatin1(DefaultExtension), true);
   if (name.isEmpty()) return;
   if (!Apply()) return;
-  if (SaveInto(S(name))) setWindowTitle(Q(ViewerMessage(vmTestSetupCaption)) + name);
+  if (SaveInto(S(name))) setWindowTitle(Q(ViewerText(vmTestSetupCaption)) + name);
 }
 
 }  // namespace ae

@@ -23,7 +23,7 @@ class TFTestSetup : public QDialog {
 
  public:
   // The filter of the file dialogs and the extension a name without one gets.
-  static constexpr const char* FileFilter = "Test setup file (*.ini)|*.ini";
+  static constexpr const char* FileFilter = QT_TR_NOOP("Test setup file (*.ini)|*.ini");
   static constexpr const char* DefaultExtension = "ini";
 
   TFTestSetup(ATestSetup& setup, QWidget* owner);

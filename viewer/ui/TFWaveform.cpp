@@ -22,22 +22,22 @@ namespace ae {
 TFWaveform::TFWaveform(const ZTDataSet& data, std::size_t hit, QWidget* owner)
     : QDialog(owner), data_(data), hits_(data) {
   setObjectName(QStringLiteral("FWaveform"));
-  setWindowTitle(QStringLiteral("Waveform"));
+  setWindowTitle(tr("Waveform"));
   setModal(true);
 
   position_ = new QLabel(this);
   position_->setObjectName(QStringLiteral("PositionLabel"));
   view_ = new TWaveformView(this);
-  previous_ = new QPushButton(QStringLiteral("< &Previous"), this);
+  previous_ = new QPushButton(tr("< &Previous"), this);
   previous_->setObjectName(QStringLiteral("PreviousBtn"));
-  next_ = new QPushButton(QStringLiteral("&Next >"), this);
+  next_ = new QPushButton(tr("&Next >"), this);
   next_->setObjectName(QStringLiteral("NextBtn"));
-  decibels_ = new QCheckBox(QStringLiteral("Spectrum in &dB"), this);
+  decibels_ = new QCheckBox(tr("Spectrum in &dB"), this);
   decibels_->setObjectName(QStringLiteral("DecibelsCheck"));
   decibels_->setChecked(true);
-  copy_ = new QPushButton(QStringLiteral("&Copy"), this);
+  copy_ = new QPushButton(tr("&Copy"), this);
   copy_->setObjectName(QStringLiteral("CopyBtn"));
-  copy_->setToolTip(QStringLiteral("Put the picture on the clipboard"));
+  copy_->setToolTip(tr("Put the picture on the clipboard"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("CloseBtn"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -68,14 +68,12 @@ TFWaveform::TFWaveform(const ZTDataSet& data, std::size_t hit, QWidget* owner)
   CenterOnOwner(this, owner);
 }
 
-QString TFWaveform::NoWaveformsText() {
-  return QStringLiteral("No hit of the loaded data file has a waveform that can be shown.");
-}
+QString TFWaveform::NoWaveformsText() { return tr("No hit of the loaded data file has a waveform that can be shown."); }
 
 void TFWaveform::ShowFirst(const ZTDataSet& data, QWidget* owner) {
   const std::optional<std::size_t> first = AWaveformHits(data).First();
   if (!first) {
-    MessageSeam::Show(owner, MessageSeam::Kind::Information, NoWaveformsText(), QStringLiteral("Waveform"));
+    MessageSeam::Show(owner, MessageSeam::Kind::Information, NoWaveformsText(), tr("Waveform"));
     return;
   }
   ShowHit(data, *first, owner);
@@ -90,7 +88,7 @@ void TFWaveform::ShowHitAt(std::size_t hit) {
   hit_ = hit;
   const ZTShortHit rec = hit < data_.Recs.size() ? data_.Recs[hit] : ZTShortHit();
   std::optional<ZTWaveform> wave;
-  QString why = QStringLiteral("This hit has no waveform.");
+  QString why = tr("This hit has no waveform.");
   try {
     wave = data_.ReadWaveform(hit);
   } catch (const std::exception& error) {
@@ -100,12 +98,17 @@ void TFWaveform::ShowHitAt(std::size_t hit) {
   view_->Refresh();
 
   const std::optional<std::size_t> at = hits_.Position(hit);
-  const QString kind = hits_.FramedOnly() ? QStringLiteral("framed hits") : QStringLiteral("hits");
+  // Whole sentences for either kind of hits: a translation may need other words around them.
+  const bool framed = hits_.FramedOnly();
   if (at)
-    position_->setText(QStringLiteral("Waveform %1 of %2 (%3 with a waveform)").arg(*at).arg(hits_.Count()).arg(kind));
+    position_->setText((framed ? tr("Waveform %1 of %2 (framed hits with a waveform)")
+                               : tr("Waveform %1 of %2 (hits with a waveform)"))
+                           .arg(*at)
+                           .arg(hits_.Count()));
   else
-    position_->setText(
-        QStringLiteral("%1 %2 with a waveform; this hit is not one of them").arg(hits_.Count()).arg(kind));
+    position_->setText((framed ? tr("%1 framed hits with a waveform; this hit is not one of them")
+                               : tr("%1 hits with a waveform; this hit is not one of them"))
+                           .arg(hits_.Count()));
   UpdateButtons();
 }
 

@@ -12,10 +12,9 @@ namespace ae {
 
 TFrameFinishForm::TFrameFinishForm(int* choice, QWidget* owner) : QDialog(owner), choice_(choice) {
   setObjectName(QStringLiteral("FrameFinishForm"));
-  setWindowTitle(QStringLiteral("Warning"));
+  setWindowTitle(tr("Warning"));
   auto* layout = new QVBoxLayout(this);
-  auto* text =
-      new QLabel(QStringLiteral("The allowable amount of frames is exceeded. Choose one of the folowing: "), this);
+  auto* text = new QLabel(tr("The allowable amount of frames is exceeded. Choose one of the folowing: "), this);
   text->setWordWrap(true);
   layout->addWidget(text);
   auto* group = new QGroupBox(this);
@@ -23,10 +22,10 @@ TFrameFinishForm::TFrameFinishForm(int* choice, QWidget* owner) : QDialog(owner)
   auto* groupLayout = new QVBoxLayout(group);
   radioGroup1_ = new QButtonGroup(this);
   int index = 0;
-  for (const char* item :
-       {"Delete all frames, except new frame", "Ignore new frame", "Groop existing frames with \"AND\", add new frame",
-        "Groop existing frames with \"OR\", add new frame"}) {
-    auto* button = new QRadioButton(QString::fromLatin1(item), group);
+  for (const char* item : {QT_TR_NOOP("Delete all frames, except new frame"), QT_TR_NOOP("Ignore new frame"),
+                           QT_TR_NOOP("Groop existing frames with \"AND\", add new frame"),
+                           QT_TR_NOOP("Groop existing frames with \"OR\", add new frame")}) {
+    auto* button = new QRadioButton(tr(item), group);
     button->setChecked(index == 0);
     radioGroup1_->addButton(button, index++);
     groupLayout->addWidget(button);

@@ -1,5 +1,6 @@
 #include "viewer/ui/TGraphEditsCheck.h"
 
+#include <QCoreApplication>
 #include <map>
 
 #include "store/StoreNumbers.h"
@@ -16,25 +17,26 @@ struct FieldCaption {
   const char* Caption;
 };
 
-// The captions of the editors; fields without an editor go by their own names.
+// The captions of the editors, as the graph database window shows them; fields without an editor
+// go by their own names.
 constexpr FieldCaption Captions[] = {
-    {"LXCoord", "Left X"},
-    {"LYCoord", "Left Y"},
-    {"RXCoord", "Right X"},
-    {"RYCoord", "Right Y"},
-    {"XMin", "X Min"},
-    {"XMax", "X Max"},
-    {"YMin", "Y Min"},
-    {"YMax", "Y Max"},
-    {"XBinNum", "BinNum"},
-    {"GraphTypeID", "Graph type"},
-    {"YCumTypeID", "Cumulation"},
-    {"YBinSumTypeID", "BinSum type"},
+    {"LXCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Left X")},
+    {"LYCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Left Y")},
+    {"RXCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Right X")},
+    {"RYCoord", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Right Y")},
+    {"XMin", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "X Min")},
+    {"XMax", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "X Max")},
+    {"YMin", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Y Min")},
+    {"YMax", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Y Max")},
+    {"XBinNum", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "BinNum")},
+    {"GraphTypeID", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Graph type")},
+    {"YCumTypeID", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "Cumulation")},
+    {"YBinSumTypeID", QT_TRANSLATE_NOOP("ae::TDataBaseForm", "BinSum type")},
 };
 
 QString CaptionOf(const char* field) {
   for (const FieldCaption& c : Captions)
-    if (std::string_view(c.Field) == field) return QString::fromLatin1(c.Caption);
+    if (std::string_view(c.Field) == field) return QCoreApplication::translate("ae::TDataBaseForm", c.Caption);
   return QString::fromLatin1(field);
 }
 
@@ -48,7 +50,9 @@ QString Capitalized(QString text) {
 QString RowLabel(const TGraphTableModel& model, TGraphEditsCheck::Table where, int row) {
   const bool sets = where == TGraphEditsCheck::tSets;
   const QString name = model.data(model.index(row, model.Column(sets ? "Name" : "GrPageName"))).toString();
-  return QString::fromLatin1(sets ? "the graph set \"%1\"" : "the page \"%1\"").arg(name);
+  return (sets ? QCoreApplication::translate("ae::TGraphEditsCheck", "the graph set \"%1\"")
+               : QCoreApplication::translate("ae::TGraphEditsCheck", "the page \"%1\""))
+      .arg(name);
 }
 
 }  // namespace
@@ -80,7 +84,7 @@ std::optional<TGraphEditsCheck::Problem> TGraphEditsCheck::Numbers(TGraphTableMo
       const std::optional<int32_t> number = ParseIntegerText(StoredValueText(value));
       if (!number) {
         const QString owner = where == tGraphs ? GraphLabel(row) : RowLabel(model, where, row);
-        return Problem{QStringLiteral("\"%1\" of %2 is \"%3\", which is not a whole number.")
+        return Problem{tr("\"%1\" of %2 is \"%3\", which is not a whole number.")
                            .arg(CaptionOf(field), owner, Q(StoredValueText(value))),
                        where, row, column};
       }
@@ -101,10 +105,10 @@ std::optional<TGraphEditsCheck::Problem> TGraphEditsCheck::Grid(int row) {
                                     : rx > columns_      ? "RXCoord"
                                     : ly < 0 || ly >= ry ? "LYCoord"
                                                          : "RYCoord");
-  return Problem{QStringLiteral("%1 does not fit the page grid of %2 columns and %3 rows: Left X %4, Right X %5, "
-                                "Left Y %6, Right Y %7. The columns must lie within 0..%2 and the rows within "
-                                "0..%3, each right edge beyond its left edge; the page would show no graph from "
-                                "this one on.")
+  return Problem{tr("%1 does not fit the page grid of %2 columns and %3 rows: Left X %4, Right X %5, "
+                    "Left Y %6, Right Y %7. The columns must lie within 0..%2 and the rows within "
+                    "0..%3, each right edge beyond its left edge; the page would show no graph from "
+                    "this one on.")
                      .arg(Capitalized(GraphLabel(row)))
                      .arg(columns_)
                      .arg(rows_)
@@ -121,7 +125,7 @@ std::optional<TGraphEditsCheck::Problem> TGraphEditsCheck::Channels(int row) {
   if (!graphs_.isDirty(cell)) return std::nullopt;
   const GraphChannels parsed = GraphChannels::Parse(S(cell.data(Qt::EditRole).toString()));
   if (parsed.Ok()) return std::nullopt;
-  return Problem{QStringLiteral("The channels of %1 are not a list of channels 1..128 (for example 1,2,5): %2.")
+  return Problem{tr("The channels of %1 are not a list of channels 1..128 (for example 1,2,5): %2.")
                      .arg(GraphLabel(row), Q(parsed.Error)),
                  tGraphs, row, column};
 }
@@ -139,8 +143,8 @@ std::optional<TGraphEditsCheck::Problem> TGraphEditsCheck::Capacity() {
   }
   for (const auto& [page, n] : count) {
     if (n <= cells || !edited[page]) continue;
-    return Problem{QStringLiteral("The page \"%1\" has %2 graphs, more than the %3 cells of the page grid (%4 x %5): "
-                                  "the page would show only the first %3.")
+    return Problem{tr("The page \"%1\" has %2 graphs, more than the %3 cells of the page grid (%4 x %5): "
+                      "the page would show only the first %3.")
                        .arg(PageName(page))
                        .arg(n)
                        .arg(cells)
@@ -163,7 +167,7 @@ QString TGraphEditsCheck::GraphLabel(int row) const {
   for (int r = 0; r < row; ++r)
     if (!graphs_.IsDeleted(r) && graphs_.MasterOf(r) == page) ++number;
   const QString name = graphs_.data(graphs_.index(row, graphs_.Column("GraphName"))).toString();
-  return QStringLiteral("graph %1 \"%2\" on the page \"%3\"").arg(number).arg(name, PageName(page));
+  return tr("graph %1 \"%2\" on the page \"%3\"").arg(number).arg(name, PageName(page));
 }
 
 }  // namespace ae

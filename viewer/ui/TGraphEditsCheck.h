@@ -4,6 +4,7 @@
 // within the page grid of the options, and every channel text a list of channels 1..128. A graph
 // outside the grid, or one more than the grid has cells, would silently end the building of
 // its page.
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -12,6 +13,8 @@ namespace ae {
 class TGraphTableModel;
 
 class TGraphEditsCheck {
+  Q_DECLARE_TR_FUNCTIONS(ae::TGraphEditsCheck)
+
  public:
   enum Table : int { tSets, tPages, tGraphs };
   struct Problem {

@@ -19,7 +19,7 @@ constexpr int Digits = 6;
 THoldsGrid::THoldsGrid(QWidget* parent) : TRowEditGrid(ColumnCount, parent) {
   setObjectName(QStringLiteral("SGPrHold"));
   QStringList titles;
-  for (int id = vmHoldLabel; id <= vmHoldDelay; ++id) titles << Q(ViewerMessage(id));
+  for (int id = vmHoldLabel; id <= vmHoldDelay; ++id) titles << Q(ViewerText(id));
   setHorizontalHeaderLabels(titles);
   // The five columns share the grid's width, so that every title shows without scrolling.
   horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -63,9 +63,9 @@ THoldsGrid::Reading THoldsGrid::ReadHolds() const {
       if (!single) {
         reading.Row = r;
         reading.Column = column;
-        reading.Problem = QStringLiteral("Pressure holds, row %1, %2: \"%3\" is not a number.")
+        reading.Problem = tr("Pressure holds, row %1, %2: \"%3\" is not a number.")
                               .arg(r + 1)
-                              .arg(Q(ViewerMessage(vmHoldLabel + static_cast<int>(column))), CellText(r, column));
+                              .arg(Q(ViewerText(vmHoldLabel + static_cast<int>(column))), CellText(r, column));
         reading.Holds.clear();
         return reading;
       }

@@ -29,16 +29,19 @@ namespace {
 
 constexpr int Digits = 6;
 
+// A caption in the program's language.
+QString Shown(const char* text) { return QCoreApplication::translate("ae::TOptionsForm", text); }
+
 // A radio group: a titled box of items whose ids are their indexes; the item of value is checked.
 QButtonGroup* RadioGroup(const char* name, const char* title, std::initializer_list<const char*> items, int value,
                          QWidget* parent, QLayout* into) {
-  auto* box = new QGroupBox(QString::fromUtf8(title), parent);
+  auto* box = new QGroupBox(Shown(title), parent);
   box->setObjectName(QString::fromLatin1(name));
   auto* layout = new QVBoxLayout(box);
   auto* group = new QButtonGroup(box);
   int id = 0;
   for (const char* item : items) {
-    auto* button = new QRadioButton(QString::fromUtf8(item), box);
+    auto* button = new QRadioButton(Shown(item), box);
     button->setChecked(id == value);
     group->addButton(button, id++);
     layout->addWidget(button);
@@ -48,7 +51,7 @@ QButtonGroup* RadioGroup(const char* name, const char* title, std::initializer_l
 }
 
 QCheckBox* CheckBox(const char* name, const char* text, bool checked, QWidget* parent, QLayout* into) {
-  auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+  auto* box = new QCheckBox(Shown(text), parent);
   box->setObjectName(QString::fromLatin1(name));
   box->setChecked(checked);
   into->addWidget(box);
@@ -74,37 +77,40 @@ int CheckedOr(const QButtonGroup* group, int value) {
 TOptionsForm::TOptionsForm(AOptions& options, ATestSetup& setup, QWidget* owner)
     : QDialog(owner), options_(options), setup_(setup) {
   setObjectName(QStringLiteral("OptionsForm"));
-  setWindowTitle(QStringLiteral("Options.."));
+  setWindowTitle(tr("Options.."));
   setModal(true);
 
   auto* left = new QVBoxLayout;
   auto* right = new QVBoxLayout;
 
-  saveCheckBox_ = CheckBox("SaveCheckBox", "Save Options on Exit", options.SaveConfig, this, left);
-  languageRadioGroup_ =
-      RadioGroup("LanguageRadioGroup", " Language ", {"English", "Russian"}, options.ProgramLanguage, this, left);
+  saveCheckBox_ = CheckBox("SaveCheckBox", QT_TR_NOOP("Save Options on Exit"), options.SaveConfig, this, left);
+  languageRadioGroup_ = RadioGroup("LanguageRadioGroup", QT_TR_NOOP(" Language "),
+                                   {QT_TR_NOOP("English"), QT_TR_NOOP("Russian")}, options.ProgramLanguage, this, left);
   auto* sizes = new QFormLayout;
   pointSizeEdit_ = UpDown("PointSizeEdit", 1, 10, options.PointSize, this);
   udVertGrNum_ = UpDown("UDVertGrNum", 2, 6, options.VertGraphNum, this);
   udHrznGrNum_ = UpDown("UDHrznGrNum", 2, 7, options.HorizGraphNum, this);
-  sizes->addRow(QStringLiteral("Point size"), pointSizeEdit_);
-  sizes->addRow(QStringLiteral("Vertical graph number"), udVertGrNum_);
-  sizes->addRow(QStringLiteral("Horisontal graph number"), udHrznGrNum_);
+  sizes->addRow(tr("Point size"), pointSizeEdit_);
+  sizes->addRow(tr("Vertical graph number"), udVertGrNum_);
+  sizes->addRow(tr("Horisontal graph number"), udHrznGrNum_);
   left->addLayout(sizes);
-  reportChkBox_ = CheckBox("ReportChkBox", "Save protocol file ( _Protocol.txt )", options.WriteReport, this, left);
-  gridChkBox_ = CheckBox("GridChkBox", "Show grids inside plots", options.ShowGrid, this, left);
-  timeAxisRangeCheckBox_ =
-      CheckBox("TimeAxisRangeCheckBox", "Time axis range from datafile", options.TimeAxisFromFile, this, left);
-  showParamCheckBox_ = CheckBox("ShowParamCheckBox", "Show Parametric Records", options.ShowParamData, this, left);
+  reportChkBox_ =
+      CheckBox("ReportChkBox", QT_TR_NOOP("Save protocol file ( _Protocol.txt )"), options.WriteReport, this, left);
+  gridChkBox_ = CheckBox("GridChkBox", QT_TR_NOOP("Show grids inside plots"), options.ShowGrid, this, left);
+  timeAxisRangeCheckBox_ = CheckBox("TimeAxisRangeCheckBox", QT_TR_NOOP("Time axis range from datafile"),
+                                    options.TimeAxisFromFile, this, left);
+  showParamCheckBox_ =
+      CheckBox("ShowParamCheckBox", QT_TR_NOOP("Show Parametric Records"), options.ShowParamData, this, left);
   left->addStretch();
 
-  colorRadioGroup_ = RadioGroup("ColorRadioGroup", " Color scheme ",
-                                {"Classic (White on Gray)", "Borland (Yellow on Blue)", "Windows (Black on White)",
-                                 "Professional (White on Black)"},
+  colorRadioGroup_ = RadioGroup("ColorRadioGroup", QT_TR_NOOP(" Color scheme "),
+                                {QT_TR_NOOP("Classic (White on Gray)"), QT_TR_NOOP("Borland (Yellow on Blue)"),
+                                 QT_TR_NOOP("Windows (Black on White)"), QT_TR_NOOP("Professional (White on Black)")},
                                 options.ColorScheme, this, right);
-  startUpGraphRadioGroup_ = RadioGroup("StartUpGraphRadioGroup", " Startup graph set ",
-                                       {"Default graph set", "Last used graph set", "First graph set from DataBase"},
-                                       options.StartUpGraph, this, right);
+  startUpGraphRadioGroup_ = RadioGroup(
+      "StartUpGraphRadioGroup", QT_TR_NOOP(" Startup graph set "),
+      {QT_TR_NOOP("Default graph set"), QT_TR_NOOP("Last used graph set"), QT_TR_NOOP("First graph set from DataBase")},
+      options.StartUpGraph, this, right);
   right->addStretch();
 
   // The test setup's parametric conversion, kept here hidden.
@@ -150,15 +156,15 @@ bool TOptionsForm::OKBtnClick() {
   // Every control is read before anything is stored. An up-down holds the last number it took
   // while its text is being edited; a text it would not take is refused, not replaced by that.
   auto refuse = [this](QWidget* control, const QString& text) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerText(vmWarning)));
     control->setFocus();
   };
-  for (const auto& [box, title] :
-       {std::pair{pointSizeEdit_, "Point size"}, std::pair{udVertGrNum_, "Vertical graph number"},
-        std::pair{udHrznGrNum_, "Horisontal graph number"}}) {
+  for (const auto& [box, title] : {std::pair{pointSizeEdit_, QT_TR_NOOP("Point size")},
+                                   std::pair{udVertGrNum_, QT_TR_NOOP("Vertical graph number")},
+                                   std::pair{udHrznGrNum_, QT_TR_NOOP("Horisontal graph number")}}) {
     if (box->hasAcceptableInput()) continue;
-    refuse(box, QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4.")
-                    .arg(QString::fromLatin1(title), box->text())
+    refuse(box, tr("%1: \"%2\" is not a whole number from %3 to %4.")
+                    .arg(tr(title), box->text())
                     .arg(box->minimum())
                     .arg(box->maximum()));
     return false;
@@ -170,13 +176,13 @@ bool TOptionsForm::OKBtnClick() {
                                            std::tuple{offsetREdit_, &ATestSetup::OffsetReal, "ShiftP"}}) {
     const std::optional<double> value = RealOf(edit);
     if (!value) {
-      refuse(edit, QStringLiteral("%1: \"%2\" is not a number.").arg(QString::fromLatin1(title), edit->text()));
+      refuse(edit, tr("%1: \"%2\" is not a number.").arg(QString::fromLatin1(title), edit->text()));
       return false;
     }
     setup.*field = *value;
   }
   if (const std::string problem = setup.RangeProblem(); !problem.empty()) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(problem), Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(problem), Q(ViewerText(vmWarning)));
     return false;
   }
 
@@ -198,14 +204,13 @@ bool TOptionsForm::OKBtnClick() {
   if (languageChanged) {
     ResourceLanguage::Store(QCoreApplication::applicationFilePath(),
                             language == 1 ? QStringLiteral("RUS") : QStringLiteral("ENU"));
-    MessageSeam::Show(this, MessageSeam::Kind::Information, Q(ViewerMessage(vmLanguageChanged)),
-                      QStringLiteral("Confirm"));
+    MessageSeam::Show(this, MessageSeam::Kind::Information, Q(ViewerText(vmLanguageChanged)), tr("Confirm"));
   }
   try {
     options_.Save();
   } catch (const EViewer& error) {
     // The options hold the choices for this run all the same.
-    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmErrorDots)));
   }
   return true;
 }

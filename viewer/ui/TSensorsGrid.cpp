@@ -13,8 +13,10 @@ namespace {
 constexpr int Digits = 15;
 
 QString Title(int column) {
-  static const char* const titles[] = {"Channel", "X, m", "Y, m"};
-  return QString::fromLatin1(titles[column]);
+  static const char* const titles[] = {QT_TRANSLATE_NOOP("ae::TSensorsGrid", "Channel"),
+                                       QT_TRANSLATE_NOOP("ae::TSensorsGrid", "X, m"),
+                                       QT_TRANSLATE_NOOP("ae::TSensorsGrid", "Y, m")};
+  return TSensorsGrid::tr(titles[column]);
 }
 
 }  // namespace
@@ -44,8 +46,7 @@ TSensorsGrid::Reading TSensorsGrid::ReadSensors() const {
   auto refuse = [&](int row, int column, const QString& what) {
     reading.Row = row;
     reading.Column = column;
-    reading.Problem =
-        QStringLiteral("Sensors, row %1, %2: \"%3\" %4").arg(row + 1).arg(Title(column), CellText(row, column), what);
+    reading.Problem = tr("Sensors, row %1, %2: \"%3\" %4").arg(row + 1).arg(Title(column), CellText(row, column), what);
     reading.Sensors.clear();
     return reading;
   };
@@ -53,16 +54,16 @@ TSensorsGrid::Reading TSensorsGrid::ReadSensors() const {
     if (CellText(r, colChannel).trimmed().isEmpty()) continue;  // a row without a channel is no sensor
     const std::optional<int> channel = IntOf(CellText(r, colChannel));
     if (!channel || *channel < 1 || *channel > ALocationSetup::MaxChannel)
-      return refuse(r, colChannel, QStringLiteral("is not a channel from 1 to 128."));
+      return refuse(r, colChannel, tr("is not a channel from 1 to 128."));
     for (const ASensor& other : reading.Sensors)
-      if (other.Channel == *channel) return refuse(r, colChannel, QStringLiteral("has a sensor in another row."));
+      if (other.Channel == *channel) return refuse(r, colChannel, tr("has a sensor in another row."));
     ASensor sensor{*channel, 0.0, 0.0};
     const std::optional<double> x = RealOf(item(r, colX));
-    if (!x) return refuse(r, colX, QStringLiteral("is not a number."));
+    if (!x) return refuse(r, colX, tr("is not a number."));
     sensor.X = *x;
     if (!CellText(r, colY).trimmed().isEmpty()) {
       const std::optional<double> y = RealOf(item(r, colY));
-      if (!y) return refuse(r, colY, QStringLiteral("is not a number."));
+      if (!y) return refuse(r, colY, tr("is not a number."));
       sensor.Y = *y;
     }
     reading.Sensors.push_back(sensor);

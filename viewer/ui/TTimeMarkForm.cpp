@@ -28,19 +28,19 @@ QSpinBox* MillimetreBox(const char* name, int value, QWidget* parent) {
 TTimeMarkForm::TTimeMarkForm(const QString& graphName, AOptions& options, QWidget* owner)
     : QDialog(owner), options_(options) {
   setObjectName(QStringLiteral("TimeMarkForm"));
-  setWindowTitle(QStringLiteral("Copy to Clipboard"));
+  setWindowTitle(tr("Copy to Clipboard"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   auto* name = new QLabel(graphName, this);
   name->setObjectName(QStringLiteral("lDiagrName"));
-  form->addRow(QStringLiteral("Diagramma:"), name);
+  form->addRow(tr("Diagramma:"), name);
   edit1_ = MillimetreBox("Edit1", options.PrnWidth, this);
   edit2_ = MillimetreBox("Edit2", options.PrnHeight, this);
-  form->addRow(QStringLiteral("Width (mm):"), edit1_);
-  form->addRow(QStringLiteral("Height (mm):"), edit2_);
+  form->addRow(tr("Width (mm):"), edit1_);
+  form->addRow(tr("Height (mm):"), edit2_);
   layout->addLayout(form);
 
-  auto* dpi = new QGroupBox(QStringLiteral(" DPI "), this);
+  auto* dpi = new QGroupBox(tr(" DPI "), this);
   dpi->setObjectName(QStringLiteral("RadioGroup1"));
   auto* dpiLayout = new QHBoxLayout(dpi);
   radioGroup1_ = new QButtonGroup(this);

@@ -56,11 +56,11 @@ void TZTPageControl::BuildPages() {
     if (!choice.Show) return;
     if (choice.Set) pages = builder.BuildPages(choice.Set->GSystemID);
   } catch (const std::exception& error) {
-    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmError)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmError)));
     return;
   }
   if (pages.empty()) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(ViewerMessage(vmNoPages)), Q(ViewerMessage(vmError)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(ViewerText(vmNoPages)), Q(ViewerText(vmError)));
     return;
   }
   ApplyFileTimeAxis(pages, common_);
@@ -76,9 +76,9 @@ void TZTPageControl::BuildPages() {
   UpdateAllLayouts();
   // A graph whose channel text is not a list of channels is shown without data; say which.
   if (!problems.empty()) {
-    QString text = QStringLiteral("These graphs cannot show data:");
+    QString text = tr("These graphs cannot show data:");
     for (const std::string& problem : problems) text += QStringLiteral("\n") + Q(problem);
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerText(vmWarning)));
   }
 }
 
@@ -94,19 +94,19 @@ bool TZTPageControl::LoadData(const QString& fileName) {
   try {
     ZTDataSet incoming;
     const std::string name = S(fileName);
-    RunLongTask(this, QStringLiteral("Loading %1 ...").arg(fileName), [&](TaskProgress&) { incoming.Load(name); });
+    RunLongTask(this, tr("Loading %1 ...").arg(fileName), [&](TaskProgress&) { incoming.Load(name); });
     dataSet_ = std::move(incoming);
     loaded = true;
   } catch (const EDataFile& error) {
     message = Q(error.what());
   } catch (const std::bad_alloc&) {
-    message = Q(ViewerMessage(vmFileLoadingError));
+    message = Q(ViewerText(vmFileLoadingError));
   } catch (const std::exception& error) {
-    message = error.what()[0] != '\0' ? Q(error.what()) : Q(ViewerMessage(vmFileLoadingError));
+    message = error.what()[0] != '\0' ? Q(error.what()) : Q(ViewerText(vmFileLoadingError));
   }
   common_.RepaintAll = true;
   if (!loaded) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, message, Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, message, Q(ViewerText(vmWarning)));
     BuildPages();
     return false;
   }
@@ -117,7 +117,7 @@ bool TZTPageControl::LoadData(const QString& fileName) {
 
 void TZTPageControl::SaveData(const QString& fileName) {
   const std::string name = S(fileName);
-  RunLongTask(this, QStringLiteral("Saving %1 ...").arg(fileName), [&](TaskProgress&) { dataSet_.SaveAs(name); });
+  RunLongTask(this, tr("Saving %1 ...").arg(fileName), [&](TaskProgress&) { dataSet_.SaveAs(name); });
 }
 
 void TZTPageControl::RedrawAll() {
@@ -172,7 +172,7 @@ void TZTPageControl::UpdateAllLayouts() {
 }
 
 void TZTPageControl::ShowTimeOrderError(double seconds) {
-  MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(NotSortedMessage(seconds)), Q(ViewerMessage(vmError)));
+  MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(NotSortedMessage(seconds)), Q(ViewerText(vmError)));
 }
 
 }  // namespace ae

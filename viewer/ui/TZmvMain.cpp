@@ -18,6 +18,7 @@
 #include "ui/QtText.h"
 #include "viewer/core/AOptions.h"
 #include "viewer/core/ATestSetup.h"
+#include "viewer/core/MessageTranslation.h"
 #include "viewer/core/ViewerMessages.h"
 #include "viewer/ui/FileCommands.h"
 #include "viewer/ui/MouseHost.h"
@@ -45,6 +46,8 @@ ViewerStart ViewerStart::FromApplication() {
 }
 
 TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(parent), start_(start) {
+  // The message table in the language of the program's translation.
+  UseQtTranslationOfMessages();
   setObjectName(QStringLiteral("ZmvMain"));
   setWindowTitle(QString::fromLatin1(ProgramTitle));
   setWindowIcon(ProgramIcon::Icon(ProgramIcon::ZmvWin2));
@@ -67,13 +70,13 @@ TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(pare
   try {
     setup.Load(S(start_.SetupFile), user);
   } catch (const std::exception& error) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(error.what()), Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, Q(error.what()), Q(ViewerText(vmWarning)));
   }
   protocol_.AddLine("ZMV launched");
   try {
     data_ = std::make_unique<TMainDataModule>(start_.StorePath);
   } catch (const std::exception& error) {
-    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmErrorDots)));
   }
   context_.Data = data_.get();
   pages_->SetDataModule(data_.get());
@@ -93,7 +96,7 @@ TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(pare
   // Event view counts the events while the graphs draw, which is after the command that
   // switched it on has refreshed the counters.
   connect(pages_, &TZTPageControl::GraphsRendered, this, [this] { context_.RefreshEvents(); });
-  toolBar_ = new QToolBar(QStringLiteral("Tools"), this);
+  toolBar_ = new QToolBar(tr("Tools"), this);
   toolBar_->setObjectName(QStringLiteral("ToolBar"));
   context_.ToolBar = toolBar_;
   addToolBar(Qt::TopToolBarArea, toolBar_);
@@ -122,15 +125,15 @@ TZmvMain::TZmvMain(const ViewerStart& start, QWidget* parent) : QMainWindow(pare
 TZmvMain::~TZmvMain() { Shutdown(); }
 
 void TZmvMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->addActions({files_->OpenAction, files_->SaveAsAction});
   file->addActions({reports_->SaveReportAction, reports_->PrintAction});
   file->addSeparator();
   file->addAction(files_->ExitAction);
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  QMenu* view = menuBar()->addMenu(tr("&View"));
   view->addActions({view_->ViewToolbarAction, view_->ChannelsPanelAction});
-  QMenu* align = view->addMenu(QStringLiteral("Toolbar alignment"));
+  QMenu* align = view->addMenu(tr("Toolbar alignment"));
   align->setObjectName(QStringLiteral("ToolbarAlignmentMenu"));
   align->addActions(
       {view_->ToolbarTopAction, view_->ToolbarBottomAction, view_->ToolbarLeftAction, view_->ToolbarRightAction});
@@ -138,7 +141,7 @@ void TZmvMain::BuildMenus() {
   view->addActions({timeWindow_->ZoomAction, timeWindow_->UnZoomAction, timeWindow_->ZoomDialogAction});
   view->addAction(view_->FitAxesAction);
 
-  QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
+  QMenu* data = menuBar()->addMenu(tr("&Data"));
   data->addActions({view_->DataDependencesAction, view_->ColoredChannelsAction, view_->ColoredAmountAction});
   data->addSeparator();
   data->addActions(
@@ -150,7 +153,7 @@ void TZmvMain::BuildMenus() {
   data->addSeparator();
   data->addAction(windows_->DataFileInfoAction);
 
-  QMenu* sets = menuBar()->addMenu(QStringLiteral("&Sets"));
+  QMenu* sets = menuBar()->addMenu(tr("&Sets"));
   sets->addActions({sets_->AddOrAction, sets_->AddAndAction, sets_->DeleteAllFramesAction});
   sets->addSeparator();
   sets->addActions({sets_->ClearGroupedAction, sets_->InvertGroupedAction, sets_->DeleteGroupedAction});
@@ -159,10 +162,10 @@ void TZmvMain::BuildMenus() {
   sets->addSeparator();
   sets->addActions({windows_->ShowFramedDataAction, windows_->ShowSetsStatisticAction, windows_->WaveformAction});
 
-  QMenu* setup = menuBar()->addMenu(QStringLiteral("Se&tup"));
+  QMenu* setup = menuBar()->addMenu(tr("Se&tup"));
   setup->addActions({windows_->OptionsAction, windows_->GraphDataBaseAction, windows_->ProtocolViewAction});
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addActions(
       {windows_->ZemtalHelpAction, windows_->VarnelHelpAction, windows_->QuickTourAction, windows_->HotKeysAction});
   help->addSeparator();
@@ -223,7 +226,7 @@ void TZmvMain::Shutdown() {
   try {
     options.Save();
   } catch (const std::exception& error) {
-    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(error.what()), Q(ViewerText(vmErrorDots)));
   }
   protocol_.AddLine("ZMV closed");
   if (!options.WriteReport) return;
@@ -231,8 +234,8 @@ void TZmvMain::Shutdown() {
   try {
     protocol_.Save(protocol_.FileName);
   } catch (const std::exception&) {
-    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(ViewerMessage(vmSavingError) + protocol_.FileName + "'."),
-                      Q(ViewerMessage(vmErrorDots)));
+    MessageSeam::Show(this, MessageSeam::Kind::Error, Q(ViewerText(vmSavingError) + protocol_.FileName + "'."),
+                      Q(ViewerText(vmErrorDots)));
   }
 }
 

@@ -26,15 +26,15 @@ std::optional<std::int32_t> Seconds(const QLineEdit* edit) {
 
 TZoomParamForm::TZoomParamForm(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("ZoomParamForm"));
-  setWindowTitle(QStringLiteral("Zoom.."));
+  setWindowTitle(tr("Zoom.."));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   edit1_ = new QLineEdit(this);
   edit1_->setObjectName(QStringLiteral("Edit1"));
   edit2_ = new QLineEdit(this);
   edit2_->setObjectName(QStringLiteral("Edit2"));
-  form->addRow(QStringLiteral("Minimum time value"), edit1_);
-  form->addRow(QStringLiteral("Maximum time value"), edit2_);
+  form->addRow(tr("Minimum time value"), edit1_);
+  form->addRow(tr("Maximum time value"), edit2_);
   layout->addLayout(form);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BitBtn1"));
@@ -46,14 +46,13 @@ TZoomParamForm::TZoomParamForm(QWidget* owner) : QDialog(owner) {
 void TZoomParamForm::BitBtn1Click() {
   const std::optional<std::int32_t> from = Seconds(edit1_), to = Seconds(edit2_);
   auto refuse = [this](QLineEdit* field, const QString& text) {
-    MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerMessage(vmWarning)));
+    MessageSeam::Show(this, MessageSeam::Kind::Warning, text, Q(ViewerText(vmWarning)));
     field->setFocus();
     field->selectAll();
   };
-  if (!from)
-    return refuse(edit1_, QStringLiteral("\"%1\" is not a whole number of seconds from 0.").arg(edit1_->text()));
-  if (!to) return refuse(edit2_, QStringLiteral("\"%1\" is not a whole number of seconds from 0.").arg(edit2_->text()));
-  if (*from > *to) return refuse(edit1_, QStringLiteral("The minimum time value is above the maximum time value."));
+  if (!from) return refuse(edit1_, tr("\"%1\" is not a whole number of seconds from 0.").arg(edit1_->text()));
+  if (!to) return refuse(edit2_, tr("\"%1\" is not a whole number of seconds from 0.").arg(edit2_->text()));
+  if (*from > *to) return refuse(edit1_, tr("The minimum time value is above the maximum time value."));
   from_ = *from;
   to_ = *to;
   accept();

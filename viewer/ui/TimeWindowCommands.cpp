@@ -13,16 +13,13 @@ namespace ae {
 
 TimeWindowCommands::TimeWindowCommands(const ViewerContext& context, QObject* parent)
     : QObject(parent), context_(context) {
-  ZoomAction = MakeAction(this, "ZoomAction", QStringLiteral("Zoom"), Qt::Key_F2, true);
-  UnZoomAction = MakeAction(this, "UnZoomAction", QStringLiteral("UnZoom"), Qt::Key_F3);
-  ZoomDialogAction =
-      MakeAction(this, "ZoomDialogAction", QStringLiteral("Zoom.."), QKeySequence(Qt::CTRL | Qt::Key_F2));
-  ScrollLeftAction =
-      MakeAction(this, "ScrollLeftAction", QStringLiteral("Scroll Left"), QKeySequence(Qt::CTRL | Qt::Key_Left));
-  ScrollRightAction =
-      MakeAction(this, "ScrollRightAction", QStringLiteral("Scroll Right"), QKeySequence(Qt::CTRL | Qt::Key_Right));
+  ZoomAction = MakeAction(this, "ZoomAction", tr("Zoom"), Qt::Key_F2, true);
+  UnZoomAction = MakeAction(this, "UnZoomAction", tr("UnZoom"), Qt::Key_F3);
+  ZoomDialogAction = MakeAction(this, "ZoomDialogAction", tr("Zoom.."), QKeySequence(Qt::CTRL | Qt::Key_F2));
+  ScrollLeftAction = MakeAction(this, "ScrollLeftAction", tr("Scroll Left"), QKeySequence(Qt::CTRL | Qt::Key_Left));
+  ScrollRightAction = MakeAction(this, "ScrollRightAction", tr("Scroll Right"), QKeySequence(Qt::CTRL | Qt::Key_Right));
   RefreshToStartAction =
-      MakeAction(this, "RefreshToStartAction", QStringLiteral("Refresh to start"), QKeySequence(Qt::CTRL | Qt::Key_F5));
+      MakeAction(this, "RefreshToStartAction", tr("Refresh to start"), QKeySequence(Qt::CTRL | Qt::Key_F5));
 
   connect(ZoomAction, &QAction::toggled, this, [this](bool on) { context_.Options->FrameMode = !on; });
   // Both also undo "Fit axes to data".

@@ -11,34 +11,32 @@
 namespace ae {
 
 ViewCommands::ViewCommands(const ViewerContext& context, QObject* parent) : QObject(parent), context_(context) {
-  ViewToolbarAction = MakeAction(this, "ViewToolbarAction", QStringLiteral("View toolbar"), {}, true);
-  ChannelsPanelAction = MakeAction(this, "ChannelsPanelAction", QStringLiteral("Channels panel"), {}, true);
-  ToolbarTopAction = MakeAction(this, "ToolbarTopAction", QStringLiteral("Top"), {}, true);
-  ToolbarBottomAction = MakeAction(this, "ToolbarBottomAction", QStringLiteral("Bottom"), {}, true);
-  ToolbarLeftAction = MakeAction(this, "ToolbarLeftAction", QStringLiteral("Left"), {}, true);
-  ToolbarRightAction = MakeAction(this, "ToolbarRightAction", QStringLiteral("Right"), {}, true);
+  ViewToolbarAction = MakeAction(this, "ViewToolbarAction", tr("View toolbar"), {}, true);
+  ChannelsPanelAction = MakeAction(this, "ChannelsPanelAction", tr("Channels panel"), {}, true);
+  ToolbarTopAction = MakeAction(this, "ToolbarTopAction", tr("Top"), {}, true);
+  ToolbarBottomAction = MakeAction(this, "ToolbarBottomAction", tr("Bottom"), {}, true);
+  ToolbarLeftAction = MakeAction(this, "ToolbarLeftAction", tr("Left"), {}, true);
+  ToolbarRightAction = MakeAction(this, "ToolbarRightAction", tr("Right"), {}, true);
   auto* sides = new QActionGroup(this);
   for (QAction* a : {ToolbarTopAction, ToolbarBottomAction, ToolbarLeftAction, ToolbarRightAction}) sides->addAction(a);
 
-  DataDependencesAction =
-      MakeAction(this, "DataDependencesAction", QStringLiteral("Data dependences"), Qt::Key_F6, true);
-  ColoredChannelsAction =
-      MakeAction(this, "ColoredChannelsAction", QStringLiteral("Colored channels"), Qt::Key_F7, true);
-  ColoredAmountAction = MakeAction(this, "ColoredAmountAction", QStringLiteral("Colored Amount"), {}, true);
+  DataDependencesAction = MakeAction(this, "DataDependencesAction", tr("Data dependences"), Qt::Key_F6, true);
+  ColoredChannelsAction = MakeAction(this, "ColoredChannelsAction", tr("Colored channels"), Qt::Key_F7, true);
+  ColoredAmountAction = MakeAction(this, "ColoredAmountAction", tr("Colored Amount"), {}, true);
   ColoredAmountAction->setVisible(false);
   ColoredAmountAction->setEnabled(false);
   auto* viewTypes = new QActionGroup(this);
   for (QAction* a : {DataDependencesAction, ColoredChannelsAction, ColoredAmountAction}) viewTypes->addAction(a);
 
-  EventViewAction = MakeAction(this, "EventViewAction", QStringLiteral("Event view"), Qt::Key_F9, true);
-  ShowShadowAction = MakeAction(this, "ShowShadowAction", QStringLiteral("Show Shadow hits"), {}, true);
-  ShowDeletedAction = MakeAction(this, "ShowDeletedAction", QStringLiteral("Show deleted"), {}, true);
-  ShowTimeMarksAction = MakeAction(this, "ShowTimeMarksAction", QStringLiteral("Show time marks"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_T), true);
-  RefreshAction = MakeAction(this, "RefreshAction", QStringLiteral("Refresh"), Qt::Key_F5);
-  FitAxesAction = MakeAction(this, "FitAxesAction", QStringLiteral("Fit axes to data"), Qt::Key_F4);
-  ShowAllChannelsAction = MakeAction(this, "ShowAllChannelsAction", QStringLiteral("Show all channels"),
-                                     QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A));
+  EventViewAction = MakeAction(this, "EventViewAction", tr("Event view"), Qt::Key_F9, true);
+  ShowShadowAction = MakeAction(this, "ShowShadowAction", tr("Show Shadow hits"), {}, true);
+  ShowDeletedAction = MakeAction(this, "ShowDeletedAction", tr("Show deleted"), {}, true);
+  ShowTimeMarksAction =
+      MakeAction(this, "ShowTimeMarksAction", tr("Show time marks"), QKeySequence(Qt::CTRL | Qt::Key_T), true);
+  RefreshAction = MakeAction(this, "RefreshAction", tr("Refresh"), Qt::Key_F5);
+  FitAxesAction = MakeAction(this, "FitAxesAction", tr("Fit axes to data"), Qt::Key_F4);
+  ShowAllChannelsAction =
+      MakeAction(this, "ShowAllChannelsAction", tr("Show all channels"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A));
 
   AOptions& options = *context_.Options;
   connect(ViewToolbarAction, &QAction::toggled, this, [this](bool on) { context_.ToolBar->setVisible(on); });

@@ -24,24 +24,24 @@
 namespace ae {
 
 WindowCommands::WindowCommands(const ViewerContext& context, QObject* parent) : QObject(parent), context_(context) {
-  TestSetupAction = MakeAction(this, "TestSetupAction", QStringLiteral("Test setup.."), Qt::Key_F10);
+  TestSetupAction = MakeAction(this, "TestSetupAction", tr("Test setup.."), Qt::Key_F10);
   TestSetupAction->setShortcuts({QKeySequence(Qt::Key_F10), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_T)});
-  DataFileInfoAction = MakeAction(this, "DataFileInfoAction", QStringLiteral("Data file information.."),
-                                  QKeySequence(Qt::CTRL | Qt::Key_I));
-  ShowFramedDataAction = MakeAction(this, "ShowFramedDataAction", QStringLiteral("Show framed data"),
-                                    QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
-  ShowSetsStatisticAction = MakeAction(this, "ShowSetsStatisticAction", QStringLiteral("Show sets statistic"),
+  DataFileInfoAction =
+      MakeAction(this, "DataFileInfoAction", tr("Data file information.."), QKeySequence(Qt::CTRL | Qt::Key_I));
+  ShowFramedDataAction =
+      MakeAction(this, "ShowFramedDataAction", tr("Show framed data"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
+  ShowSetsStatisticAction = MakeAction(this, "ShowSetsStatisticAction", tr("Show sets statistic"),
                                        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
-  WaveformAction = MakeAction(this, "WaveformAction", QStringLiteral("Waveform.."), QKeySequence(Qt::CTRL | Qt::Key_W));
-  OptionsAction = MakeAction(this, "OptionsAction", QStringLiteral("&Options.."));
-  GraphDataBaseAction = MakeAction(this, "GraphDataBaseAction", QStringLiteral("Graph data &base.."));
-  ProtocolViewAction = MakeAction(this, "ProtocolViewAction", QStringLiteral("Protocol view..."));
-  ZemtalHelpAction = MakeAction(this, "ZemtalHelpAction", QStringLiteral("Zemtal help"));
-  VarnelHelpAction = MakeAction(this, "VarnelHelpAction", QStringLiteral("AE Varnel"), Qt::Key_F1);
-  QuickTourAction = MakeAction(this, "QuickTourAction", QStringLiteral("Quick tour"));
-  HotKeysAction = MakeAction(this, "HotKeysAction", QStringLiteral("Hot keys"), QKeySequence(Qt::CTRL | Qt::Key_F1));
-  LastChangesAction = MakeAction(this, "LastChangesAction", QStringLiteral("Last changes"));
-  AboutAction = MakeAction(this, "AboutAction", QStringLiteral("About.."));
+  WaveformAction = MakeAction(this, "WaveformAction", tr("Waveform.."), QKeySequence(Qt::CTRL | Qt::Key_W));
+  OptionsAction = MakeAction(this, "OptionsAction", tr("&Options.."));
+  GraphDataBaseAction = MakeAction(this, "GraphDataBaseAction", tr("Graph data &base.."));
+  ProtocolViewAction = MakeAction(this, "ProtocolViewAction", tr("Protocol view..."));
+  ZemtalHelpAction = MakeAction(this, "ZemtalHelpAction", tr("Zemtal help"));
+  VarnelHelpAction = MakeAction(this, "VarnelHelpAction", QString::fromLatin1(ProgramTitle), Qt::Key_F1);
+  QuickTourAction = MakeAction(this, "QuickTourAction", tr("Quick tour"));
+  HotKeysAction = MakeAction(this, "HotKeysAction", tr("Hot keys"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+  LastChangesAction = MakeAction(this, "LastChangesAction", tr("Last changes"));
+  AboutAction = MakeAction(this, "AboutAction", tr("About.."));
 
   auto help = [this](QAction* action, int topic) {
     connect(action, &QAction::triggered, this, [topic] { THelpWindow::ShowContext(topic); });
@@ -102,8 +102,8 @@ void WindowCommands::ShowStatisticExecute() {
   } catch (const EZTData& error) {
     // Events view over hits out of time order: the window is not shown.
     if (error.Code() != EZTData::TimeOrderError) throw;
-    MessageSeam::Show(context_.Window, MessageSeam::Kind::Warning, Q(ViewerMessage(vmNotSortedEventView)),
-                      Q(ViewerMessage(vmError)));
+    MessageSeam::Show(context_.Window, MessageSeam::Kind::Warning, Q(ViewerText(vmNotSortedEventView)),
+                      Q(ViewerText(vmError)));
   } catch (const std::exception& error) {
     Failed(error);
   }
@@ -120,8 +120,7 @@ void WindowCommands::WaveformExecute() {
 void WindowCommands::GraphDataBaseExecute() {
   if (context_.Data == nullptr) {
     MessageSeam::Show(context_.Window, MessageSeam::Kind::Error,
-                      QStringLiteral("The graph database cannot be opened, so it cannot be edited."),
-                      Q(ViewerMessage(vmErrorDots)));
+                      tr("The graph database cannot be opened, so it cannot be edited."), Q(ViewerText(vmErrorDots)));
     return;
   }
   bool accepted = false;
@@ -138,7 +137,7 @@ void WindowCommands::GraphDataBaseExecute() {
 
 void WindowCommands::Failed(const std::exception& error) {
   MessageSeam::Show(context_.Window, MessageSeam::Kind::Error, QString::fromUtf8(error.what()),
-                    Q(ViewerMessage(vmErrorDots)));
+                    Q(ViewerText(vmErrorDots)));
 }
 
 }  // namespace ae

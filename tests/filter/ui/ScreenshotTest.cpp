@@ -1,5 +1,6 @@
-// Pictures of every window for a person to look at: run with ZMFWIN_SCREENSHOTS set to a folder.
-// Skipped otherwise. (The program icons are written by the shared window helpers' tests.)
+// Pictures of every window for a person to look at: run with ZMFWIN_SCREENSHOTS set to a folder
+// (and ZMFWIN_SCREENSHOTS_LANGUAGE=RUS for the Russian texts). Skipped otherwise. (The program
+// icons are written by the shared window helpers' tests.)
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTranslator>
+#include <vector>
 
 #include "filter/ui/TAboutBox.h"
 #include "filter/ui/TFFilterBase.h"
@@ -16,6 +19,7 @@
 #include "filter/ui/TFilterGrid.h"
 #include "filter/ui/TLookUpParamDlg1.h"
 #include "tests/filter/ui/FilterUiFixture.h"
+#include "ui/ResourceLanguage.h"
 #include "ui/THelpWindow.h"
 
 namespace ae::test {
@@ -29,12 +33,19 @@ class Screenshots : public FilterUi {
     const QString path = QDir(folder_).filePath(name + ".png");
     EXPECT_TRUE(w->grab().save(path)) << path.toStdString();
   }
+  void TearDown() override {
+    FilterUi::TearDown();
+    ResourceLanguage::Remove(translators_);
+  }
   QString folder_ = qEnvironmentVariable("ZMFWIN_SCREENSHOTS");
+  std::vector<QTranslator*> translators_;
 };
 
 TEST_F(Screenshots, EveryWindow) {
   if (folder_.isEmpty()) GTEST_SKIP() << "set ZMFWIN_SCREENSHOTS to a folder";
   QDir().mkpath(folder_);
+  if (qEnvironmentVariable("ZMFWIN_SCREENSHOTS_LANGUAGE") == "RUS")
+    translators_ = ResourceLanguage::InstallRussian(*QCoreApplication::instance(), "zmfwin");
 
   {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brantel", "Zemtal");
