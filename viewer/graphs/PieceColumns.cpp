@@ -7,7 +7,21 @@ void PieceColumns::Reset(const ZTShortHit* begin, const ZTShortHit* end) {
   size_ = static_cast<std::size_t>(end - begin);
   timesFilled_ = false;
   inTimeFilled_ = false;
+  selectedFilled_ = false;
   for (Column& column : columns_) column.Filled = false;
+}
+
+const std::vector<std::uint32_t>& PieceColumns::Selected() {
+  if (!selectedFilled_) {
+    selected_.clear();
+    for (std::size_t i = 0; i < size_; ++i) {
+      const ZTShortHit& rec = begin_[i];
+      if (!rec.IsDeleted() && rec.Kind == rkHit && ((rec.FrameBits & 0xFFu) != 0 || rec.IsGrouped()))
+        selected_.push_back(static_cast<std::uint32_t>(i));
+    }
+    selectedFilled_ = true;
+  }
+  return selected_;
 }
 
 const double* PieceColumns::Times() {

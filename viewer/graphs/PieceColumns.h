@@ -31,6 +31,10 @@ class PieceColumns {
   const double* Times();
   // 1 for a record whose seconds lie in from..to (both included), else 0.
   const std::uint8_t* InTime(double from, double to);
+  // The places in the piece of the hits that are not deleted and lie in a frame or are grouped:
+  // all a selection pass draws outside event view.
+  const std::vector<std::uint32_t>& Selected();
+
   // The pixel of every record's value on the axis, or Outside; a parametric value converted by
   // the test setup first when `converted`.
   const std::int32_t* Pixels(const AxisPixels& axis, bool converted);
@@ -57,6 +61,8 @@ class PieceColumns {
   bool inTimeFilled_ = false;
   double inTimeFrom_ = 0.0, inTimeTo_ = 0.0;
   std::vector<std::uint8_t> inTime_;
+  bool selectedFilled_ = false;
+  std::vector<std::uint32_t> selected_;
   std::vector<Column> columns_;
   struct Usage {
     const AxisPixels* Axis;

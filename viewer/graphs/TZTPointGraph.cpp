@@ -276,41 +276,43 @@ class SelectionPass : public PointPass {
 
   void Run(PieceColumns& columns) override {
     const ZTShortHit* recs = columns.Records();
-    const std::size_t size = columns.Size();
-    // Without the event rule only framed and grouped hits matter: a piece without one is done.
-    if (!eventsView_) {
-      std::size_t i = 0;
-      while (i < size && (recs[i].IsDeleted() || recs[i].Kind != rkHit ||
-                          ((recs[i].FrameBits & 0xFFu) == 0 && !recs[i].IsGrouped())))
-        ++i;
-      if (i == size) return;
+    if (eventsView_) {
+      // The event rule sees every hit that is not deleted, in file order.
+      const PassContext::Piece piece = pass_.Read(columns, false, setup_);
+      for (std::size_t i = 0; i < columns.Size(); ++i) {
+        const ZTShortHit& rec = recs[i];
+        if (rec.IsDeleted() || rec.Kind != rkHit) continue;
+        Draw(piece, rec, i, events_.Classify(rec));
+      }
+      return;
     }
+    // Without the event rule only the framed and grouped hits matter, which the piece lists once
+    // for every graph.
+    const std::vector<std::uint32_t>& selected = columns.Selected();
+    if (selected.empty()) return;
     const PassContext::Piece piece = pass_.Read(columns, false, setup_);
-    for (std::size_t i = 0; i < size; ++i) {
-      const ZTShortHit& rec = recs[i];
-      if (rec.IsDeleted() || rec.Kind != rkHit) continue;
-      const unsigned frames = rec.FrameBits & 0xFFu;
-      if (!eventsView_ && frames == 0 && !rec.IsGrouped()) continue;  // the verdict below, sooner
-      int eventClass = 0;
-      if (eventsView_) eventClass = events_.Classify(rec);
-      std::int32_t x, y;
-      if (!located_) x = piece.X.At(rec, i), y = piece.Y.At(rec, i);
-      else if (!pass_.LocatedPixels(*located_, rec, nullptr, x, y)) continue;
-      if (x == PieceColumns::Outside || y == PieceColumns::Outside) continue;
-      if (piece.InTime != nullptr && piece.InTime[i] == 0) continue;
-      if (!pass_.Selected[rec.Channel]) continue;
-      if (eventClass != 0 && !pass_.Checked[events_.EventChannel(rec)]) continue;
-      if (frames == 0 && !rec.IsGrouped()) continue;
-      const std::uint8_t pixel =
-          rec.IsGrouped() ? std::uint8_t{PointLayer::Grouped} : PointLayer::SetIndex(std::bit_width(frames) - 1);
-      layer_.Put(pass_.Rule, x, y, pixel);
-    }
+    for (const std::uint32_t i : selected) Draw(piece, recs[i], i, 0);
   }
   void Finish() override {
     if (eventsView_) graph_.PassEventCount = events_.Count();
   }
 
  private:
+  void Draw(const PassContext::Piece& piece, const ZTShortHit& rec, std::size_t i, int eventClass) {
+    const unsigned frames = rec.FrameBits & 0xFFu;
+    if (frames == 0 && !rec.IsGrouped()) return;
+    std::int32_t x, y;
+    if (!located_) x = piece.X.At(rec, i), y = piece.Y.At(rec, i);
+    else if (!pass_.LocatedPixels(*located_, rec, nullptr, x, y)) return;
+    if (x == PieceColumns::Outside || y == PieceColumns::Outside) return;
+    if (piece.InTime != nullptr && piece.InTime[i] == 0) return;
+    if (!pass_.Selected[rec.Channel]) return;
+    if (eventClass != 0 && !pass_.Checked[events_.EventChannel(rec)]) return;
+    const std::uint8_t pixel =
+        rec.IsGrouped() ? std::uint8_t{PointLayer::Grouped} : PointLayer::SetIndex(std::bit_width(frames) - 1);
+    layer_.Put(pass_.Rule, x, y, pixel);
+  }
+
   TZTPointGraph& graph_;
   const ATestSetup& setup_;
   const PassContext pass_;
