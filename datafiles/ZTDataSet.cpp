@@ -1,7 +1,6 @@
 #include "datafiles/ZTDataSet.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "datafiles/APagePrefault.h"
 #include "datafiles/AWDiskFile.h"
 #include "datafiles/AWaveformLinker.h"
 #include "datafiles/DataFileOpen.h"
@@ -121,22 +121,6 @@ int RecognisedType(const std::string& path) {
   return stream ? RecogniseDataFile(stream.Get()) : -1;
 }
 
-// The records of a large file fill tens of megabytes that are touched once, in order. Asking
-// for transparent huge pages makes that first touch cost one page fault per 2 MB instead of one
-// per 4 KB; on a virtual machine those faults were most of the loading time.
-void PreferHugePages(const void* data, std::size_t bytes) {
-#ifdef MADV_HUGEPAGE
-  constexpr std::uintptr_t huge = std::uintptr_t{2} << 20;
-  const auto start = reinterpret_cast<std::uintptr_t>(data);
-  const std::uintptr_t begin = (start + huge - 1) & ~(huge - 1);
-  const std::uintptr_t end = (start + bytes) & ~(huge - 1);
-  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);  // only advice
-#else
-  (void)data;
-  (void)bytes;
-#endif
-}
-
 }  // namespace
 
 ZTDataSet::FileIdentity ZTDataSet::IdentityOf(std::FILE* stream) {
@@ -231,10 +215,12 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
       available && needed > *available)
     throw EDataFile(NoMemoryError(FileName, count, needed, available));
   reader.SeekFirst();
+  // The records are placed as they are read, not zeroed first: a large file's records fill
+  // hundreds of megabytes, and every first touch of a page costs the kernel a fault. (Huge
+  // pages were tried: on a virtual machine the host then backs each 2 MB afresh, several times
+  // slower than the small pages it keeps.)
   try {
     Recs.reserve(static_cast<std::size_t>(entries));
-    PreferHugePages(Recs.data(), Recs.capacity() * sizeof(ZTShortHit));
-    Recs.resize(static_cast<std::size_t>(entries));
     Waveforms.Reserve(static_cast<std::size_t>(waveforms));
   } catch (const std::bad_alloc&) {
     Recs = std::vector<ZTShortHit>();
@@ -249,6 +235,8 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
     std::uint16_t Scale = 0;
   };
   AWaveformLinker<WaveformAt> linker;
+  // The records' memory is made writable on another core ahead of the reading.
+  APagePrefault prefault(Recs.data(), Recs.capacity() * sizeof(ZTShortHit));
   AWaveformPlace place;
   reader.SkipWaveformSamples(waveforms > 0);
   std::size_t i = 0;
@@ -269,8 +257,9 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
         continue;
       }
       // More records than counted apart from the waveforms: the file changed under the load.
-      if (i >= Recs.size()) break;
-      ZTShortHit& rec = Recs[i];
+      if (i >= static_cast<std::size_t>(entries)) break;
+      if (i % PieceRecords == 0) prefault.Reached(i * sizeof(ZTShortHit));
+      ZTShortHit& rec = Recs.emplace_back();
       reader.GetRec(rec);
       if (rec.Kind == rkHit) {
         ++HitCount;
@@ -301,6 +290,7 @@ void ZTDataSet::ReadRecords(AWDiskFile& reader) {
                                             std::to_string(count) + ": " + error.what()));
   }
   reader.SkipWaveformSamples(false);
+  Recs.resize(static_cast<std::size_t>(entries));
   Waveforms.Finish();
 
   try {
@@ -531,8 +521,13 @@ std::uint32_t ZTDataSet::DeleteGrouped() {
   }
   GroupedCount = GroupedCount > n ? GroupedCount - n : 0;
   DeletedCount += n;
-  if (n > 0) ++Version;
+  if (n > 0) DeletedFlagsChanged();
   return n;
+}
+
+void ZTDataSet::DeletedFlagsChanged() {
+  if (Version != flagsVersion_) recordsVersion_ = Version;
+  flagsVersion_ = ++Version;
 }
 
 void ZTDataSet::UndeleteAll() {
@@ -543,7 +538,7 @@ void ZTDataSet::UndeleteAll() {
   }
   DeletedCount = 0;
   FramedCount = 0;
-  ++Version;
+  DeletedFlagsChanged();
 }
 
 std::uint32_t ZTDataSet::InvertGrouped() {
@@ -575,7 +570,7 @@ std::uint32_t ZTDataSet::InvertDeleted() {
   FramedCount = 0;
   GroupedCount = 0;
   DeletedCount = deleted;
-  ++Version;
+  DeletedFlagsChanged();
   return wasDeleted;
 }
 

@@ -57,6 +57,10 @@ class ZTDataSet {
   // Grows whenever the records or their deleted flags change (a load, a delete, an undelete):
   // what the viewer keeps drawn from them stands only while it stays.
   std::uint64_t Version = 0;
+  // What the records are apart from their deleted flags: the same number for two states between
+  // which only deletes, undeletes and inversions of the deleted flags happened (any other growth
+  // of Version gives a new one). With no hit deleted in either state, both are the very same.
+  std::uint64_t RecordsIdentity() const { return Version == flagsVersion_ ? recordsVersion_ : Version; }
   // The least and greatest seconds of the records of each piece of PieceRecords records, from
   // the first record on, made by a load (empty when the data set was filled otherwise): the
   // viewer's drawing passes over a piece that lies wholly outside its time window. A piece is
@@ -138,6 +142,10 @@ class ZTDataSet {
   static int EventTest(const ZTRec& rec, ATestTime* distance = nullptr) { return EventRule().EventTest(rec, distance); }
 
  private:
+  // A change of the deleted flags alone: Version grows, the records' identity stays.
+  void DeletedFlagsChanged();
+  std::uint64_t recordsVersion_ = 0;  // the Version before the first of the latest run of flag changes
+  std::uint64_t flagsVersion_ = 0;    // the Version that the latest flag change gave
   // What identifies the loaded file on disk, so that a save never applies the deleted flags
   // to the records of another file that has since taken its place (a save onto the loaded
   // file itself, or a change by another program).

@@ -900,5 +900,34 @@ TEST(ZTDataSetLocation, TheVersionMovesWhenTheHitsThatAreNotDeletedChange) {
   EXPECT_TRUE(set.Locations.Empty());
 }
 
+// The records' identity stays through any run of deletes, undeletes and inversions, and changes
+// with every other change of Version: a picture kept with nothing deleted may stand again only
+// when the records are the very ones it was drawn from.
+TEST(ZTDataSetLocation, TheRecordsIdentityStaysOnlyThroughChangesOfTheDeletedFlags) {
+  ZTDataSet set = LocatedSet();
+  ++set.Version;  // records filled by hand
+  const std::uint64_t loaded = set.RecordsIdentity();
+  set.Recs[0].SetGrouped(true);
+  set.GroupedCount = 1;
+  ASSERT_EQ(set.DeleteGrouped(), 1u);
+  EXPECT_EQ(set.RecordsIdentity(), loaded);
+  set.InvertDeleted();
+  set.UndeleteAll();
+  EXPECT_EQ(set.RecordsIdentity(), loaded);
+  EXPECT_NE(set.Version, loaded);
+
+  ++set.Version;  // the records changed otherwise
+  const std::uint64_t changed = set.RecordsIdentity();
+  EXPECT_NE(changed, loaded);
+  set.Recs[1].SetGrouped(true);
+  set.GroupedCount = 1;
+  set.DeleteGrouped();
+  set.UndeleteAll();
+  EXPECT_EQ(set.RecordsIdentity(), changed);
+  set.Clear();
+  EXPECT_NE(set.RecordsIdentity(), changed);
+  EXPECT_NE(set.RecordsIdentity(), loaded);
+}
+
 }  // namespace
 }  // namespace ae

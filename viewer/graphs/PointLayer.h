@@ -12,6 +12,7 @@
 #include <QImage>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "viewer/core/APointRule.h"
@@ -61,6 +62,12 @@ class PointLayer {
         static_cast<unsigned>(y - 1) < static_cast<unsigned>(height_ - 1)) {
       std::uint8_t* upper = &At(x, y - 1);
       std::uint8_t* lower = upper + width_;
+      if (index >= Point) {
+        const std::uint16_t pair = static_cast<std::uint16_t>(index * 0x0101u);
+        std::memcpy(upper, &pair, sizeof pair);
+        std::memcpy(lower, &pair, sizeof pair);
+        return;
+      }
       Set(upper[0], index, limit);
       Set(upper[1], index, limit);
       Set(lower[0], index, limit);
@@ -85,8 +92,13 @@ class PointLayer {
 
  private:
   std::uint8_t& At(int x, int y) { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
+  // Within a drawing the passes run in order, each over the records in order, and the
+  // selection pass only after the other two have gone over every record; so only a deleted hit
+  // can meet a point of a later pass (a hit of an earlier piece) and must leave it. Every other
+  // point covers what it meets, without reading the pixel first: the layers' cache misses then
+  // hold nothing up.
   static void Set(std::uint8_t& to, std::uint8_t index, std::uint8_t limit) {
-    if (to < limit) to = index;
+    if (index >= Point || to < limit) to = index;
   }
 
   int width_ = 0;

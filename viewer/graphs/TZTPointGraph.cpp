@@ -434,9 +434,11 @@ struct TZTPointGraph::BaseKey {
   bool EventsView, ShowDeleted, ShowParamData, TimeRangeFilter;
   int FilterStart, FilterEnd;
   double DivisorSys, OffsetSys, DivisorReal, OffsetReal;
-  // The records and their deleted flags, and on a location the located events.
+  // The records and their deleted flags (with no hit deleted, the flags are known without a
+  // version), and on a location the located events.
   const ZTDataSet* Data;
-  std::uint64_t DataVersion;
+  std::uint64_t Records;
+  std::uint64_t DeletedFlags;
   std::uint64_t LocationsRevision;
 
   bool operator==(const BaseKey&) const = default;
@@ -491,29 +493,37 @@ TZTPointGraph::BaseKey TZTPointGraph::CurrentBaseKey() const {
                  setup.DivisorReal,
                  setup.OffsetReal,
                  common.DataSet,
-                 common.DataSet != nullptr ? common.DataSet->Version : 0,
+                 common.DataSet != nullptr ? common.DataSet->RecordsIdentity() : 0,
+                 common.DataSet != nullptr && common.DataSet->DeletedCount > 0 ? common.DataSet->Version : 0,
                  common.DataSet != nullptr && UsesLocation() ? common.DataSet->Locations.Revision() : 0};
 }
 
+std::size_t TZTPointGraph::KeptSlot() const {
+  const ZTDataSet* data = Common().DataSet;
+  return data != nullptr && data->DeletedCount == 0 ? 0 : 1;
+}
+
 bool TZTPointGraph::HasKeptBase() const {
-  return keptKey_ != nullptr && !keptKey_->EventsView && *keptKey_ == CurrentBaseKey() &&
-         keptBase_.Width() == Bitmap.width() && keptBase_.Height() == Bitmap.height();
+  const KeptBase& kept = kept_[KeptSlot()];
+  return kept.Key != nullptr && !kept.Key->EventsView && *kept.Key == CurrentBaseKey() &&
+         kept.Points.Width() == Bitmap.width() && kept.Points.Height() == Bitmap.height();
 }
 
 void TZTPointGraph::KeepBase() {
+  KeptBase& kept = kept_[KeptSlot()];
   if (Common().Options->EventsView) {
-    keptKey_.reset();
-    keptBase_ = PointLayer();
+    kept = KeptBase();
     return;
   }
-  keptKey_ = std::make_shared<const BaseKey>(CurrentBaseKey());
-  keptBase_ = Points;
-  keptOutside_ = OutsideCount;
+  kept.Key = std::make_shared<const BaseKey>(CurrentBaseKey());
+  kept.Points = Points;
+  kept.Outside = OutsideCount;
 }
 
 void TZTPointGraph::UseKeptBase() {
-  Points = keptBase_;
-  OutsideCount = keptOutside_;
+  const KeptBase& kept = kept_[KeptSlot()];
+  Points = kept.Points;
+  OutsideCount = kept.Outside;
 }
 
 }  // namespace ae

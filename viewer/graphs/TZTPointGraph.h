@@ -3,6 +3,7 @@
 // hits are drawn first when shown, then every hit in its colour, then the selection overlay
 // (framed hits in their frame's colour, grouped hits in the grouped colour). In event view it
 // counts the events of the data set.
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -62,9 +63,15 @@ class TZTPointGraph : public TZTGraph {
   struct BaseKey;
   BaseKey CurrentBaseKey() const;
 
-  std::shared_ptr<const BaseKey> keptKey_;
-  PointLayer keptBase_;
-  std::uint64_t keptOutside_ = 0;
+  struct KeptBase {
+    std::shared_ptr<const BaseKey> Key;
+    PointLayer Points;
+    std::uint64_t Outside = 0;
+  };
+  // Two pictures are kept: the latest one with hits deleted, and the latest one with none
+  // deleted, which an undelete of every hit returns to.
+  std::size_t KeptSlot() const;
+  std::array<KeptBase, 2> kept_;
 };
 
 }  // namespace ae

@@ -19,6 +19,10 @@ void RunLongTask(QWidget* owner, const QString& label, const std::function<void(
   std::atomic<bool> done{false};
   std::exception_ptr failure;
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  // Short work ends before anything is shown; long work gets its box and the window keeps
+  // being painted (input goes to the modal box only). The end of the work ends the wait at
+  // once, not at the next look of the timer.
+  QEventLoop loop;
   std::thread worker([&] {
     try {
       work(progress);
@@ -26,11 +30,9 @@ void RunLongTask(QWidget* owner, const QString& label, const std::function<void(
       failure = std::current_exception();
     }
     done = true;
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   });
 
-  // Short work ends before anything is shown; long work gets its box and the window keeps
-  // being painted (input goes to the modal box only).
-  QEventLoop loop;
   QElapsedTimer clock;
   clock.start();
   std::unique_ptr<QProgressDialog> box;

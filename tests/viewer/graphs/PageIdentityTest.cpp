@@ -187,7 +187,15 @@ TEST_F(PageIdentity, EveryStepOfASessionDrawsThePageEachGraphWouldDrawAlone) {
     ExpectSameAsAlone(*page, view + ", undeleted");
     data.InvertDeleted();
     ExpectSameAsAlone(*page, view + ", deleted inverted");
+    // Back to nothing deleted: the picture kept at "undeleted" stands again, and is used.
     data.UndeleteAll();
+    page->UpdateAllLayouts(1200, 520);
+    for (auto& graph : page->Graphs) {
+      if (auto* point = dynamic_cast<TZTPointGraph*>(graph.get())) {
+        EXPECT_TRUE(point->HasKeptBase()) << view << ": graph " << point->GraphNumber;
+      }
+    }
+    ExpectSameAsAlone(*page, view + ", undeleted again");
     data.ClearGrouped();
     data.ClearFrameMarks();
   }
