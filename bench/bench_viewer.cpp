@@ -134,35 +134,47 @@ void Run(const fs::path& folder, std::uint64_t hits) {
   ae::TimeWindowCommands& time = window.TimeWindow();
   double zoom = 1e300, unzoom = 1e300, scroll = 1e300;
   for (int run = 0; run < 3; ++run) {
-    zoom = std::min(zoom,
-                    Timed(window, [&] { window.Pages().ApplyTimeWindow(window.Pages().TimeWindow().Zoom(300, 900)); }));
+    // A window not shown before in every run: nothing kept of an earlier run stands for it.
+    const int from = 300 + 40 * run;
+    zoom = std::min(zoom, Timed(window, [&] {
+                      window.Pages().ApplyTimeWindow(window.Pages().TimeWindow().Zoom(from, from + 600));
+                    }));
     scroll = std::min(scroll, Timed(window, [&] { time.ScrollRightAction->trigger(); }));
     unzoom = std::min(unzoom, Timed(window, [&] {
                         time.UnZoomAction->trigger();
                         time.UnZoomAction->trigger();
                       }));
   }
-  std::printf("%u hits: zoom %.3f s, scroll %.3f s, unzoom %.3f s (best of 3, each until the page is painted)\n",
-              data.HitCount, zoom, scroll, unzoom);
+  std::printf(
+      "%u hits: zoom %.3f s, scroll %.3f s, unzoom %.3f s (best of 3, each until the page is painted; the unzoom "
+      "finds the picture of the whole test kept)\n",
+      data.HitCount, zoom, scroll, unzoom);
 
+  // Frame, group, delete and undelete, three times over (the undelete also removes the frame),
+  // the best of each.
   auto* sheet = static_cast<ae::TZTTabSheet*>(window.Pages().currentWidget());
   ae::TZTGraphControl& graph = *sheet->Controls().at(1);  // counts against amplitude
   const ae::TZTGraph& g = graph.Graph();
-  const double frame = Timed(window, [&] {
-    QTest::mousePress(&graph, Qt::LeftButton, Qt::NoModifier, {g.PlotLeft + 40, g.PlotTop + 5});
-    QTest::mouseMove(&graph, {g.PlotRight - 5, g.PlotBottom - 40});
-    QTest::mouseRelease(&graph, Qt::LeftButton, Qt::NoModifier, {g.PlotRight - 5, g.PlotBottom - 40});
-  });
-  std::printf("%u hits: draw a frame (mark %u hits, status bar, page painted)  %.3f s\n", data.HitCount,
-              data.FramedCount, frame);
-
   ae::SetsCommands& sets = window.Sets();
-  const double group = Timed(window, [&] { sets.AddAndAction->trigger(); });
-  const std::uint32_t grouped = data.GroupedCount;
-  const double remove = Timed(window, [&] { sets.DeleteGroupedAction->trigger(); });
-  const double undelete = Timed(window, [&] { sets.UndeleteAction->trigger(); });
-  std::printf("%u hits: group %.3f s, delete %.3f s, undelete %.3f s (%u hits, each until the page is painted)\n",
-              data.HitCount, group, remove, undelete, grouped);
+  double frame = 1e300, group = 1e300, remove = 1e300, undelete = 1e300;
+  std::uint32_t framed = 0, grouped = 0;
+  for (int run = 0; run < 3; ++run) {
+    frame =
+        std::min(frame, Timed(window, [&] {
+                   QTest::mousePress(&graph, Qt::LeftButton, Qt::NoModifier, {g.PlotLeft + 40, g.PlotTop + 5});
+                   QTest::mouseMove(&graph, {g.PlotRight - 5, g.PlotBottom - 40});
+                   QTest::mouseRelease(&graph, Qt::LeftButton, Qt::NoModifier, {g.PlotRight - 5, g.PlotBottom - 40});
+                 }));
+    framed = data.FramedCount;
+    group = std::min(group, Timed(window, [&] { sets.AddAndAction->trigger(); }));
+    grouped = data.GroupedCount;
+    remove = std::min(remove, Timed(window, [&] { sets.DeleteGroupedAction->trigger(); }));
+    undelete = std::min(undelete, Timed(window, [&] { sets.UndeleteAction->trigger(); }));
+  }
+  std::printf("%u hits: draw a frame (mark %u hits, status bar, page painted)  %.3f s\n", data.HitCount, framed, frame);
+  std::printf(
+      "%u hits: group %.3f s, delete %.3f s, undelete %.3f s (%u hits, best of 3, each until the page is painted)\n",
+      data.HitCount, group, remove, undelete, grouped);
   const std::uint64_t after = ResidentBytes();
   std::printf("%u hits: memory %.1f bytes per hit (resident, from before opening to the end)\n", data.HitCount,
               after > before ? static_cast<double>(after - before) / data.HitCount : 0.0);

@@ -8,6 +8,7 @@ void PieceColumns::Reset(const ZTShortHit* begin, const ZTShortHit* end) {
   timesFilled_ = false;
   inTimeFilled_ = false;
   selectedFilled_ = false;
+  deletedFilled_ = false;
   for (Column& column : columns_) column.Filled = false;
 }
 
@@ -22,6 +23,16 @@ const std::vector<std::uint32_t>& PieceColumns::Selected() {
     selectedFilled_ = true;
   }
   return selected_;
+}
+
+const std::vector<std::uint32_t>& PieceColumns::Deleted() {
+  if (!deletedFilled_) {
+    deleted_.clear();
+    for (std::size_t i = 0; i < size_; ++i)
+      if (begin_[i].IsDeleted() && begin_[i].Kind == rkHit) deleted_.push_back(static_cast<std::uint32_t>(i));
+    deletedFilled_ = true;
+  }
+  return deleted_;
 }
 
 const double* PieceColumns::Times() {

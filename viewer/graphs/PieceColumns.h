@@ -34,6 +34,8 @@ class PieceColumns {
   // The places in the piece of the hits that are not deleted and lie in a frame or are grouped:
   // all a selection pass draws outside event view.
   const std::vector<std::uint32_t>& Selected();
+  // The places in the piece of the deleted hits: all a deleted-hits pass draws.
+  const std::vector<std::uint32_t>& Deleted();
 
   // The pixel of every record's value on the axis, or Outside; a parametric value converted by
   // the test setup first when `converted`.
@@ -63,6 +65,8 @@ class PieceColumns {
   std::vector<std::uint8_t> inTime_;
   bool selectedFilled_ = false;
   std::vector<std::uint32_t> selected_;
+  bool deletedFilled_ = false;
+  std::vector<std::uint32_t> deleted_;
   std::vector<Column> columns_;
   struct Usage {
     const AxisPixels* Axis;

@@ -150,10 +150,11 @@ class DeletedHitsPass : public PointPass {
       : pass_(graph, graph.Common()), setup_(*graph.Common().Setup), layer_(layer) {}
 
   void Run(PieceColumns& columns) override {
+    const std::vector<std::uint32_t>& deleted = columns.Deleted();
+    if (deleted.empty()) return;
     const PassContext::Piece piece = pass_.Read(columns, false, setup_);
-    for (std::size_t i = 0; i < piece.Size; ++i) {
+    for (const std::uint32_t i : deleted) {
       const ZTShortHit& rec = piece.Recs[i];
-      if (!rec.IsDeleted() || rec.Kind != rkHit) continue;
       const std::int32_t x = piece.X.At(rec, i), y = piece.Y.At(rec, i);
       if (x == PieceColumns::Outside || y == PieceColumns::Outside) continue;
       if (piece.InTime != nullptr && piece.InTime[i] == 0) continue;
@@ -486,8 +487,8 @@ TZTPointGraph::BaseKey TZTPointGraph::CurrentBaseKey() const {
                  o.ShowDeleted,
                  o.ShowParamData,
                  o.TimeRangeFilter,
-                 o.FilterStart,
-                 o.FilterEnd,
+                 o.TimeRangeFilter ? o.FilterStart : 0,  // the window's ends count only while it filters
+                 o.TimeRangeFilter ? o.FilterEnd : 0,
                  setup.DivisorSys,
                  setup.OffsetSys,
                  setup.DivisorReal,
@@ -498,32 +499,35 @@ TZTPointGraph::BaseKey TZTPointGraph::CurrentBaseKey() const {
                  common.DataSet != nullptr && UsesLocation() ? common.DataSet->Locations.Revision() : 0};
 }
 
-std::size_t TZTPointGraph::KeptSlot() const {
-  const ZTDataSet* data = Common().DataSet;
-  return data != nullptr && data->DeletedCount == 0 ? 0 : 1;
+const TZTPointGraph::KeptBase* TZTPointGraph::FindKept() const {
+  if (Common().Options->EventsView) return nullptr;
+  const BaseKey key = CurrentBaseKey();
+  for (const KeptBase& kept : kept_)
+    if (kept.Key != nullptr && *kept.Key == key && kept.Points.Width() == Bitmap.width() &&
+        kept.Points.Height() == Bitmap.height())
+      return &kept;
+  return nullptr;
 }
 
-bool TZTPointGraph::HasKeptBase() const {
-  const KeptBase& kept = kept_[KeptSlot()];
-  return kept.Key != nullptr && !kept.Key->EventsView && *kept.Key == CurrentBaseKey() &&
-         kept.Points.Width() == Bitmap.width() && kept.Points.Height() == Bitmap.height();
-}
+bool TZTPointGraph::HasKeptBase() const { return FindKept() != nullptr; }
 
 void TZTPointGraph::KeepBase() {
-  KeptBase& kept = kept_[KeptSlot()];
-  if (Common().Options->EventsView) {
-    kept = KeptBase();
-    return;
-  }
+  if (Common().Options->EventsView) return;
+  // In place of the picture used longest ago.
+  KeptBase& kept = *std::min_element(kept_.begin(), kept_.end(),
+                                     [](const KeptBase& a, const KeptBase& b) { return a.LastUse < b.LastUse; });
   kept.Key = std::make_shared<const BaseKey>(CurrentBaseKey());
   kept.Points = Points;
   kept.Outside = OutsideCount;
+  kept.LastUse = ++uses_;
 }
 
 void TZTPointGraph::UseKeptBase() {
-  const KeptBase& kept = kept_[KeptSlot()];
-  Points = kept.Points;
-  OutsideCount = kept.Outside;
+  const KeptBase* kept = FindKept();
+  if (kept == nullptr) return;
+  Points = kept->Points;
+  OutsideCount = kept->Outside;
+  kept->LastUse = ++uses_;
 }
 
 }  // namespace ae

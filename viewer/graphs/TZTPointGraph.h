@@ -67,11 +67,14 @@ class TZTPointGraph : public TZTGraph {
     std::shared_ptr<const BaseKey> Key;
     PointLayer Points;
     std::uint64_t Outside = 0;
+    mutable std::uint64_t LastUse = 0;
   };
-  // Two pictures are kept: the latest one with hits deleted, and the latest one with none
-  // deleted, which an undelete of every hit returns to.
-  std::size_t KeptSlot() const;
-  std::array<KeptBase, 2> kept_;
+  // The last few pictures are kept, so that a step back (an unzoom to the whole test, an
+  // undelete of every hit) finds the picture of where it returns to: about 80 kB each.
+  static constexpr std::size_t KeptPictures = 4;
+  const KeptBase* FindKept() const;
+  std::array<KeptBase, KeptPictures> kept_;
+  std::uint64_t uses_ = 0;
 };
 
 }  // namespace ae

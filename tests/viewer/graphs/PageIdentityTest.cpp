@@ -112,6 +112,16 @@ class PageIdentity : public GraphFixture {
     EXPECT_EQ(data.EventCount, events) << step;
   }
 
+  // A step back to a state drawn before: every point graph finds the picture kept of it.
+  static void ExpectKept(GraphPage& page, const std::string& step) {
+    page.UpdateAllLayouts(1200, 520);
+    for (auto& graph : page.Graphs) {
+      if (auto* point = dynamic_cast<TZTPointGraph*>(graph.get())) {
+        EXPECT_TRUE(point->HasKeptBase()) << step << ": graph " << point->GraphNumber;
+      }
+    }
+  }
+
   static std::string FirstDifference(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return " (sizes differ)";
     int count = 0;
@@ -170,6 +180,7 @@ TEST_F(PageIdentity, EveryStepOfASessionDrawsThePageEachGraphWouldDrawAlone) {
     options.SetPointSize(1);
     ExpectSameAsAlone(*page, view + ", points of 1");
     options.SetPointSize(2);
+    ExpectSameAsAlone(*page, view + ", points of 2");
 
     // The time window: the time graphs' axis and every graph's filter.
     options.TimeRangeFilter = true;
@@ -181,6 +192,7 @@ TEST_F(PageIdentity, EveryStepOfASessionDrawsThePageEachGraphWouldDrawAlone) {
     ExpectSameAsAlone(*page, view + ", framed in the window");
     options.TimeRangeFilter = false;
     page->RestoreTimeRange();
+    ExpectKept(*page, view + ", unzoomed");  // as at "points of 2"
     ExpectSameAsAlone(*page, view + ", unzoomed");
 
     data.UndeleteAll();
@@ -189,12 +201,7 @@ TEST_F(PageIdentity, EveryStepOfASessionDrawsThePageEachGraphWouldDrawAlone) {
     ExpectSameAsAlone(*page, view + ", deleted inverted");
     // Back to nothing deleted: the picture kept at "undeleted" stands again, and is used.
     data.UndeleteAll();
-    page->UpdateAllLayouts(1200, 520);
-    for (auto& graph : page->Graphs) {
-      if (auto* point = dynamic_cast<TZTPointGraph*>(graph.get())) {
-        EXPECT_TRUE(point->HasKeptBase()) << view << ": graph " << point->GraphNumber;
-      }
-    }
+    ExpectKept(*page, view + ", undeleted again");
     ExpectSameAsAlone(*page, view + ", undeleted again");
     data.ClearGrouped();
     data.ClearFrameMarks();
