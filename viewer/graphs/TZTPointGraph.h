@@ -49,10 +49,11 @@ class TZTPointGraph : public TZTGraph {
   PointLayer Points;
 
   // The picture of the passes that frames and groups leave alone (deleted hits, every hit) over
-  // the layers drawn before them, kept by the page with everything it was drawn from: when a
-  // page is drawn again only because its selection changed, the graph starts from it and draws
-  // the selection pass alone. Never kept in event view, where the passes share the event rule.
-  // Whether the kept picture is the one the graph, as it is laid out now, would draw.
+  // the layers drawn before them, kept with everything it was drawn from: when a page is drawn
+  // again only because its selection changed, or returns to a state it showed a few steps ago,
+  // the graph starts from it and draws the selection pass alone. Never kept in event view, where
+  // the passes share the event rule.
+  // Whether a kept picture is the one the graph, as it is laid out now, would draw.
   bool HasKeptBase() const;
   // Keeps Points as they are now, after the first two passes.
   void KeepBase();
