@@ -73,6 +73,13 @@ class ZTDataSet {
   std::vector<TimeSpan> PieceTimes;
   // Works PieceTimes out of the records (a load does it).
   void MakePieceTimes();
+  // Whether no record of the piece that starts at record `first` has its seconds in from..to;
+  // false while PieceTimes are not known for these records.
+  bool PieceOutsideTimes(std::size_t first, double from, double to) const {
+    if (PieceTimes.size() != (Recs.size() + PieceRecords - 1) / PieceRecords) return false;
+    const TimeSpan& span = PieceTimes[first / PieceRecords];
+    return span.Last < from || span.First > to;
+  }
 
   // The most records a data set holds.
   static constexpr int MaxRecords = INT32_MAX - 1;

@@ -36,17 +36,10 @@ struct SweepShare {
   std::exception_ptr Failure;
 };
 
-// Whether no record of a piece can be drawn on an axis of time seconds (or in the time window):
-// its least and greatest seconds lie on one side of from..to.
-bool PieceOutside(const ZTDataSet::TimeSpan& span, double from, double to) {
-  return span.Last < from || span.First > to;
-}
-
 void DrawShare(const std::vector<SweepGraph>& graphs, const TCommonData& common, SweepShare& share) {
   try {
-    const std::vector<ZTShortHit>& recs = common.DataSet->Recs;
-    const std::vector<ZTDataSet::TimeSpan>& spans = common.DataSet->PieceTimes;
-    const bool spansKnown = spans.size() == (recs.size() + ZTDataSet::PieceRecords - 1) / ZTDataSet::PieceRecords;
+    const ZTDataSet& data = *common.DataSet;
+    const std::vector<ZTShortHit>& recs = data.Recs;
     const AOptions& options = *common.Options;
     PieceColumns columns(*common.Setup);
     // A graph of a location reads its values from the located events, not from columns.
@@ -57,18 +50,14 @@ void DrawShare(const std::vector<SweepGraph>& graphs, const TCommonData& common,
         columns.Use(graph.Graph->YPixels(), true);
       }
     for (std::size_t first = share.First; first < share.End; first += ZTDataSet::PieceRecords) {
-      const ZTDataSet::TimeSpan* span = spansKnown ? &spans[first / ZTDataSet::PieceRecords] : nullptr;
       // Every pass leaves out what lies outside the time window.
-      if (span != nullptr && options.TimeRangeFilter && PieceOutside(*span, options.FilterStart, options.FilterEnd))
-        continue;
+      if (options.TimeRangeFilter && data.PieceOutsideTimes(first, options.FilterStart, options.FilterEnd)) continue;
       columns.Reset(recs.data() + first, recs.data() + std::min(share.End, first + ZTDataSet::PieceRecords));
       for (std::size_t g = 0; g < graphs.size(); ++g) {
         const TZTPointGraph& graph = *graphs[g].Graph;
         // Beyond a time axis nothing is drawn, nor counted as outside.
-        if (span != nullptr && graph.XAxis.Param == pcTime && PieceOutside(*span, graph.XAxis.Min, graph.XAxis.Max))
-          continue;
-        if (span != nullptr && graph.YAxis.Param == pcTime && PieceOutside(*span, graph.YAxis.Min, graph.YAxis.Max))
-          continue;
+        if (graph.XAxis.Param == pcTime && data.PieceOutsideTimes(first, graph.XAxis.Min, graph.XAxis.Max)) continue;
+        if (graph.YAxis.Param == pcTime && data.PieceOutsideTimes(first, graph.YAxis.Min, graph.YAxis.Max)) continue;
         for (auto& pass : share.Passes[g]) pass->Run(columns);
       }
     }

@@ -63,8 +63,8 @@ void TZTLineGraph::FillBins() {
   std::optional<LocatedValues> located;
   if (LocatedValues::Uses(xParam, yParam)) located.emplace(data, xParam, yParam);
   PassEventCount = 0;
-  for (const ZTShortHit& rec : data.Recs) {
-    if (rec.IsDeleted() || rec.Kind != rkHit) continue;
+  auto add = [&](const ZTShortHit& rec) {
+    if (rec.IsDeleted() || rec.Kind != rkHit) return;
     double x = 0.0, y = 0.0;
     if (!located) x = HitValue(rec, xParam), y = HitValue(rec, yParam);
     if (events) {
@@ -77,28 +77,38 @@ void TZTLineGraph::FillBins() {
         ZTDataSet::EventRule().ErrorTime = rule.ErrorTime;
         throw;
       }
-      if (eventClass != 0) continue;
+      if (eventClass != 0) return;
       ++eventCount;
     }
-    if (located && !located->Get(rec, x, y)) continue;
+    if (located && !located->Get(rec, x, y)) return;
     if (xParam == pcPar1) x = setup.ParP(x);
     if (yParam == pcPar1) y = setup.ParP(y);
     if (timeFilter) {
       const double t = HitValue(rec, pcTime);
-      if (!(timeFrom <= t && t <= timeTo)) continue;
+      if (!(timeFrom <= t && t <= timeTo)) return;
     }
-    if (!selected[rec.Channel]) continue;
+    if (!selected[rec.Channel]) return;
     const bool xInRange = xMin <= x && x <= xMax;
     if (!(xInRange && y >= yMin)) {
       // Beyond the time window is out of view, not lost.
       if (!xTime || xInRange) ++outside;
-      continue;
+      return;
     }
     const double fx = xLog ? (x == 0.0 ? 0.0 : std::log10(x)) : x;
     const double position = std::floor((fx - fxMin) * xScale);
     int column = position >= 0.0 ? static_cast<int>(std::min(position, static_cast<double>(bins))) : 0;
     if (column >= bins) column = bins - 1;
     bins_.Add(rowPerChannel ? rec.Channel - 1 : 0, column, static_cast<float>(y), sumType);
+  };
+  // A piece wholly outside the time window, or beyond a time axis, adds nothing and counts
+  // nothing as outside; the event rule alone must see every hit.
+  const std::vector<ZTShortHit>& recs = data.Recs;
+  for (std::size_t first = 0; first < recs.size(); first += ZTDataSet::PieceRecords) {
+    if (!events && ((timeFilter && data.PieceOutsideTimes(first, timeFrom, timeTo)) ||
+                    (xTime && data.PieceOutsideTimes(first, xMin, xMax))))
+      continue;
+    const std::size_t end = std::min(recs.size(), first + ZTDataSet::PieceRecords);
+    for (std::size_t i = first; i < end; ++i) add(recs[i]);
   }
   if (events) PassEventCount = eventCount;
   OutsideCount = outside;
