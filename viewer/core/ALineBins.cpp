@@ -17,6 +17,27 @@ bool ALineBins::RowHasHits(int row) const {
   return false;
 }
 
+ALineBins::Kept ALineBins::Keep() const {
+  Kept kept;
+  kept.Rows = rows_;
+  kept.Bins = bins_;
+  for (int row = 0; row < rows_; ++row) {
+    if (!RowHasHits(row)) continue;
+    kept.RowsWithHits.push_back(row);
+    const auto first = data_.begin() + static_cast<std::ptrdiff_t>(Index(row, 0));
+    kept.Data.insert(kept.Data.end(), first, first + bins_);
+  }
+  return kept;
+}
+
+void ALineBins::Restore(const Kept& kept) {
+  Reset(kept.Rows, kept.Bins);
+  for (std::size_t i = 0; i < kept.RowsWithHits.size(); ++i) {
+    const auto from = kept.Data.begin() + static_cast<std::ptrdiff_t>(i * static_cast<std::size_t>(bins_));
+    std::copy(from, from + bins_, data_.begin() + static_cast<std::ptrdiff_t>(Index(kept.RowsWithHits[i], 0)));
+  }
+}
+
 double ALineBins::Finish(int sumType, int cumType) {
   if (sumType == bsAverage)
     for (Bin& bin : data_) bin.Value = bin.Count != 0.0f ? bin.Value / bin.Count : 0.0f;

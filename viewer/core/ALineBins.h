@@ -28,6 +28,17 @@ class ALineBins {
   // Whether any hit was added to the row.
   bool RowHasHits(int row) const;
 
+  // The bins as they are now (before Finish), without the rows that hold no hit: what a graph
+  // keeps to put them back later, exactly.
+  struct Kept {
+    int Rows = 0;
+    int Bins = 0;
+    std::vector<int> RowsWithHits;
+    std::vector<Bin> Data;  // the bins of those rows, row after row
+  };
+  Kept Keep() const;
+  void Restore(const Kept& kept);
+
   // Adds y to a bin by summation type; other types leave the value at 0. The count always grows.
   void Add(int row, int column, float y, int sumType) {
     Bin& bin = data_[Index(row, column)];

@@ -114,6 +114,61 @@ void TZTLineGraph::FillBins() {
   OutsideCount = outside;
 }
 
+// Everything FillBins reads.
+struct TZTLineGraph::BinsKey {
+  // The records and their deleted flags (with no hit deleted, the flags are known without a
+  // version), and on a location the located events.
+  const ZTDataSet* Data;
+  std::uint64_t Records;
+  std::uint64_t DeletedFlags;
+  std::uint64_t LocationsRevision;
+  // The bins and what goes into which.
+  int Bins, Rows;
+  bool RowPerChannel;
+  int XParam, YParam;
+  bool XLog;
+  std::uint32_t XMin, XMax, YMin;
+  double XScale;
+  int SumType;
+  AChannelSet Channels, CheckedChan;
+  bool TimeRangeFilter;
+  int FilterStart, FilterEnd;
+  double DivisorSys, OffsetSys, DivisorReal, OffsetReal;
+
+  bool operator==(const BinsKey&) const = default;
+};
+
+TZTLineGraph::BinsKey TZTLineGraph::CurrentBinsKey() const {
+  const TCommonData& common = Common();
+  const AOptions& o = *common.Options;
+  const ATestSetup& setup = *common.Setup;
+  const ZTDataSet* data = common.DataSet;
+  return BinsKey{data,
+                 data != nullptr ? data->RecordsIdentity() : 0,
+                 data != nullptr && data->DeletedCount > 0 ? data->Version : 0,
+                 data != nullptr && UsesLocation() ? data->Locations.Revision() : 0,
+                 BinCount(),
+                 o.ViewType == 2 ? 1 : 128,
+                 o.ViewType == 0 && !NoColour,
+                 XAxis.Param,
+                 YAxis.Param,
+                 XAxis.Log,
+                 XAxis.Min,
+                 XAxis.Max,
+                 YAxis.Min,
+                 XAxis.Scale,  // the binning scale while DrawDataPixels runs
+                 YBinSumTypeID,
+                 Channels,
+                 o.CheckedChan,
+                 o.TimeRangeFilter,
+                 o.TimeRangeFilter ? o.FilterStart : 0,  // the window's ends count only while it filters
+                 o.TimeRangeFilter ? o.FilterEnd : 0,
+                 setup.DivisorSys,
+                 setup.OffsetSys,
+                 setup.DivisorReal,
+                 setup.OffsetReal};
+}
+
 void TZTLineGraph::DrawDataPixels(QImage& bitmap) {
   const double pixelScale = XAxis.Scale;
   XAxis.Scale = XScale();
@@ -123,7 +178,34 @@ void TZTLineGraph::DrawDataPixels(QImage& bitmap) {
     ~RestoreScale() { axis.Scale = scale; }
   } restore{XAxis, pixelScale};
 
-  FillBins();
+  // The bins added up for the same key before are put back as they were; else the hits are
+  // added up and the bins kept in place of those used longest ago.
+  const bool keep = !Common().Options->EventsView;
+  std::optional<BinsKey> key;
+  KeptBins* found = nullptr;
+  if (keep) {
+    key = CurrentBinsKey();
+    for (KeptBins& kept : kept_)
+      if (kept.Key != nullptr && *kept.Key == *key) found = &kept;
+  }
+  if (found != nullptr) {
+    bins_.Restore(found->Bins);
+    BinCountValue = bins_.Bins();
+    RowCount = bins_.Rows();
+    OutsideCount = found->Outside;
+    PassEventCount = 0;
+    found->LastUse = ++uses_;
+  } else {
+    FillBins();
+    if (keep) {
+      KeptBins& kept = *std::min_element(kept_.begin(), kept_.end(),
+                                         [](const KeptBins& a, const KeptBins& b) { return a.LastUse < b.LastUse; });
+      kept.Key = std::make_shared<const BinsKey>(*key);
+      kept.Bins = bins_.Keep();
+      kept.Outside = OutsideCount;
+      kept.LastUse = ++uses_;
+    }
+  }
   const double peak = bins_.Finish(YBinSumTypeID, YCumTypeID);
   YAxis.Max = ALineBins::RescaledMax(peak, YAxis.Log, YAxis.Max);
   YAxis.UpdateScale(PlotBottom - PlotTop);

@@ -4,7 +4,9 @@
 // the bins are combined by summation type, cumulated by cumulation type and drawn as a line or
 // staircase, one curve per channel in the colored-channels view; the Y axis is rescaled to the
 // peak at every render.
+#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "viewer/core/ALineBins.h"
 #include "viewer/graphs/TZTGraph.h"
@@ -42,6 +44,22 @@ class TZTLineGraph : public TZTGraph {
 
  private:
   void FillBins();
+
+  // The bins of the last few drawings (before they are finished) with everything they were
+  // added up from, so that a step back (an unzoom, an undelete of every hit) does not add up
+  // millions of hits again. Never kept in event view, where the event rule decides. Only the
+  // rows that hold hits are kept.
+  struct BinsKey;
+  BinsKey CurrentBinsKey() const;
+  struct KeptBins {
+    std::shared_ptr<const BinsKey> Key;
+    ALineBins::Kept Bins;
+    std::uint64_t Outside = 0;
+    std::uint64_t LastUse = 0;
+  };
+  static constexpr std::size_t KeptDrawings = 3;
+  std::array<KeptBins, KeptDrawings> kept_;
+  std::uint64_t uses_ = 0;
 };
 
 }  // namespace ae
