@@ -8,6 +8,7 @@
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTEventRule.h"
 #include "viewer/graphs/AxisPixels.h"
+#include "viewer/graphs/DrawnData.h"
 #include "viewer/graphs/GraphText.h"
 #include "viewer/graphs/LocatedValues.h"
 #include "viewer/graphs/PixelCanvas.h"
@@ -116,13 +117,6 @@ void TZTLineGraph::FillBins() {
 
 // Everything FillBins reads.
 struct TZTLineGraph::BinsKey {
-  // The records and their deleted flags (with no hit deleted, the flags are known without a
-  // version), and on a location the located events.
-  const ZTDataSet* Data;
-  std::uint64_t Records;
-  std::uint64_t DeletedFlags;
-  std::uint64_t LocationsRevision;
-  // The bins and what goes into which.
   int Bins, Rows;
   bool RowPerChannel;
   int XParam, YParam;
@@ -130,24 +124,14 @@ struct TZTLineGraph::BinsKey {
   std::uint32_t XMin, XMax, YMin;
   double XScale;
   int SumType;
-  AChannelSet Channels, CheckedChan;
-  bool TimeRangeFilter;
-  int FilterStart, FilterEnd;
-  double DivisorSys, OffsetSys, DivisorReal, OffsetReal;
+  DrawnData Drawn;
 
   bool operator==(const BinsKey&) const = default;
 };
 
 TZTLineGraph::BinsKey TZTLineGraph::CurrentBinsKey() const {
-  const TCommonData& common = Common();
-  const AOptions& o = *common.Options;
-  const ATestSetup& setup = *common.Setup;
-  const ZTDataSet* data = common.DataSet;
-  return BinsKey{data,
-                 data != nullptr ? data->RecordsIdentity() : 0,
-                 data != nullptr && data->DeletedCount > 0 ? data->Version : 0,
-                 data != nullptr && UsesLocation() ? data->Locations.Revision() : 0,
-                 BinCount(),
+  const AOptions& o = *Common().Options;
+  return BinsKey{BinCount(),
                  o.ViewType == 2 ? 1 : 128,
                  o.ViewType == 0 && !NoColour,
                  XAxis.Param,
@@ -158,15 +142,7 @@ TZTLineGraph::BinsKey TZTLineGraph::CurrentBinsKey() const {
                  YAxis.Min,
                  XAxis.Scale,  // the binning scale while DrawDataPixels runs
                  YBinSumTypeID,
-                 Channels,
-                 o.CheckedChan,
-                 o.TimeRangeFilter,
-                 o.TimeRangeFilter ? o.FilterStart : 0,  // the window's ends count only while it filters
-                 o.TimeRangeFilter ? o.FilterEnd : 0,
-                 setup.DivisorSys,
-                 setup.OffsetSys,
-                 setup.DivisorReal,
-                 setup.OffsetReal};
+                 DrawnData::Of(*this)};
 }
 
 void TZTLineGraph::DrawDataPixels(QImage& bitmap) {
@@ -182,29 +158,20 @@ void TZTLineGraph::DrawDataPixels(QImage& bitmap) {
   // added up and the bins kept in place of those used longest ago.
   const bool keep = !Common().Options->EventsView;
   std::optional<BinsKey> key;
-  KeptBins* found = nullptr;
+  const KeptBins* kept = nullptr;
   if (keep) {
     key = CurrentBinsKey();
-    for (KeptBins& kept : kept_)
-      if (kept.Key != nullptr && *kept.Key == *key) found = &kept;
+    kept = kept_.Use(*key);
   }
-  if (found != nullptr) {
-    bins_.Restore(found->Bins);
+  if (kept != nullptr) {
+    bins_.Restore(kept->Bins);
     BinCountValue = bins_.Bins();
     RowCount = bins_.Rows();
-    OutsideCount = found->Outside;
+    OutsideCount = kept->Outside;
     PassEventCount = 0;
-    found->LastUse = ++uses_;
   } else {
     FillBins();
-    if (keep) {
-      KeptBins& kept = *std::min_element(kept_.begin(), kept_.end(),
-                                         [](const KeptBins& a, const KeptBins& b) { return a.LastUse < b.LastUse; });
-      kept.Key = std::make_shared<const BinsKey>(*key);
-      kept.Bins = bins_.Keep();
-      kept.Outside = OutsideCount;
-      kept.LastUse = ++uses_;
-    }
+    if (keep) kept_.Keep(*key, KeptBins{bins_.Keep(), OutsideCount});
   }
   const double peak = bins_.Finish(YBinSumTypeID, YCumTypeID);
   YAxis.Max = ALineBins::RescaledMax(peak, YAxis.Log, YAxis.Max);

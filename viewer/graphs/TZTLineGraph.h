@@ -4,11 +4,10 @@
 // the bins are combined by summation type, cumulated by cumulation type and drawn as a line or
 // staircase, one curve per channel in the colored-channels view; the Y axis is rescaled to the
 // peak at every render.
-#include <array>
 #include <cstdint>
-#include <memory>
 
 #include "viewer/core/ALineBins.h"
+#include "viewer/graphs/KeptDrawings.h"
 #include "viewer/graphs/TZTGraph.h"
 
 namespace ae {
@@ -52,14 +51,10 @@ class TZTLineGraph : public TZTGraph {
   struct BinsKey;
   BinsKey CurrentBinsKey() const;
   struct KeptBins {
-    std::shared_ptr<const BinsKey> Key;
     ALineBins::Kept Bins;
     std::uint64_t Outside = 0;
-    std::uint64_t LastUse = 0;
   };
-  static constexpr std::size_t KeptDrawings = 3;
-  std::array<KeptBins, KeptDrawings> kept_;
-  std::uint64_t uses_ = 0;
+  KeptDrawings<BinsKey, KeptBins, 3> kept_;
 };
 
 }  // namespace ae

@@ -8,6 +8,7 @@
 #include "datafiles/EZTData.h"
 #include "datafiles/ZTEventRule.h"
 #include "viewer/graphs/AxisPixels.h"
+#include "viewer/graphs/DrawnData.h"
 #include "viewer/graphs/LocatedValues.h"
 #include "viewer/graphs/PieceColumns.h"
 #include "viewer/graphs/PixelCanvas.h"
@@ -428,19 +429,12 @@ struct TZTPointGraph::BaseKey {
   bool XLog, YLog;
   std::uint32_t XMin, XMax, YMin, YMax;
   double XScale, YScale;
-  // What is drawn and in which colour.
+  // What is drawn and in which colour, and what it is drawn from.
   bool NoColour;
-  AChannelSet Channels, CheckedChan;
   int ViewType, PointSize;
-  bool EventsView, ShowDeleted, ShowParamData, TimeRangeFilter;
-  int FilterStart, FilterEnd;
-  double DivisorSys, OffsetSys, DivisorReal, OffsetReal;
-  // The records and their deleted flags (with no hit deleted, the flags are known without a
-  // version), and on a location the located events.
-  const ZTDataSet* Data;
-  std::uint64_t Records;
-  std::uint64_t DeletedFlags;
-  std::uint64_t LocationsRevision;
+  bool EventsView, ShowDeleted, ShowParamData;
+  DrawnData Drawn;
+  int BitmapWidth, BitmapHeight;
 
   bool operator==(const BaseKey&) const = default;
 };
@@ -448,7 +442,6 @@ struct TZTPointGraph::BaseKey {
 TZTPointGraph::BaseKey TZTPointGraph::CurrentBaseKey() const {
   const TCommonData& common = Common();
   const AOptions& o = *common.Options;
-  const ATestSetup& setup = *common.Setup;
   return BaseKey{Scheme(),
                  Width,
                  Height,
@@ -479,55 +472,30 @@ TZTPointGraph::BaseKey TZTPointGraph::CurrentBaseKey() const {
                  XAxis.Scale,
                  YAxis.Scale,
                  NoColour,
-                 Channels,
-                 o.CheckedChan,
                  o.ViewType,
                  o.PointSize,
                  o.EventsView,
                  o.ShowDeleted,
                  o.ShowParamData,
-                 o.TimeRangeFilter,
-                 o.TimeRangeFilter ? o.FilterStart : 0,  // the window's ends count only while it filters
-                 o.TimeRangeFilter ? o.FilterEnd : 0,
-                 setup.DivisorSys,
-                 setup.OffsetSys,
-                 setup.DivisorReal,
-                 setup.OffsetReal,
-                 common.DataSet,
-                 common.DataSet != nullptr ? common.DataSet->RecordsIdentity() : 0,
-                 common.DataSet != nullptr && common.DataSet->DeletedCount > 0 ? common.DataSet->Version : 0,
-                 common.DataSet != nullptr && UsesLocation() ? common.DataSet->Locations.Revision() : 0};
+                 DrawnData::Of(*this),
+                 Bitmap.width(),
+                 Bitmap.height()};
 }
 
-const TZTPointGraph::KeptBase* TZTPointGraph::FindKept() const {
-  if (Common().Options->EventsView) return nullptr;
-  const BaseKey key = CurrentBaseKey();
-  for (const KeptBase& kept : kept_)
-    if (kept.Key != nullptr && *kept.Key == key && kept.Points.Width() == Bitmap.width() &&
-        kept.Points.Height() == Bitmap.height())
-      return &kept;
-  return nullptr;
+bool TZTPointGraph::HasKeptBase() const {
+  return !Common().Options->EventsView && kept_.Find(CurrentBaseKey()) != nullptr;
 }
-
-bool TZTPointGraph::HasKeptBase() const { return FindKept() != nullptr; }
 
 void TZTPointGraph::KeepBase() {
-  if (Common().Options->EventsView) return;
-  // In place of the picture used longest ago.
-  KeptBase& kept = *std::min_element(kept_.begin(), kept_.end(),
-                                     [](const KeptBase& a, const KeptBase& b) { return a.LastUse < b.LastUse; });
-  kept.Key = std::make_shared<const BaseKey>(CurrentBaseKey());
-  kept.Points = Points;
-  kept.Outside = OutsideCount;
-  kept.LastUse = ++uses_;
+  if (!Common().Options->EventsView) kept_.Keep(CurrentBaseKey(), KeptBase{Points, OutsideCount});
 }
 
 void TZTPointGraph::UseKeptBase() {
-  const KeptBase* kept = FindKept();
-  if (kept == nullptr) return;
-  Points = kept->Points;
-  OutsideCount = kept->Outside;
-  kept->LastUse = ++uses_;
+  if (Common().Options->EventsView) return;
+  if (const KeptBase* kept = kept_.Use(CurrentBaseKey())) {
+    Points = kept->Points;
+    OutsideCount = kept->Outside;
+  }
 }
 
 }  // namespace ae

@@ -3,11 +3,11 @@
 // hits are drawn first when shown, then every hit in its colour, then the selection overlay
 // (framed hits in their frame's colour, grouped hits in the grouped colour). In event view it
 // counts the events of the data set.
-#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
 
+#include "viewer/graphs/KeptDrawings.h"
 #include "viewer/graphs/PieceColumns.h"
 #include "viewer/graphs/PointLayer.h"
 #include "viewer/graphs/TZTGraph.h"
@@ -65,17 +65,12 @@ class TZTPointGraph : public TZTGraph {
   BaseKey CurrentBaseKey() const;
 
   struct KeptBase {
-    std::shared_ptr<const BaseKey> Key;
     PointLayer Points;
     std::uint64_t Outside = 0;
-    mutable std::uint64_t LastUse = 0;
   };
   // The last few pictures are kept, so that a step back (an unzoom to the whole test, an
   // undelete of every hit) finds the picture of where it returns to: about 80 kB each.
-  static constexpr std::size_t KeptPictures = 4;
-  const KeptBase* FindKept() const;
-  std::array<KeptBase, KeptPictures> kept_;
-  std::uint64_t uses_ = 0;
+  KeptDrawings<BaseKey, KeptBase, 4> kept_;
 };
 
 }  // namespace ae
