@@ -24,6 +24,7 @@
 #include "filter/ui/TFilterGrid.h"
 #include "filter/ui/TLookUpParamDlg1.h"
 #include "tests/filter/ui/FilterUiFixture.h"
+#include "tests/support/LanguageCases.h"
 #include "tests/support/WindowTexts.h"
 #include "ui/ResourceLanguage.h"
 #include "ui/THelpWindow.h"
@@ -57,14 +58,8 @@ class FilterLanguage : public FilterUi {
 };
 
 TEST_F(FilterLanguage, TheStoredChoiceGivesTheWindowsTheirLanguageAtStart) {
-  struct Case {
-    const char* Code;
-    const char* SystemLocale;
-    bool Russian;
-  };
   const QLocale systemLocale;
-  for (const Case& c : {Case{"", "en_US", false}, Case{"", "ru_RU", false}, Case{"ENU", "ru_RU", false},
-                        Case{"RUS", "en_US", true}, Case{"RUS", "ru_RU", true}}) {
+  for (const test::LanguageCase& c : test::LanguageCases) {
     SCOPED_TRACE(std::string(c.Code) + " on " + c.SystemLocale);
     QLocale::setDefault(QLocale(QString::fromLatin1(c.SystemLocale)));
     TMainForm& w = StartIn(QString::fromLatin1(c.Code));

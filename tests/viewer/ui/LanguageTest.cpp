@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "tests/support/LanguageCases.h"
 #include "tests/support/WindowTexts.h"
 #include "tests/viewer/ui/ViewerFixture.h"
 #include "ui/MessageSeam.h"
@@ -79,14 +80,8 @@ bool QtHasRussian() {
 }
 
 TEST_F(ViewerLanguage, TheStoredChoiceGivesTheWindowsTheirLanguageAtStart) {
-  struct Case {
-    const char* Code;
-    const char* SystemLocale;
-    bool Russian;
-  };
   const QLocale systemLocale;
-  for (const Case& c : {Case{"", "en_US", false}, Case{"", "ru_RU", false}, Case{"ENU", "ru_RU", false},
-                        Case{"RUS", "en_US", true}, Case{"RUS", "ru_RU", true}}) {
+  for (const test::LanguageCase& c : test::LanguageCases) {
     SCOPED_TRACE(std::string(c.Code) + " on " + c.SystemLocale);
     QLocale::setDefault(QLocale(QString::fromLatin1(c.SystemLocale)));
     TZmvMain& w = StartIn(QString::fromLatin1(c.Code));
