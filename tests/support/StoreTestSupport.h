@@ -71,4 +71,11 @@ class RawDb {
   QString name_ = QStringLiteral("raw-test-connection");
 };
 
+// Beside the shipped graph sets: a second set named "Proof test" (GSystemID 7) and a set
+// "Empty" (8) without pages, which a choice of the set by name or by identifier must refuse.
+inline void AddClashingGraphSets(RawDb& raw) {
+  raw.Exec("INSERT INTO VNGrfSys (GSystemID, Name, Comment, PageNum) VALUES (7, 'Proof test', '', 0)");
+  raw.Exec("INSERT INTO VNGrfSys (GSystemID, Name, Comment, PageNum) VALUES (8, 'Empty', '', 0)");
+}
+
 }  // namespace ae::test

@@ -71,10 +71,9 @@ TEST_F(AetoolReport, WritesThePdfAndPrintsItsPath) {
 
 TEST_F(AetoolReport, ErrorsLeaveNoFileBehind) {
   {
-    ZTDataStore store;  // a second set of the same name, and a set without pages
+    ZTDataStore store;
     test::RawDb raw(store.Path());
-    raw.Exec("INSERT INTO VNGrfSys (GSystemID, Name, Comment, PageNum) VALUES (7, 'Proof test', '', 0)");
-    raw.Exec("INSERT INTO VNGrfSys (GSystemID, Name, Comment, PageNum) VALUES (8, 'Empty', '', 0)");
+    test::AddClashingGraphSets(raw);
   }
   const std::string notData = dir_.File("notes.txt");
   test::WriteFileBytes(notData, {'h', 'e', 'l', 'l', 'o'});
